@@ -1,0 +1,96 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+#include "store/result_table.h"
+
+class ListModel;
+class QLockFile;
+class Prompter;
+struct st_mysql;
+
+// The program's only door to the database: starts the embedded server, runs the SQL text
+// the screens build, keeps the rows of the last stored query and performs the audited
+// writes, which first copy the previous row version into the table's zlog_ audit table.
+// Operations return 0 on success and 1 on a failure already shown to the user.
+class CClient {
+ public:
+  explicit CClient(Prompter* prompter);
+  ~CClient();
+  CClient(const CClient&) = delete;
+  CClient& operator=(const CClient&) = delete;
+
+  // The arguments are those of a networked client; the in-process connection ignores them.
+  int Connect(const QString& host = {}, int port = 0, const QString& user = {},
+              const QString& password = {}, int flags = 0);
+  int Disconnect();
+  bool IsConnected() const { return connection_ != nullptr; }
+
+  int Execute(const QString& sql, int store = 0);
+  // Sends a statement without showing its error; 0 on success. The rows of a successful
+  // statement replace the result table when store is set.
+  int ExecuteQuiet(const QString& sql, int store = 0);
+  // Statement pieces, concatenated and sent by ExecuteBuffered.
+  void ClearPieces() { pieces_.clear(); }
+  void AddPiece(const QString& piece) { pieces_.append(piece); }
+  int ExecuteBuffered();
+
+  QString GetField(double row, const QString& upperName) const {
+    return result_.GetField(row, upperName);
+  }
+  double RowCount() const { return result_.RowCount(); }
+  const ResultTable& Result() const { return result_; }
+  void FillList(ListModel& list) const;
+
+  void ClearColumns();
+  void AddColumn(const QString& name, const QString& value);
+  int AuditedInsert(const QString& database, const QString& table, const QString& suffix = {},
+                    int mark = 1);
+  int AuditedUpdate(double index, const QString& database, const QString& table,
+                    const QString& suffix = {});
+  int AuditedDelete(double index, const QString& database, const QString& table,
+                    const QString& suffix = {});
+  quint64 LastInsertId() const { return lastInsertId_; }
+
+  int ShowDbError();
+
+  // SQL values: every value that enters statement text goes through one of these.
+  // A text value as a quoted literal, escaped by the connection.
+  QString Text(const QString& value) const;
+  // A quoted LIKE pattern: `value` with its %, _ and quotes escaped, between the given
+  // wildcard texts (for example Like("", name, "%") for "starts with").
+  QString Like(const QString& before, const QString& value, const QString& after) const;
+  // A numeric value appended bare; anything that is not a plain number becomes NULL,
+  // which matches no row and cannot change the statement.
+  static QString Number(const QString& value);
+  static QString Number(double value);
+
+  void SetVersion(const QString& version) { version_ = version; }
+  const QString& Version() const { return version_; }
+  Prompter* GetPrompter() const { return prompter_; }
+  st_mysql* NativeHandle() const { return connection_; }
+
+ private:
+  int Send(const QByteArray& statement);
+  void StoreResult();
+  void EscapeValues();
+  QString EscapeFragment(const QString& value) const;
+  // Copies a row into zlog_<table> marked with the operation letter; silent on failure.
+  // Returns whether the table has a ZZ_DATA column.
+  bool CopyToAuditLog(double index, const QString& database, const QString& table,
+                      const QString& operation);
+
+  Prompter* prompter_;
+  std::unique_ptr<QLockFile> dataLock_;  // one program per data folder
+  QString version_;
+  st_mysql* connection_ = nullptr;
+  QStringList pieces_;
+  QByteArray statement_;  // grows as needed; the server gets exactly these bytes
+  quint64 lastInsertId_ = 0;
+  ResultTable result_;
+  QStringList pendingValues_;
+  QStringList pendingColumns_;
+};

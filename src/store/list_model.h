@@ -1,0 +1,97 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QRgb>
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+// The rows and named columns behind every list of the screens. Everything is text; a
+// column's kind only changes how a cell is drawn (see DisplayTextForKind). Widgets show it
+// through CListViewEx; the store, the file engine and the tests use it directly.
+class ListModel : public QAbstractTableModel {
+  Q_OBJECT
+
+ public:
+  static constexpr int kMaxSortColumns = 64;
+  // Role under which data() gives the stored (not display-formatted) cell text.
+  static constexpr int kRawTextRole = Qt::UserRole + 1;
+
+  struct Column {
+    QString name;    // header text upper-cased when inserted
+    QString type;    // "C" or "N"
+    QString kind;    // "" or "1".."5"
+    QString header;  // as shown
+    int width = 100;
+    bool rightAligned = false;
+    bool nextAscending = true;  // direction of the next header-click sort on it
+  };
+
+  explicit ListModel(QObject* parent = nullptr);
+
+  // --- columns
+  int InsertColumn(int position, const QString& header, const QString& typeLetter = "C",
+                   int width = 100);
+  void DeleteAllColumns();
+  int ColumnCount() const { return static_cast<int>(columns_.size()); }
+  const Column& ColumnAt(int position) const { return columns_.at(position); }
+  int FindColumn(const QString& name) const;
+  void SetColumnWidth(const QString& name, int width);
+  void SetColumnKind(const QString& name, const QString& kind);
+
+  // --- rows
+  void DeleteAllRows();
+  void ReserveRows(int count);
+  int AppendRow();  // an empty row at the end; returns its position
+  void RemoveRow(int row);
+  int RowCount() const { return static_cast<int>(rows_.size()); }
+
+  // --- cells by position
+  QString Cell(int row, int column) const;
+  void SetCell(int row, int column, const QString& text);
+  // Appends a whole row at once (the fast path of filling and reading files).
+  void AppendRowCells(QStringList cells);
+  // Appends many rows in one step, so an attached view lays itself out once.
+  void AppendRows(std::vector<QStringList> rows);
+
+  // --- cells by column name
+  QString GetCellText(int row, const QString& name) const;
+  double GetCellInteger(int row, const QString& name) const;
+  int SetCellText(int row, const QString& name, const QString& text);
+  int SetCellInteger(int row, const QString& name, double number);
+  void SetRowColor(int row, QRgb color);
+  std::optional<QRgb> RowColor(int row) const;
+
+  // --- sorting: a header click; with add set (Ctrl held) the column joins those chosen.
+  void SortByHeaderClick(int column, bool add);
+  // Columns of the last sort, most recently chosen last.
+  const std::vector<int>& SortColumns() const { return sortColumns_; }
+
+  // --- QAbstractTableModel
+  int rowCount(const QModelIndex& parent = {}) const override;
+  int columnCount(const QModelIndex& parent = {}) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+ signals:
+  // The rows were re-sorted by a header click (the list tells its screen).
+  void Resorted();
+  // A column's width changed; views apply it.
+  void ColumnWidthChanged(int column, int width);
+
+ private:
+  struct Row {
+    QStringList cells;
+    std::optional<QRgb> color;
+  };
+  int ExactColumn(const QString& upperName) const;
+  void SortRows();
+
+  std::vector<Column> columns_;
+  std::vector<Row> rows_;
+  std::vector<int> sortColumns_;
+};
+
+// How a cell of the given column kind is drawn (dates, months, time stamps, amounts).
+QString DisplayTextForKind(const QString& kind, const QString& text);

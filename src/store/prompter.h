@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+// Every message box and file or folder chooser of the program goes through this one seam,
+// so the store can report without knowing the toolkit and tests can script the answers.
+class Prompter {
+ public:
+  enum class Icon { Information, Exclamation, Question, Error };
+
+  virtual ~Prompter() = default;
+
+  // OK-only box.
+  virtual void Inform(const QString& text, const QString& caption = DefaultCaption(),
+                      Icon icon = Icon::Exclamation) = 0;
+  // Yes/No box; true for "Da".
+  virtual bool Ask(const QString& text, const QString& caption = DefaultCaption(),
+                   Icon icon = Icon::Question) = 0;
+  // Empty text when the user cancels.
+  virtual QString ChooseFile(const QString& filter) = 0;
+  virtual QString ChooseFolder(const QString& title) = 0;
+
+  static QString DefaultCaption() { return QStringLiteral("Velka Asigurati"); }
+};

@@ -1,0 +1,149 @@
+#include <gtest/gtest.h>
+
+#include "store/c_client.h"
+#include "support/test_server.h"
+
+namespace {
+
+class CClientTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    server().ResetDatabases({QStringLiteral("t")});
+    server().Run(QStringLiteral(
+        "CREATE TABLE t.persoane (`index` INT AUTO_INCREMENT PRIMARY KEY, NUME VARCHAR(100) "
+        "NOT NULL DEFAULT '', SUMA DOUBLE NOT NULL DEFAULT 0, ZZ_CONT VARCHAR(50) NOT NULL "
+        "DEFAULT 'x', ZZ_DATA TIMESTAMP NOT NULL DEFAULT '2001-02-03 04:05:06')"));
+    server().Run(QStringLiteral(
+        "CREATE TABLE t.zlog_persoane (`index` INT, NUME VARCHAR(100), SUMA DOUBLE, ZZ_CONT "
+        "VARCHAR(50), ZZ_DATA TIMESTAMP NULL, znew_index INT AUTO_INCREMENT PRIMARY KEY, "
+        "znew_cont VARCHAR(50), znew_op CHAR(1))"));
+  }
+  static TestServer& server() { return TestServer::Instance(); }
+  static CClient& client() { return server().Client(); }
+
+  int Insert(const QString& name) {
+    client().ClearColumns();
+    client().AddColumn(QStringLiteral("NUME"), name);
+    return client().AuditedInsert(QStringLiteral("T"), QStringLiteral("PERSOANE"));
+  }
+  QString StoredName(quint64 index) {
+    client().Execute(
+        QStringLiteral("SELECT nume FROM t.persoane WHERE `index`=") + QString::number(index), 1);
+    return client().GetField(0, QStringLiteral("NUME"));
+  }
+};
+
+TEST_F(CClientTest, ValuesThatTryToLeaveTheirQuotesAreStoredExactly) {
+  struct Case {
+    QString typed;
+    QString stored;
+  };
+  const Case cases[] = {
+      {QStringLiteral("O'Brien"), QStringLiteral("O'Brien")},
+      {QStringLiteral("back`quote"), QStringLiteral("back'quote")},  // the register's rule
+      {QStringLiteral("ends with \\"), QStringLiteral("ends with \\")},
+      {QStringLiteral("\\' OR 1=1 -- "), QStringLiteral("\\' OR 1=1 --")},
+      {QStringLiteral("100% _sigur_"), QStringLiteral("100% _sigur_")},
+      {QStringLiteral("Ştefănescu Țuțea"), QStringLiteral("Ştefănescu Țuțea")},
+      {QStringLiteral("'); DROP TABLE t.persoane; --"),
+       QStringLiteral("'); DROP TABLE t.persoane; --")},
+  };
+  for (const Case& c : cases) {
+    ASSERT_EQ(Insert(c.typed), 0) << c.typed.toStdString();
+    EXPECT_EQ(StoredName(client().LastInsertId()), c.stored) << c.typed.toStdString();
+  }
+  client().Execute(QStringLiteral("SELECT COUNT(*) AS n FROM t.persoane"), 1);
+  EXPECT_EQ(client().GetField(0, QStringLiteral("N")), QString::number(std::size(cases)));
+  EXPECT_TRUE(server().Prompter().Messages().empty());
+}
+
+TEST_F(CClientTest, InsertMarksTheRowAndReportsItsIndex) {
+  ASSERT_EQ(Insert(QStringLiteral("A")), 0);
+  ASSERT_EQ(Insert(QStringLiteral("B")), 0);
+  EXPECT_EQ(client().LastInsertId(), 2u);
+  client().Execute(QStringLiteral("SELECT zz_cont FROM t.persoane WHERE `index`=2"), 1);
+  EXPECT_EQ(client().GetField(0, QStringLiteral("ZZ_CONT")), QString());
+}
+
+TEST_F(CClientTest, UpdateKeepsCreationTimeAndLogsTheOldRow) {
+  ASSERT_EQ(Insert(QStringLiteral("Vechi")), 0);
+  client().ClearColumns();
+  client().AddColumn(QStringLiteral("NUME"), QStringLiteral("Nou"));
+  client().AddColumn(QStringLiteral("SUMA"), QStringLiteral("12.5"));
+  ASSERT_EQ(client().AuditedUpdate(1, QStringLiteral("t"), QStringLiteral("persoane")), 0);
+  client().Execute(QStringLiteral("SELECT * FROM t.persoane"), 1);
+  EXPECT_EQ(client().GetField(0, QStringLiteral("NUME")), QStringLiteral("Nou"));
+  EXPECT_EQ(client().GetField(0, QStringLiteral("SUMA")), QStringLiteral("12.5"));
+  EXPECT_EQ(client().GetField(0, QStringLiteral("ZZ_DATA")), QStringLiteral("2001-02-03 04:05:06"));
+  client().Execute(QStringLiteral("SELECT * FROM t.zlog_persoane"), 1);
+  ASSERT_EQ(client().RowCount(), 1);
+  EXPECT_EQ(client().GetField(0, QStringLiteral("NUME")), QStringLiteral("Vechi"));
+  EXPECT_EQ(client().GetField(0, QStringLiteral("ZNEW_OP")), QStringLiteral("M"));
+  EXPECT_EQ(client().GetField(0, QStringLiteral("ZNEW_CONT")), QString());
+}
+
+TEST_F(CClientTest, DeleteLogsTheRowThenRemovesIt) {
+  ASSERT_EQ(Insert(QStringLiteral("Plecat")), 0);
+  ASSERT_EQ(client().AuditedDelete(1, QStringLiteral("T"), QStringLiteral("PERSOANE")), 0);
+  client().Execute(QStringLiteral("SELECT * FROM t.persoane"), 1);
+  EXPECT_EQ(client().RowCount(), 0);
+  client().Execute(QStringLiteral("SELECT * FROM t.zlog_persoane"), 1);
+  ASSERT_EQ(client().RowCount(), 1);
+  EXPECT_EQ(client().GetField(0, QStringLiteral("NUME")), QStringLiteral("Plecat"));
+  EXPECT_EQ(client().GetField(0, QStringLiteral("ZNEW_OP")), QStringLiteral("D"));
+  EXPECT_EQ(client().LastInsertId(), 1u);  // the log row's own key
+}
+
+TEST_F(CClientTest, UpdateWithoutAuditTableStillUpdatesSilently) {
+  server().Run(QStringLiteral("DROP TABLE t.zlog_persoane"));
+  ASSERT_EQ(Insert(QStringLiteral("Unu")), 0);
+  client().ClearColumns();
+  client().AddColumn(QStringLiteral("NUME"), QStringLiteral("Doi"));
+  ASSERT_EQ(client().AuditedUpdate(1, QStringLiteral("t"), QStringLiteral("persoane")), 0);
+  EXPECT_EQ(StoredName(1), QStringLiteral("Doi"));
+  EXPECT_TRUE(server().Prompter().Messages().empty());
+}
+
+TEST_F(CClientTest, FailedStatementShowsTheServerMessageAndReturnsOne) {
+  EXPECT_EQ(client().Execute(QStringLiteral("SELECT * FROM t.lipsa"), 1), 1);
+  ASSERT_EQ(server().Prompter().Messages().size(), 1u);
+  EXPECT_TRUE(server().Prompter().LastText().startsWith(QStringLiteral("EROARE Mysql:\n\nTable")))
+      << server().Prompter().LastText().toStdString();
+  server().Prompter().Clear();
+  client().ClearColumns();
+  client().AddColumn(QStringLiteral("NECUNOSCUT"), QStringLiteral("x"));
+  EXPECT_EQ(client().AuditedInsert(QStringLiteral("t"), QStringLiteral("persoane")), 1);
+  EXPECT_EQ(server().Prompter().Messages().size(), 1u);
+}
+
+TEST_F(CClientTest, LongStatementsAreNeitherCutNorOverflowed) {
+  const QString longName = QString(90, u'ă');
+  client().ClearColumns();
+  for (int i = 0; i < 60; ++i) client().AddColumn(QStringLiteral("NUME"), longName);
+  // Sixty times the same column is refused by the server, whole: nothing was cut.
+  EXPECT_EQ(client().AuditedInsert(QStringLiteral("t"), QStringLiteral("persoane")), 1);
+  EXPECT_TRUE(server().Prompter().LastText().contains(QStringLiteral("NUME")));
+  ASSERT_EQ(Insert(QString(100, u'ş')), 0);
+  EXPECT_EQ(StoredName(client().LastInsertId()), QString(100, u'ş'));
+}
+
+TEST_F(CClientTest, SqlValueHelpersNeverChangeTheStatement) {
+  ASSERT_EQ(Insert(QStringLiteral("a_b")), 0);
+  ASSERT_EQ(Insert(QStringLiteral("axb")), 0);
+  ASSERT_EQ(Insert(QStringLiteral("O'Brien\\")), 0);
+  client().Execute(QStringLiteral("SELECT nume FROM t.persoane WHERE nume LIKE ") +
+                       client().Like({}, QStringLiteral("a_"), QStringLiteral("%")),
+                   1);
+  ASSERT_EQ(client().RowCount(), 1);
+  EXPECT_EQ(client().GetField(0, QStringLiteral("NUME")), QStringLiteral("a_b"));
+  client().Execute(QStringLiteral("SELECT nume FROM t.persoane WHERE nume=") +
+                       client().Text(QStringLiteral("O'Brien\\")),
+                   1);
+  EXPECT_EQ(client().RowCount(), 1);
+  EXPECT_EQ(CClient::Number(QStringLiteral("1 OR 1=1")), QStringLiteral("NULL"));
+  EXPECT_EQ(CClient::Number(QStringLiteral(" 200906 ")), QStringLiteral("200906"));
+  EXPECT_EQ(CClient::Number(QStringLiteral("-12.50")), QStringLiteral("-12.50"));
+  EXPECT_EQ(CClient::Number(7.0), QStringLiteral("7"));
+}
+
+}  // namespace

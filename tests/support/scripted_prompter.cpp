@@ -1,0 +1,48 @@
+#include "support/scripted_prompter.h"
+
+void ScriptedPrompter::Inform(const QString& text, const QString& caption, Icon) {
+  shown_.push_back({text, caption, false});
+}
+
+bool ScriptedPrompter::Ask(const QString& text, const QString& caption, Icon) {
+  shown_.push_back({text, caption, true});
+  if (answers_.empty()) {
+    ++unanswered_;
+    return false;
+  }
+  const bool answer = answers_.front();
+  answers_.pop_front();
+  return answer;
+}
+
+QString ScriptedPrompter::ChooseFile(const QString&) {
+  if (files_.empty()) return {};
+  QString path = files_.front();
+  files_.pop_front();
+  return path;
+}
+
+QString ScriptedPrompter::ChooseFolder(const QString&) {
+  if (folders_.empty()) return {};
+  QString path = folders_.front();
+  folders_.pop_front();
+  return path;
+}
+
+void ScriptedPrompter::QueueAnswers(std::initializer_list<bool> answers) {
+  answers_.insert(answers_.end(), answers.begin(), answers.end());
+}
+
+QStringList ScriptedPrompter::Texts() const {
+  QStringList texts;
+  for (const Shown& shown : shown_) texts.append(shown.text);
+  return texts;
+}
+
+void ScriptedPrompter::Clear() {
+  shown_.clear();
+  answers_.clear();
+  files_.clear();
+  folders_.clear();
+  unanswered_ = 0;
+}

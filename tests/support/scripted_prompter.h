@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <deque>
+
+#include "store/prompter.h"
+
+// A prompter for tests: records every text shown and gives queued answers.
+class ScriptedPrompter : public Prompter {
+ public:
+  struct Shown {
+    QString text;
+    QString caption;
+    bool question = false;
+  };
+
+  void Inform(const QString& text, const QString& caption, Icon icon) override;
+  bool Ask(const QString& text, const QString& caption, Icon icon) override;
+  QString ChooseFile(const QString& filter) override;
+  QString ChooseFolder(const QString& title) override;
+
+  // Answers for the next questions, in order; a question without a queued answer is "Nu".
+  void QueueAnswers(std::initializer_list<bool> answers);
+  void QueueFile(const QString& path) { files_.push_back(path); }
+  void QueueFolder(const QString& path) { folders_.push_back(path); }
+
+  const std::vector<Shown>& Messages() const { return shown_; }
+  QStringList Texts() const;
+  QString LastText() const { return shown_.empty() ? QString() : shown_.back().text; }
+  int UnansweredQuestions() const { return unanswered_; }
+  void Clear();
+
+ private:
+  std::vector<Shown> shown_;
+  std::deque<bool> answers_;
+  std::deque<QString> files_;
+  std::deque<QString> folders_;
+  int unanswered_ = 0;
+};
