@@ -166,8 +166,8 @@ void ListModel::SortByHeaderClick(int column, bool add) {
     if (static_cast<int>(sortColumns_.size()) >= kMaxSortColumns) return;
     sortColumns_.push_back(column);
   }
+  columns_[column].ascending = !columns_[column].ascending;
   SortRows();
-  columns_[column].nextAscending = !columns_[column].nextAscending;
   emit headerDataChanged(Qt::Horizontal, 0, ColumnCount() - 1);
   emit Resorted();
 }
@@ -181,7 +181,7 @@ void ListModel::SortRows() {
   // chosen column ends up deciding the order and the later ones break its ties.
   for (auto it = sortColumns_.rbegin(); it != sortColumns_.rend(); ++it) {
     const int column = *it;
-    const bool ascending = columns_[column].nextAscending;
+    const bool ascending = columns_[column].ascending;
     const bool numeric = columns_[column].type == QLatin1String("N");
     std::vector<double> numbers;
     if (numeric) {

@@ -25,7 +25,7 @@ class ListModel : public QAbstractTableModel {
     QString header;  // as shown
     int width = 100;
     bool rightAligned = false;
-    bool nextAscending = true;  // direction of the next header-click sort on it
+    bool ascending = false;  // direction of its last sort; a click on its header turns it over
   };
 
   explicit ListModel(QObject* parent = nullptr);

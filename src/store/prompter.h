@@ -11,14 +11,22 @@ class Prompter {
   virtual ~Prompter() = default;
 
   // OK-only box.
-  virtual void Inform(const QString& text, const QString& caption = DefaultCaption(),
-                      Icon icon = Icon::Exclamation) = 0;
+  void Inform(const QString& text, const QString& caption = DefaultCaption(),
+              Icon icon = Icon::Exclamation) {
+    ShowMessage(text, caption, icon);
+  }
   // Yes/No box; true for "Da".
-  virtual bool Ask(const QString& text, const QString& caption = DefaultCaption(),
-                   Icon icon = Icon::Question) = 0;
+  bool Ask(const QString& text, const QString& caption = DefaultCaption(),
+           Icon icon = Icon::Question) {
+    return AskQuestion(text, caption, icon);
+  }
   // Empty text when the user cancels.
   virtual QString ChooseFile(const QString& filter) = 0;
   virtual QString ChooseFolder(const QString& title) = 0;
 
   static QString DefaultCaption() { return QStringLiteral("Velka Asigurati"); }
+
+ protected:
+  virtual void ShowMessage(const QString& text, const QString& caption, Icon icon) = 0;
+  virtual bool AskQuestion(const QString& text, const QString& caption, Icon icon) = 0;
 };

@@ -1,10 +1,10 @@
 #include "support/scripted_prompter.h"
 
-void ScriptedPrompter::Inform(const QString& text, const QString& caption, Icon) {
+void ScriptedPrompter::ShowMessage(const QString& text, const QString& caption, Icon) {
   shown_.push_back({text, caption, false});
 }
 
-bool ScriptedPrompter::Ask(const QString& text, const QString& caption, Icon) {
+bool ScriptedPrompter::AskQuestion(const QString& text, const QString& caption, Icon) {
   shown_.push_back({text, caption, true});
   if (answers_.empty()) {
     ++unanswered_;

@@ -15,8 +15,8 @@ class ScriptedPrompter : public Prompter {
     bool question = false;
   };
 
-  void Inform(const QString& text, const QString& caption, Icon icon) override;
-  bool Ask(const QString& text, const QString& caption, Icon icon) override;
+  void ShowMessage(const QString& text, const QString& caption, Icon icon) override;
+  bool AskQuestion(const QString& text, const QString& caption, Icon icon) override;
   QString ChooseFile(const QString& filter) override;
   QString ChooseFolder(const QString& title) override;
 

@@ -1,0 +1,198 @@
+#include "app/c_main_menu_dialog.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+
+#include "app/c_info_dialog.h"
+#include "exchange/c_import_menu_dialog.h"
+#include "health/c_health_dialog.h"
+#include "leave/c_leave_declarations_dialog.h"
+#include "store/c_client.h"
+#include "store/prompter.h"
+#include "ui/c_panel_dialog.h"
+#include "ui/images.h"
+#include "ui/modal.h"
+
+namespace {
+constexpr int kConnectDelayMs = 50;
+}  // namespace
+
+CMainMenuDialog::CMainMenuDialog(Prompter* prompter, SchemaCheck schemaCheck, CClient* client,
+                                 QWidget* parent)
+    : QDialog(parent), prompter_(prompter), schemaCheck_(std::move(schemaCheck)) {
+  if (client == nullptr) {
+    ownedClient_ = std::make_unique<CClient>(prompter_);
+    client = ownedClient_.get();
+  }
+  client_ = client;
+  BuildWindow();
+  client_->SetVersion(VersionText());
+  startDirectory_ = QDir::currentPath();
+  DeleteLeftoverFiles();
+  connectTimer_.setSingleShot(true);
+  connectTimer_.setInterval(kConnectDelayMs);
+  connect(&connectTimer_, &QTimer::timeout, this, &CMainMenuDialog::OnConnectTimer);
+  connectTimer_.start();
+}
+
+CMainMenuDialog::~CMainMenuDialog() { CloseAllPanels(); }
+
+void CMainMenuDialog::BuildWindow() {
+  setWindowTitle(QStringLiteral("Velka Asigurati"));
+  setWindowIcon(QIcon(ApplicationImage()));
+  auto* layout = new QGridLayout(this);
+  auto* picture = new QLabel(this);
+  picture->setPixmap(ApplicationImage());
+  layout->addWidget(picture, 0, 0, 1, 2, Qt::AlignCenter);
+
+  const struct {
+    Area area;
+    const char* objectName;
+    QString caption;
+  } areas[] = {
+      {kHealth, "button1014", QStringLiteral("Sanatate")},
+      {kLeave, "button1015", QStringLiteral("Concedii medicale")},
+      {kImport, "button1425", QStringLiteral("Import de date din sursa externa")},
+  };
+  int row = 1;
+  for (const auto& area : areas) {
+    auto* indicator = new QLabel(this);
+    indicator->setPixmap(IndicatorImage(false));
+    indicators_[area.area] = indicator;
+    auto* button = new QPushButton(area.caption, this);
+    button->setObjectName(QLatin1String(area.objectName));
+    button->setAutoDefault(false);
+    const Area which = area.area;
+    connect(button, &QPushButton::clicked, this, [this, which] { TogglePanel(which); });
+    layout->addWidget(indicator, row, 0);
+    layout->addWidget(button, row, 1);
+    ++row;
+  }
+
+  auto* info = new QPushButton(QStringLiteral("Info"), this);
+  info->setObjectName(QStringLiteral("button1012"));
+  info->setAutoDefault(false);
+  connect(info, &QPushButton::clicked, this, [this] {
+    CInfoDialog dialog(this);
+    RunModal(dialog);
+  });
+  layout->addWidget(info, row++, 1);
+
+  auto* exit = new QPushButton(QStringLiteral("[ESC] Iesire"), this);
+  exit->setObjectName(QStringLiteral("button2"));
+  exit->setDefault(true);  // Enter leads to the exit question too
+  connect(exit, &QPushButton::clicked, this, &CMainMenuDialog::ExitQuestion);
+  layout->addWidget(exit, row++, 1);
+
+  versionLabel_ = new QLabel(QStringLiteral("Versiune : ") + VersionText(), this);
+  versionLabel_->setObjectName(QStringLiteral("static1170"));
+  layout->addWidget(versionLabel_, row, 0, 1, 2);
+}
+
+QStringList CMainMenuDialog::LeftoverFiles() {
+  // Left behind by an earlier installation that ran a separate database server.
+  return {QStringLiteral("Replace.exe"), QStringLiteral("srv.exe"), QStringLiteral("srv.cfg"),
+          QStringLiteral("server_start.bat"), QStringLiteral("libmysql.dll")};
+}
+
+void CMainMenuDialog::DeleteLeftoverFiles() {
+  const QDir directory(startDirectory_);
+  for (const QString& name : LeftoverFiles()) QFile::remove(directory.filePath(name));
+}
+
+void CMainMenuDialog::OnConnectTimer() {
+  connectTimer_.stop();
+  if (client_->Connect(QStringLiteral("127.0.0.1"), 700, QString(), QString(), 0) != 0) {
+    prompter_->Inform(QStringLiteral("Nu se pot initializa bazele de date!"));
+    leaving_ = true;
+    done(QDialog::Rejected);
+    return;
+  }
+  if (schemaCheck_) schemaCheck_(*client_);
+}
+
+CPanelDialog* CMainMenuDialog::CreatePanel(Area area) {
+  switch (area) {
+    case kHealth:
+      return new CHealthDialog(this, client_, prompter_);
+    case kLeave:
+      return new CLeaveDeclarationsDialog(this, client_, prompter_);
+    case kImport:
+      break;
+  }
+  auto* panel = new CImportMenuDialog(this, client_, prompter_);
+  panel->SetFollowOwnerHeight(true);
+  return panel;
+}
+
+void CMainMenuDialog::ClosePanel(Area area) {
+  CPanelDialog* panel = panels_[area];
+  if (panel == nullptr) return;
+  panel->SlideShut();
+  panels_[area] = nullptr;
+  if (current_ == panel) current_ = nullptr;
+  delete panel;
+}
+
+void CMainMenuDialog::CloseAllPanels() {
+  for (int area = kHealth; area <= kImport; ++area) ClosePanel(static_cast<Area>(area));
+}
+
+void CMainMenuDialog::TogglePanel(Area area) {
+  const bool wasOpen = panels_[area] != nullptr;
+  CloseAllPanels();
+  ShowIndicators();
+  if (wasOpen) return;
+  CPanelDialog* panel = CreatePanel(area);
+  panel->SetStepPause(0);
+  panel->SetSlideDirection(CPanelDialog::SlideDirection::Horizontal);
+  connect(panel, &CPanelDialog::ExitRequested, this, &CMainMenuDialog::ExitQuestion);
+  panels_[area] = panel;
+  current_ = panel;
+  panel->SlideOpen();
+  ShowIndicators();
+}
+
+bool CMainMenuDialog::IndicatorOpen(Area area) const { return panels_[area] != nullptr; }
+
+void CMainMenuDialog::ShowIndicators() {
+  for (int area = kHealth; area <= kImport; ++area) {
+    indicators_[area]->setPixmap(IndicatorImage(panels_[area] != nullptr));
+  }
+}
+
+void CMainMenuDialog::ExitQuestion() {
+  if (leaving_) return;
+  if (!prompter_->Ask(QStringLiteral("Esti sigur ca vrei sa iesi din program?"),
+                      QStringLiteral("Velka client"), Prompter::Icon::Exclamation)) {
+    return;
+  }
+  leaving_ = true;
+  connectTimer_.stop();
+  client_->Disconnect();
+  CloseAllPanels();
+  ShowIndicators();
+  ownedClient_.reset();
+  client_ = nullptr;
+  done(QDialog::Accepted);
+}
+
+void CMainMenuDialog::reject() { ExitQuestion(); }
+
+void CMainMenuDialog::closeEvent(QCloseEvent* event) {
+  if (leaving_) {
+    event->accept();
+    return;
+  }
+  event->ignore();
+  ExitQuestion();
+}
+
+void CMainMenuDialog::moveEvent(QMoveEvent* event) {
+  QDialog::moveEvent(event);
+  if (current_ != nullptr) current_->Dock();
+}

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QDialog>
+#include <QTimer>
+#include <array>
+#include <functional>
+#include <memory>
+
+class CClient;
+class CPanelDialog;
+class Prompter;
+class QLabel;
+class QPushButton;
+
+// The main menu "Velka Asigurati": starts the database 50 ms after it is shown, opens one
+// working-area panel at a time beside itself, and asks before the program ends.
+class CMainMenuDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  enum Area { kHealth = 0, kLeave = 1, kImport = 2 };
+  using SchemaCheck = std::function<void(CClient&)>;
+
+  // With no client given the menu creates and owns the process's client.
+  CMainMenuDialog(Prompter* prompter, SchemaCheck schemaCheck, CClient* client = nullptr,
+                  QWidget* parent = nullptr);
+  ~CMainMenuDialog() override;
+
+  static QString VersionText() { return QStringLiteral("2.06 (2009.06.04)"); }
+  static QStringList LeftoverFiles();
+  const QString& StartDirectory() const { return startDirectory_; }
+
+  void TogglePanel(Area area);
+  CPanelDialog* Panel(Area area) const { return panels_[area]; }
+  CPanelDialog* CurrentPanel() const { return current_; }
+  bool IndicatorOpen(Area area) const;
+  CClient* Client() const { return client_; }
+
+ public slots:
+  void ExitQuestion();
+  void reject() override;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
+
+ private:
+  void BuildWindow();
+  void DeleteLeftoverFiles();
+  void OnConnectTimer();
+  CPanelDialog* CreatePanel(Area area);
+  void ClosePanel(Area area);
+  void CloseAllPanels();
+  void ShowIndicators();
+
+  Prompter* prompter_;
+  SchemaCheck schemaCheck_;
+  std::unique_ptr<CClient> ownedClient_;
+  CClient* client_;
+  QString startDirectory_;
+  std::array<CPanelDialog*, 3> panels_{};
+  CPanelDialog* current_ = nullptr;
+  std::array<QLabel*, 3> indicators_{};
+  QLabel* versionLabel_ = nullptr;
+  QTimer connectTimer_;
+  bool leaving_ = false;
+};

@@ -1,0 +1,14 @@
+#include "health/c_health_dialog.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+
+CHealthDialog::CHealthDialog(QWidget* owner, CClient* client, Prompter* prompter)
+    : CPanelDialog(owner, client, prompter) {
+  setWindowTitle(Title());
+  auto* layout = new QVBoxLayout(this);
+  auto* title = new QLabel(Title(), this);
+  layout->addWidget(title);
+  layout->addStretch();
+  setMinimumSize(400, 300);
+}

@@ -1,0 +1,48 @@
+#include "ui/qt_prompter.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+
+QMessageBox::Icon BoxIcon(Prompter::Icon icon) {
+  switch (icon) {
+    case Prompter::Icon::Information:
+      return QMessageBox::Information;
+    case Prompter::Icon::Question:
+      return QMessageBox::Question;
+    case Prompter::Icon::Error:
+      return QMessageBox::Critical;
+    case Prompter::Icon::Exclamation:
+      break;
+  }
+  return QMessageBox::Warning;
+}
+
+}  // namespace
+
+void QtPrompter::ShowMessage(const QString& text, const QString& caption, Icon icon) {
+  QMessageBox box(BoxIcon(icon), caption, text, QMessageBox::NoButton, parent_);
+  box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+  box.exec();
+}
+
+bool QtPrompter::AskQuestion(const QString& text, const QString& caption, Icon icon) {
+  QMessageBox box(BoxIcon(icon), caption, text, QMessageBox::NoButton, parent_);
+  QPushButton* yes = box.addButton(QStringLiteral("Da"), QMessageBox::YesRole);
+  QPushButton* no = box.addButton(QStringLiteral("Nu"), QMessageBox::NoRole);
+  box.setDefaultButton(yes);
+  box.setEscapeButton(no);
+  box.exec();
+  return box.clickedButton() == yes;
+}
+
+QString QtPrompter::ChooseFile(const QString& filter) {
+  return QFileDialog::getOpenFileName(parent_, QStringLiteral("Deschide fisier"), QString(),
+                                      filter);
+}
+
+QString QtPrompter::ChooseFolder(const QString& title) {
+  return QFileDialog::getExistingDirectory(parent_, title);
+}

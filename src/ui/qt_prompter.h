@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include "store/prompter.h"
+
+// Message boxes and file choosers of the running program. Debian's Qt ships no Romanian
+// texts for its own dialog buttons, so the buttons are labelled here.
+class QtPrompter : public Prompter {
+ public:
+  explicit QtPrompter(QWidget* parent = nullptr) : parent_(parent) {}
+  void SetParent(QWidget* parent) { parent_ = parent; }
+
+  void ShowMessage(const QString& text, const QString& caption, Icon icon) override;
+  bool AskQuestion(const QString& text, const QString& caption, Icon icon) override;
+  QString ChooseFile(const QString& filter) override;
+  QString ChooseFolder(const QString& title) override;
+
+ private:
+  QPointer<QWidget> parent_;
+};

@@ -1,0 +1,38 @@
+// Starts the embedded server in the folder given as argument, the way the program does,
+// and says on standard output whether it connected. Standard error stays empty unless a
+// message box would have been shown.
+#include <QCoreApplication>
+#include <QDir>
+#include <cstdio>
+
+#include "store/c_client.h"
+#include "store/prompter.h"
+
+namespace {
+
+class StderrPrompter : public Prompter {
+ public:
+  void ShowMessage(const QString& text, const QString&, Icon) override {
+    std::fprintf(stderr, "%s\n", text.toUtf8().constData());
+  }
+  bool AskQuestion(const QString& text, const QString&, Icon) override {
+    std::fprintf(stderr, "%s\n", text.toUtf8().constData());
+    return false;
+  }
+  QString ChooseFile(const QString&) override { return {}; }
+  QString ChooseFolder(const QString&) override { return {}; }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QCoreApplication application(argc, argv);
+  if (argc < 2 || !QDir::setCurrent(QString::fromLocal8Bit(argv[1]))) return 2;
+  StderrPrompter prompter;
+  CClient client(&prompter);
+  const int connected = client.Connect(QStringLiteral("127.0.0.1"), 700, {}, {}, 0);
+  std::printf("connect=%d\n", connected);
+  if (connected == 0) client.Execute(QStringLiteral("SELECT 1"), 1);
+  client.Disconnect();
+  return 0;
+}

@@ -1,0 +1,148 @@
+#include <gtest/gtest.h>
+
+#include <QSignalSpy>
+
+#include "store/list_model.h"
+
+namespace {
+
+TEST(DisplayTextForKind, FormsOfEachKind) {
+  struct Case {
+    const char* kind;
+    QString stored;
+    QString shown;
+  };
+  const Case cases[] = {
+      {"1", QStringLiteral("20090604"), QStringLiteral("04.06.2009")},
+      {"1", QStringLiteral("0"), QStringLiteral("0")},                // not 8 characters
+      {"1", QStringLiteral("A0090604"), QStringLiteral("A0090604")},  // first not a digit
+      {"2", QStringLiteral("200906"), QStringLiteral("06.2009")},
+      {"2", QStringLiteral("20096"), QStringLiteral("20096")},
+      {"4", QStringLiteral("20090604103015"), QStringLiteral("04.06.2009 10:30:15")},
+      {"4", QStringLiteral("2009-06-04 10:30:15"), QStringLiteral("2009-06-04 10:30:15")},
+      {"3", QStringLiteral("1234567"), QStringLiteral("1.234.567")},
+      {"3", QStringLiteral("1234567.5"), QStringLiteral("1.234.567,5")},
+      {"3", QStringLiteral("-1234"), QStringLiteral("-1.234")},
+      {"3", QStringLiteral("123"), QStringLiteral("123")},
+      {"3", QString(), QStringLiteral("0")},
+      {"3", QStringLiteral("abc"), QStringLiteral("abc")},
+      {"5", QStringLiteral("1234567.5"), QStringLiteral("1.234.567,50")},
+      {"5", QStringLiteral("1234567"), QStringLiteral("1.234.567,00")},
+      {"5", QStringLiteral("12."), QStringLiteral("12,00")},
+      {"5", QStringLiteral("-999999.125"), QStringLiteral("-999.999,125")},
+      {"5", QString(), QStringLiteral("0,00")},
+      {"", QStringLiteral("20090604"), QStringLiteral("20090604")},
+      {"7", QStringLiteral("1234"), QStringLiteral("1234")},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(DisplayTextForKind(QLatin1String(c.kind), c.stored), c.shown)
+        << c.kind << " " << c.stored.toStdString();
+  }
+}
+
+class ListModelTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    model.InsertColumn(0, QStringLiteral("Index"), QStringLiteral("N"));
+    model.InsertColumn(1, QStringLiteral("Nume"));
+    model.InsertColumn(2, QStringLiteral("Suma"), QStringLiteral("N"));
+    Add({QStringLiteral("3"), QStringLiteral("popescu"), QStringLiteral("100.5")});
+    Add({QStringLiteral("10"), QStringLiteral("Ionescu"), QStringLiteral("20")});
+    Add({QStringLiteral("2"), QStringLiteral("Albu"), QStringLiteral("100.5")});
+    Add({QStringLiteral("-4"), QStringLiteral("ionescu"), QStringLiteral("7")});
+  }
+  void Add(const QStringList& cells) { model.AppendRowCells(cells); }
+  QStringList Column(const QString& name) const {
+    QStringList values;
+    for (int row = 0; row < model.RowCount(); ++row) values.append(model.GetCellText(row, name));
+    return values;
+  }
+  ListModel model;
+};
+
+TEST_F(ListModelTest, NamesAreUpperCasedAndLookedUpByName) {
+  EXPECT_EQ(model.ColumnAt(1).name, QStringLiteral("NUME"));
+  EXPECT_EQ(model.ColumnAt(1).header, QStringLiteral("Nume"));
+  EXPECT_EQ(model.FindColumn(QStringLiteral("nume")), 1);
+  EXPECT_EQ(model.FindColumn(QStringLiteral("LIPSA")), -1);
+  EXPECT_EQ(model.GetCellText(1, QStringLiteral("nume")), QStringLiteral("Ionescu"));
+  EXPECT_EQ(model.GetCellText(1, QStringLiteral("LIPSA")), QString());
+  EXPECT_EQ(model.SetCellText(0, QStringLiteral("lipsa"), QStringLiteral("x")), 0);
+  EXPECT_EQ(model.SetCellText(0, QStringLiteral("nume"), QStringLiteral("  Pop  ")), 1);
+  EXPECT_EQ(model.GetCellText(0, QStringLiteral("NUME")), QStringLiteral("Pop"));  // trimmed
+  EXPECT_EQ(model.Cell(0, 1), QStringLiteral("  Pop  "));
+}
+
+TEST_F(ListModelTest, IntegersAreReadByTheirLeadingDigits) {
+  struct Case {
+    QString cell;
+    double value;
+  };
+  const Case cases[] = {{QStringLiteral("12.5"), 12},
+                        {QStringLiteral("-7"), -7},
+                        {QStringLiteral("+8x"), 8},
+                        {QStringLiteral("abc"), 0},
+                        {QString(), 0},
+                        {QStringLiteral(" 42 "), 42},
+                        {QStringLiteral("1e5"), 1}};
+  for (const Case& c : cases) {
+    model.SetCellText(0, QStringLiteral("SUMA"), c.cell);
+    EXPECT_EQ(model.GetCellInteger(0, QStringLiteral("suma")), c.value) << c.cell.toStdString();
+  }
+  EXPECT_EQ(model.GetCellInteger(0, QStringLiteral("LIPSA")), 0);
+  model.SetCellInteger(0, QStringLiteral("SUMA"), -12.9);
+  EXPECT_EQ(model.GetCellText(0, QStringLiteral("SUMA")), QStringLiteral("-12"));
+}
+
+TEST_F(ListModelTest, NumericColumnsSortByNumberTextColumnsIgnoringCase) {
+  QSignalSpy resorted(&model, &ListModel::Resorted);
+  model.SortByHeaderClick(0, false);
+  EXPECT_EQ(Column(QStringLiteral("INDEX")),
+            QStringList({"-4", "2", "3", "10"}));  // not "10" < "2"
+  model.SortByHeaderClick(0, false);
+  EXPECT_EQ(Column(QStringLiteral("INDEX")), QStringList({"10", "3", "2", "-4"}));
+  model.SortByHeaderClick(1, false);
+  EXPECT_EQ(Column(QStringLiteral("NUME")),
+            QStringList({"Albu", "Ionescu", "ionescu", "popescu"}));  // stable, no case
+  EXPECT_EQ(resorted.count(), 3);
+}
+
+TEST_F(ListModelTest, CtrlClickAddsColumnsTheFirstChosenDecides) {
+  model.SortByHeaderClick(2, false);  // SUMA ascending
+  model.SortByHeaderClick(1, true);   // then NUME ascending breaks its ties
+  EXPECT_EQ(Column(QStringLiteral("NUME")), QStringList({"ionescu", "Ionescu", "Albu", "popescu"}));
+  EXPECT_EQ(model.SortColumns(), std::vector<int>({2, 1}));
+  model.SortByHeaderClick(0, false);  // a plain click starts over
+  EXPECT_EQ(model.SortColumns(), std::vector<int>({0}));
+}
+
+TEST_F(ListModelTest, KindsMakeColumnsNumericAndRightAligned) {
+  model.SetColumnKind(QStringLiteral("nume"), QStringLiteral("5"));
+  EXPECT_EQ(model.ColumnAt(1).type, QStringLiteral("N"));
+  EXPECT_TRUE(model.ColumnAt(1).rightAligned);
+  model.SetColumnKind(QStringLiteral("suma"), QStringLiteral("9"));
+  EXPECT_FALSE(model.ColumnAt(2).rightAligned);
+  EXPECT_EQ(model.ColumnAt(2).type, QStringLiteral("N"));  // kept as it was
+  model.SetColumnKind(QStringLiteral("suma"), QStringLiteral("5"));
+  EXPECT_EQ(model.data(model.index(0, 2), Qt::DisplayRole).toString(), QStringLiteral("100,50"));
+  EXPECT_EQ(model.data(model.index(0, 2), ListModel::kRawTextRole).toString(),
+            QStringLiteral("100.5"));
+}
+
+TEST_F(ListModelTest, RowColoursTravelWithTheirRowsWhenSorted) {
+  model.SetRowColor(1, qRgb(255, 0, 0));  // Ionescu, index 10
+  model.SortByHeaderClick(0, false);
+  ASSERT_EQ(model.GetCellText(3, QStringLiteral("INDEX")), QStringLiteral("10"));
+  EXPECT_EQ(model.RowColor(3), qRgb(255, 0, 0));
+  EXPECT_FALSE(model.RowColor(0).has_value());
+}
+
+TEST_F(ListModelTest, SortingStopsAddingAtSixtyFourColumns) {
+  ListModel wide;
+  for (int i = 0; i < 70; ++i) wide.InsertColumn(i, QStringLiteral("C%1").arg(i));
+  wide.AppendRow();
+  for (int i = 0; i < 70; ++i) wide.SortByHeaderClick(i, true);
+  EXPECT_EQ(wide.SortColumns().size(), 64u);
+}
+
+}  // namespace
