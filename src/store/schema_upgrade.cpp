@@ -1,0 +1,115 @@
+#include <QHash>
+
+#include "store/c_client.h"
+#include "store/schema.h"
+#include "store/schema_runner.h"
+#include "store/schema_steps.h"
+
+namespace {
+
+// The versiune row is replaced by a delete and an insert, and some steps record their new
+// version before their work is done. So that a program killed inside a step cannot leave
+// the database without a version, or marked with a version whose work never ran, each step
+// first notes the version it starts from in this setari row and removes the note at its end.
+// A note found at start means that step was interrupted: it runs again from that version.
+constexpr char kStepNote[] = "actualizare";
+
+// The repairs report a missing or unrepairable table as rows of their answer, not as a
+// failed statement. Shows the first such message; true when every table is usable.
+bool RepairedCleanly(SchemaRunner& runner) {
+  const CClient& client = runner.Client();
+  QHash<QString, QString> errors;
+  QHash<QString, bool> repaired;
+  for (int row = 0; row < client.RowCount(); ++row) {
+    const QString table = client.GetField(row, QStringLiteral("TABLE"));
+    const QString type = client.GetField(row, QStringLiteral("MSG_TYPE")).toLower();
+    const QString text = client.GetField(row, QStringLiteral("MSG_TEXT"));
+    if (type == QLatin1String("error") && !errors.contains(table)) errors.insert(table, text);
+    if (type == QLatin1String("status") && text == QLatin1String("OK")) repaired[table] = true;
+  }
+  for (int row = 0; row < client.RowCount(); ++row) {
+    const QString table = client.GetField(row, QStringLiteral("TABLE"));
+    if (errors.contains(table) && !repaired.value(table)) {
+      runner.ShowServerMessage(errors.value(table));
+      return false;
+    }
+  }
+  return true;
+}
+
+bool Repair(SchemaRunner& runner, const QString& sql) {
+  return runner.Run(sql, 1) == 0 && RepairedCleanly(runner);
+}
+
+// The version the database is at, or an empty text when the check failed (already shown).
+QString ReadVersion(SchemaRunner& runner, bool& interrupted) {
+  if (runner.Run(QStringLiteral("SELECT * FROM asigurati.setari AS s WHERE s.denumire='versiune'"),
+                 1) != 0) {
+    return {};
+  }
+  CClient& client = runner.Client();
+  QString version = client.RowCount() > 0 ? client.GetField(0, QStringLiteral("SETARE"))
+                                          : QStringLiteral("1.1 beta");
+  interrupted = false;
+  if (runner.RunQuiet(QStringLiteral("SELECT s.setare FROM asigurati.setari AS s WHERE "
+                                     "s.denumire='") +
+                          QLatin1String(kStepNote) + u'\'',
+                      1) == 0 &&
+      client.RowCount() > 0) {
+    version = client.GetField(0, QStringLiteral("SETARE"));
+    interrupted = true;
+  }
+  return version;
+}
+
+void NoteStep(SchemaRunner& runner, const QString& from) {
+  runner.RunQuiet(QStringLiteral("DELETE FROM asigurati.setari WHERE denumire='") +
+                  QLatin1String(kStepNote) + u'\'');
+  if (from.isEmpty()) return;
+  runner.RunQuiet(QStringLiteral("INSERT INTO asigurati.setari (DENUMIRE, SETARE, ZZ_CONT) "
+                                 "VALUES ('") +
+                  QLatin1String(kStepNote) + QStringLiteral("', '") + from +
+                  QStringLiteral("', '')"));
+}
+
+// Runs every step whose starting version is the one reached so far. Returns whether any ran.
+bool RunSteps(UpgradeSteps& steps, QString version, bool interrupted) {
+  bool anyRan = false;
+  for (const UpgradeStep& step : steps.All()) {
+    if (version != QLatin1String(step.from)) continue;
+    anyRan = true;
+    steps.SetResuming(interrupted);
+    NoteStep(steps.Runner(), QString::fromLatin1(step.from));
+    const bool finished = (steps.*step.run)();
+    NoteStep(steps.Runner(), {});
+    if (!finished) break;
+    version = QString::fromLatin1(step.to);
+    interrupted = false;
+  }
+  return anyRan;
+}
+
+}  // namespace
+
+void CheckAndUpgradeSchema(CClient& client, const SchemaObserver& observer) {
+  SchemaRunner runner(client, observer);
+  if (!Repair(runner, QStringLiteral("REPAIR TABLE asigurati.asigurati, asigurati.cas, "
+                                     "asigurati.coasigurati, asigurati.setari, "
+                                     "asigurati.societati, asigurati.sume, "
+                                     "asigurati.sume_societati")) ||
+      !Repair(runner, QStringLiteral("REPAIR TABLE concedii.concedii, concedii.declaratii"))) {
+    return;
+  }
+  bool interrupted = false;
+  const QString version = ReadVersion(runner, interrupted);
+  if (version.isEmpty()) return;
+  UpgradeSteps steps(runner);
+  if (RunSteps(steps, version, interrupted)) AlignAuditTables(client, observer);
+}
+
+void UpgradeSchema(CClient& client, const SchemaObserver& observer) {
+  if (!CreateSchemaIfMissing(client, observer)) return;
+  CheckAndUpgradeSchema(client, observer);
+}
+
+void UpgradeSchema(CClient& client) { UpgradeSchema(client, {}); }
