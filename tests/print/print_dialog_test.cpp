@@ -1,0 +1,57 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QPrintDialog>
+#include <QPrinterInfo>
+#include <QTimer>
+
+#include "print/print_fixture.h"
+#include "ui/print_dialog.h"
+
+namespace {
+
+// Answers the print dialog as soon as it shows; remembers whether it appeared at all.
+class DialogAnswer {
+ public:
+  explicit DialogAnswer(bool accept) : accept_(accept) { Poll(); }
+  bool Shown() const { return shown_; }
+
+ private:
+  void Poll() {
+    QTimer::singleShot(10, [this] {
+      auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+      if (dialog == nullptr) {
+        if (++polls_ < 500) Poll();
+        return;
+      }
+      shown_ = true;
+      accept_ ? dialog->accept() : dialog->reject();
+    });
+  }
+
+  bool accept_;
+  bool shown_ = false;
+  int polls_ = 0;
+};
+
+TEST(PrintDialogTest, CancellingTheDialogEndsQuietly) {
+  ScriptedPrompter prompter;
+  ReportPrinter printer(&prompter, DialogPrinterChooser(nullptr));
+  DialogAnswer answer(false);
+  EXPECT_FALSE(printer.BeginJob(PageOrientation::Landscape, true));
+  EXPECT_TRUE(answer.Shown());
+  EXPECT_FALSE(printer.JobOpen());
+  EXPECT_TRUE(prompter.Texts().isEmpty());
+}
+
+TEST(PrintDialogTest, WithoutAskingTheDefaultPrinterIsTaken) {
+  ScriptedPrompter prompter;
+  ReportPrinter printer(&prompter, DialogPrinterChooser(nullptr));
+  const bool hasDefault = !QPrinterInfo::defaultPrinter().isNull();
+  EXPECT_EQ(printer.BeginJob(PageOrientation::Portrait, false), hasDefault);
+  EXPECT_EQ(prompter.Texts(),
+            hasDefault ? QStringList() : QStringList{ReportPrinter::NoPrinterMessage()});
+  printer.EndJob();
+}
+
+}  // namespace

@@ -1,0 +1,146 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+#include "common/print_painter_surface.h"
+#include "print/print_fixture.h"
+
+namespace {
+
+// A page painted into an image, so the ink itself can be inspected.
+class ImageSurface : public PainterSurface {
+ public:
+  explicit ImageSurface(QSize portrait) : portrait_(portrait) {}
+
+  bool Open(PageOrientation orientation) override {
+    image_ = QImage(orientation == PageOrientation::Landscape ? portrait_.transposed() : portrait_,
+                    QImage::Format_RGB32);
+    image_.fill(Qt::white);
+    return true;
+  }
+  QSize PixelSize() const override { return image_.size(); }
+  const QImage& Image() const { return image_; }
+
+ protected:
+  QPaintDevice* Device() override { return &image_; }
+  void SetTitle(const QString&) override {}
+  bool NextPage() override { return false; }  // one page is enough here
+
+ private:
+  QSize portrait_;
+  QImage image_;
+};
+
+// A4 at 150 dots per inch: fine enough to see glyph edges, small enough to scan quickly.
+constexpr int kLong = 1754;
+
+class RenderTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(printer_.BeginJob(PageOrientation::Portrait, true));
+    ASSERT_TRUE(printer_.StartDocument(QStringLiteral("render")));
+    printer_.NewPage(QStringLiteral("2.06 (2009.06.04)"));
+    printer_.SelectFont(ReportFont::Body);
+  }
+
+  static int Dev(int v) { return v * kLong / 7000; }
+  const QImage& Page() const { return surface_->Image(); }
+
+  static bool Inked(QRgb pixel) { return qGray(pixel) < 128; }
+
+  // Columns [x0, x1) and rows [y0, y1) in device pixels: the extremes of the dark pixels.
+  struct Ink {
+    int left = -1, right = -1, top = -1, bottom = -1;
+    bool Any() const { return left >= 0; }
+  };
+  Ink InkIn(int x0, int y0, int x1, int y1) const {
+    Ink ink;
+    for (int y = y0; y < y1; ++y) {
+      for (int x = x0; x < x1; ++x) {
+        if (!Inked(Page().pixel(x, y))) continue;
+        if (!ink.Any() || x < ink.left) ink.left = x;
+        if (x > ink.right) ink.right = x;
+        if (ink.top < 0) ink.top = y;
+        ink.bottom = y;
+      }
+    }
+    return ink;
+  }
+  // Rows of ink separated by blank rows: the lines of text in a box.
+  int TextRows(int x0, int y0, int x1, int y1) const {
+    int rows = 0;
+    bool inRow = false;
+    for (int y = y0; y < y1; ++y) {
+      const bool inked = InkIn(x0, y, x1, y + 1).Any();
+      if (inked && !inRow) ++rows;
+      inRow = inked;
+    }
+    return rows;
+  }
+
+  ImageSurface* surface_ = nullptr;
+  ReportPrinter printer_{nullptr, [this](PageOrientation, bool) {
+                           auto surface = std::make_unique<ImageSurface>(QSize(1240, kLong));
+                           surface_ = surface.get();
+                           return PrinterChoice::Of(std::move(surface));
+                         }};
+};
+
+const QString kLongName = QStringLiteral("POPESCU-IONESCU MARIA-MAGDALENA ALEXANDRA");
+
+TEST_F(RenderTest, AlignedTextEndsAtItsAnchor) {
+  struct Case {
+    TextAlign align;
+    int top;
+  };
+  const Case cases[] = {
+      {TextAlign::Left, 1100}, {TextAlign::Centre, 1300}, {TextAlign::Right, 1500}};
+  for (const Case& c : cases) {
+    printer_.CellText(100, c.top, 4600, c.top + 100, QStringLiteral("12.345.678"), c.align, false,
+                      false);
+  }
+  const Ink left = InkIn(0, Dev(1100), Page().width(), Dev(1200));
+  const Ink centre = InkIn(0, Dev(1300), Page().width(), Dev(1400));
+  const Ink right = InkIn(0, Dev(1500), Page().width(), Dev(1600));
+  ASSERT_TRUE(left.Any() && centre.Any() && right.Any());
+  EXPECT_NEAR(left.left, Dev(120), 3);
+  EXPECT_NEAR((centre.left + centre.right) / 2, Dev(2350), 3);
+  EXPECT_NEAR(right.right, Dev(4580), 3);
+  EXPECT_LE(right.right, Dev(4580));
+  // The top of the text is 10 units below the top of the cell; digits stand a little lower.
+  EXPECT_GE(left.top, Dev(1110));
+  EXPECT_LE(left.top, Dev(1110) + Dev(90) / 3);
+}
+
+TEST_F(RenderTest, CellTextIsCutAtTheCellEdgeAndBoxTextWraps) {
+  printer_.CellText(200, 1100, 900, 1200, kLongName, TextAlign::Left, false, false);
+  printer_.BoxText(200, 1300, 900, 1800, kLongName, TextAlign::Left, false);
+
+  const Ink cut = InkIn(0, Dev(1100), Page().width(), Dev(1200));
+  ASSERT_TRUE(cut.Any());
+  EXPECT_LT(cut.right, Dev(900));
+  EXPECT_GE(cut.right, Dev(900) - 4);  // the text runs right up to the edge
+  EXPECT_EQ(TextRows(Dev(200), Dev(1100), Dev(900), Dev(1200)), 1);
+
+  const Ink wrapped = InkIn(0, Dev(1300), Page().width(), Dev(1800));
+  ASSERT_TRUE(wrapped.Any());
+  EXPECT_LT(wrapped.right, Dev(900));
+  EXPECT_GE(TextRows(Dev(200), Dev(1300), Dev(900), Dev(1800)), 3);
+}
+
+TEST_F(RenderTest, ShadingFillsTheCellAndFramesDrawTheOutline) {
+  printer_.CellText(1000, 2000, 2000, 2100, QStringLiteral("TOTAL"), TextAlign::Right, true, true);
+  const QRgb inside = Page().pixel(Dev(1000) + 4, Dev(2050));
+  EXPECT_EQ(qRed(inside), 192);
+  EXPECT_EQ(qGreen(inside), 192);
+  EXPECT_EQ(qBlue(inside), 192);
+  EXPECT_EQ(Page().pixel(Dev(1000) - 5, Dev(2050)), qRgb(255, 255, 255));
+  EXPECT_EQ(Page().pixel(Dev(2000) + 5, Dev(2050)), qRgb(255, 255, 255));
+  // The outline: every side is inked; the pen is trunc(2 * 0.25) = 0 here, a hairline.
+  EXPECT_TRUE(Inked(Page().pixel(Dev(1500), Dev(2000))));
+  EXPECT_TRUE(Inked(Page().pixel(Dev(1500), Dev(2100))));
+  EXPECT_TRUE(Inked(Page().pixel(Dev(1000), Dev(2050))));
+  EXPECT_TRUE(Inked(Page().pixel(Dev(2000), Dev(2050))));
+}
+
+}  // namespace
