@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+// Windows-1250, the code page of the reporting files the houses exchange. One byte per
+// character both ways, so a field's width in bytes is its width in characters.
+
+// ș ț Ș Ț (comma below) become their cedilla forms ş ţ Ş Ţ, which the code page has;
+// any other character it lacks becomes "?".
+QByteArray ToCp1250(const QString& text);
+
+// Appends exactly one byte per character of the text (see ToCp1250).
+void AppendCp1250(QByteArray& out, const QString& text);
+
+// The five bytes the code page leaves undefined read as U+FFFD.
+QString FromCp1250(QByteArrayView bytes);

@@ -1,0 +1,95 @@
+#include <QIODevice>
+#include <limits>
+
+#include "common/codepage.h"
+#include "common/dbf_file.h"
+#include "common/dbf_layout.h"
+#include "store/list_model.h"
+
+namespace {
+
+constexpr qsizetype kFlushSize = 256 * 1024;
+
+// The device accepts the whole buffer, or the write has failed.
+bool Flush(QIODevice& device, QByteArray& buffer) {
+  const qint64 written = device.write(buffer);
+  const bool complete = written == buffer.size();
+  buffer.clear();
+  return complete;
+}
+
+QByteArray Header(const DbfFile& table, int recordCount, int recordLength, const QDate& date) {
+  QByteArray header;
+  header.reserve(dbf::HeaderLength(table.fieldCount));
+  header.append(dbf::kVersion);
+  header.append(static_cast<char>(date.year() % 100));
+  header.append(static_cast<char>(date.month()));
+  header.append(static_cast<char>(date.day()));
+  dbf::AppendLittleEndian(header, static_cast<std::uint32_t>(recordCount), 4);
+  dbf::AppendLittleEndian(header, dbf::HeaderLength(table.fieldCount), 2);
+  dbf::AppendLittleEndian(header, recordLength, 2);
+  header.append(20, '\0');
+  for (int i = 0; i < table.fieldCount; ++i) {
+    QByteArray name = ToCp1250(table.names.at(i)).left(dbf::kNameSize);
+    name.append(dbf::kNameSize - name.size(), '\0');
+    header.append(name);
+    const QByteArray type = i < table.types.size() ? ToCp1250(table.types.at(i)) : QByteArray();
+    header.append(type.isEmpty() ? 'C' : type.at(0));
+    header.append(4, '\0');
+    header.append(static_cast<char>(table.lengths[i]));
+    header.append(15, '\0');
+  }
+  header.append(dbf::kDescriptorsEnd);
+  return header;
+}
+
+// The cell's text without blanks around it, left-aligned in the field: padded with blanks,
+// or cut at the field's width.
+void AppendField(QByteArray& out, const QString& cell, int length) {
+  const qsizetype start = out.size();
+  AppendCp1250(out, cell.trimmed());
+  const qsizetype written = out.size() - start;
+  if (written > length) {
+    out.truncate(start + length);
+  } else {
+    out.append(length - written, ' ');
+  }
+}
+
+}  // namespace
+
+bool DbfFile::FieldsWritable() const {
+  if (fieldCount < 1 || fieldCount > kMaxFields || names.size() != fieldCount ||
+      static_cast<int>(lengths.size()) != fieldCount) {
+    return false;
+  }
+  int record = 1;
+  for (const int length : lengths) {
+    if (length < 1 || length > kMaxFieldLength) return false;
+    record += length;
+  }
+  return record <= std::numeric_limits<std::uint16_t>::max();
+}
+
+int DbfFile::WriteDbf(QIODevice& device, const ListModel& list, const QDate& date,
+                      const DbfProgress& progress) const {
+  // Lengths the header's bytes cannot express would give a table no reader can open.
+  if (!FieldsWritable() || !date.isValid()) return 0;
+  int record = 1;
+  for (const int length : lengths) record += length;
+  const int rows = list.RowCount();
+
+  QByteArray buffer = Header(*this, rows, record, date);
+  buffer.reserve(kFlushSize + record);
+  if (progress) progress(0, rows);
+  for (int row = 0; row < rows; ++row) {
+    buffer.append(dbf::kLive);
+    for (int field = 0; field < fieldCount; ++field) {
+      AppendField(buffer, list.Cell(row, field), lengths[field]);
+    }
+    if (buffer.size() >= kFlushSize && !Flush(device, buffer)) return 0;
+    if (progress) progress(row + 1, rows);
+  }
+  buffer.append(dbf::kFileEnd);
+  return Flush(device, buffer) ? 1 : 0;
+}
