@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+class CClient;
+class Prompter;
+
+// How far the company delete cascade went.
+enum class CompanyDeletion {
+  kDeleted,    // the company and everything hanging on it are gone
+  kCancelled,  // the user answered "Nu" to one of the questions; nothing was deleted
+  kFailed,     // a statement failed (shown); the tables before it stay deleted
+};
+
+// The medical-leave screen asks once more before deleting, the health screen does not.
+enum class FinalQuestion { kNone, kSureSure };
+
+// Deletes the company with this fiscal code with its insured persons, co-insured, monthly
+// amounts and medical-leave declarations and certificates, after the questions: one about
+// insured persons when it has any, one about declarations when it has any, the deletion
+// question itself, and the leave screen's "Sigur, sigur?...".
+CompanyDeletion DeleteCompanyCascade(CClient& client, Prompter& prompter, const QString& cf,
+                                     FinalQuestion finalQuestion);

@@ -1,0 +1,39 @@
+#include "health/company_inputs.h"
+
+#include <QLineEdit>
+#include <QRegularExpressionValidator>
+
+#include "common/code_lists.h"
+#include "health/company_fields.h"
+
+namespace {
+
+// Changes the letters as they are typed or pasted, whatever the keyboard's state.
+class CaseValidator : public QValidator {
+ public:
+  CaseValidator(bool upper, QObject* parent) : QValidator(parent), upper_(upper) {}
+
+  State validate(QString& input, int&) const override {
+    input = upper_ ? input.toUpper() : input.toLower();
+    return Acceptable;
+  }
+
+ private:
+  bool upper_;
+};
+
+}  // namespace
+
+void TypeUpperCase(QLineEdit& edit) { edit.setValidator(new CaseValidator(true, &edit)); }
+
+void TypeLowerCase(QLineEdit& edit) { edit.setValidator(new CaseValidator(false, &edit)); }
+
+void TypeDigitsOnly(QLineEdit& edit) {
+  static const QRegularExpression digits(QStringLiteral("[0-9]*"));
+  edit.setValidator(new QRegularExpressionValidator(digits, &edit));
+}
+
+QString CountyChoiceText(int position) {
+  if (position == kBucharestCounty) return QStringLiteral("BUCURESTI");
+  return CountyName(position).toUpper();
+}
