@@ -14,3 +14,15 @@ if ((${#missing[@]})); then
   $sudo apt-get update -q
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
+
+# The tests write number texts under a Romanian locale; generate it once when it is missing.
+if ! locale -a 2>/dev/null | grep -qiE '^ro_RO\.utf-?8$'; then
+  sudo=""
+  [[ $(id -u) -ne 0 ]] && sudo="sudo"
+  if grep -qE '^[# ]*ro_RO\.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null; then
+    $sudo sed -i -E 's/^[# ]*(ro_RO\.UTF-8 UTF-8)/\1/' /etc/locale.gen
+  else
+    echo "ro_RO.UTF-8 UTF-8" | $sudo tee -a /etc/locale.gen >/dev/null
+  fi
+  $sudo locale-gen
+fi
