@@ -4,6 +4,7 @@
 #include <QStyleFactory>
 
 #include "app/c_main_menu_dialog.h"
+#include "store/schema.h"
 #include "ui/qt_prompter.h"
 
 namespace {
@@ -28,7 +29,7 @@ int RunApplication() {
     return 1;
   }
   InstallStyling();
-  CMainMenuDialog menu(&prompter, nullptr);
+  CMainMenuDialog menu(&prompter, [](CClient& client) { UpgradeSchema(client); });
   prompter.SetParent(&menu);
   menu.exec();
   return 0;

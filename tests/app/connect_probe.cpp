@@ -1,5 +1,6 @@
 // Starts the embedded server in the folder given as argument, the way the program does,
-// and says on standard output whether it connected. Standard error stays empty unless a
+// creates or checks its databases, and says on standard output whether it connected
+// and which schema version it found. Standard error stays empty unless a
 // message box would have been shown.
 #include <QCoreApplication>
 #include <QDir>
@@ -7,6 +8,7 @@
 
 #include "store/c_client.h"
 #include "store/prompter.h"
+#include "store/schema.h"
 
 namespace {
 
@@ -32,7 +34,12 @@ int main(int argc, char** argv) {
   CClient client(&prompter);
   const int connected = client.Connect(QStringLiteral("127.0.0.1"), 700, {}, {}, 0);
   std::printf("connect=%d\n", connected);
-  if (connected == 0) client.Execute(QStringLiteral("SELECT 1"), 1);
+  if (connected == 0) {
+    UpgradeSchema(client);
+    client.Execute(QStringLiteral("SELECT setare FROM asigurati.setari WHERE denumire='versiune'"),
+                   1);
+    std::printf("versiune=%s\n", client.GetField(0, QStringLiteral("SETARE")).toUtf8().constData());
+  }
   client.Disconnect();
   return 0;
 }

@@ -235,8 +235,12 @@ ProbeRun RunProbe(const QString& folder) {
 TEST(ServerStart, AHealthyStartPrintsNothingAndKeepsItsDataPrivate) {
   QTemporaryDir folder;
   const ProbeRun run = RunProbe(folder.path());
-  EXPECT_EQ(run.out, QStringLiteral("connect=0\n"));
+  EXPECT_EQ(run.out, QStringLiteral("connect=0\nversiune=2.06\n"));
   EXPECT_EQ(run.err, QString());
+  // And a second start on the same folder finds the databases as they were left.
+  const ProbeRun again = RunProbe(folder.path());
+  EXPECT_EQ(again.out, QStringLiteral("connect=0\nversiune=2.06\n"));
+  EXPECT_EQ(again.err, QString());
   EXPECT_TRUE(QFile::exists(folder.filePath(QStringLiteral("srv_embedded.cfg"))));
   const QFile::Permissions data = QFile::permissions(folder.filePath(QStringLiteral("data")));
   EXPECT_TRUE(data.testFlag(QFileDevice::ReadOwner));
