@@ -1,0 +1,134 @@
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include "schema_test_util.h"
+
+using namespace schema_test;
+
+namespace {
+
+class CreationTest : public ::testing::Test {
+ protected:
+  void SetUp() override { FreshInstall(); }
+};
+
+TEST_F(CreationTest, FirstStartCreatesTheRegisterAtTheCurrentVersion) {
+  EXPECT_EQ(Version(), QStringLiteral("2.06"));
+  const QStringList houses = Cells(QStringLiteral("SELECT cas FROM asigurati.cas ORDER BY cas"));
+  EXPECT_EQ(houses.size(), 44);
+  for (const HouseSeed& house : SeedHouses()) {
+    EXPECT_TRUE(houses.contains(QLatin1String(house.code))) << house.code;
+  }
+  EXPECT_FALSE(houses.contains(QStringLiteral("CASHG")));
+  EXPECT_EQ(Value(QStringLiteral("SELECT denumire FROM asigurati.cas WHERE cas='CAS_B'")),
+            QStringLiteral("Bucuresti"));
+  EXPECT_EQ(Count(QStringLiteral("information_schema.schemata WHERE schema_name='velka_creare'")),
+            0);
+}
+
+TEST_F(CreationTest, EveryAuditedTableHasAnAuditTableWithItsColumns) {
+  const struct {
+    const char* database;
+    const char* table;
+  } audited[] = {{"asigurati", "societati"},      {"asigurati", "asigurati"},
+                 {"asigurati", "coasigurati"},    {"asigurati", "sume"},
+                 {"asigurati", "sume_societati"}, {"concedii", "concedii"},
+                 {"concedii", "declaratii"}};
+  for (const auto& entry : audited) {
+    const QString database = QLatin1String(entry.database);
+    const QString table = QLatin1String(entry.table);
+    QStringList expected = ColumnsOf(database, table);
+    ASSERT_FALSE(expected.isEmpty()) << entry.table;
+    expected << QStringLiteral("znew_index") << QStringLiteral("znew_cont")
+             << QStringLiteral("znew_op");
+    EXPECT_EQ(ColumnsOf(database, QStringLiteral("zlog_") + table), expected) << entry.table;
+  }
+}
+
+TEST_F(CreationTest, QueriesOfTheRegisterFindTheirIndexes) {
+  const struct {
+    const char* table;
+    const char* columns;
+  } needed[] = {
+      {"asigurati.sume", "id_cnp,luna"},       {"asigurati.sume", "cf,luna"},
+      {"asigurati.asigurati", "cf,iesire"},    {"asigurati.asigurati", "cnp"},
+      {"asigurati.coasigurati", "cnp_asig"},   {"asigurati.coasigurati", "cnp"},
+      {"asigurati.sume_societati", "cf,luna"}, {"concedii.declaratii", "cf,luna"},
+      {"concedii.concedii", "id_declaratie"},  {"concedii.concedii", "cnp,cert_serie,cert_numar"}};
+  const QStringList keys = Cells(QStringLiteral(
+      "SELECT CONCAT(table_schema, '.', table_name, ':', GROUP_CONCAT(LOWER(column_name) ORDER "
+      "BY seq_in_index)) FROM information_schema.statistics WHERE table_schema IN ('asigurati', "
+      "'concedii') GROUP BY table_schema, table_name, index_name"));
+  for (const auto& key : needed) {
+    const QString wanted = QLatin1String(key.table) + u':' + QLatin1String(key.columns);
+    EXPECT_TRUE(keys.contains(wanted)) << wanted.toStdString();
+  }
+}
+
+// Several inserts of the screens leave NOT NULL columns out, and plain updates must not
+// move the creation time.
+TEST_F(CreationTest, ColumnsTakeDefaultsAndCreationTimeSurvivesUpdates) {
+  EXPECT_EQ(Cells(QStringLiteral(
+                "SELECT CONCAT(table_name, '.', column_name) FROM information_schema.columns "
+                "WHERE table_schema IN ('asigurati', 'concedii') AND is_nullable='NO' AND "
+                "column_default IS NULL AND extra NOT LIKE '%auto_increment%'")),
+            QStringList());
+  EXPECT_EQ(
+      Cells(QStringLiteral("SELECT CONCAT(table_name, '.', column_name) FROM "
+                           "information_schema.columns WHERE table_schema IN ('asigurati', "
+                           "'concedii') AND column_name='ZZ_DATA' AND extra LIKE '%update%'")),
+      QStringList());
+  TestServer& server = TestServer::Instance();
+  server.Run(
+      QStringLiteral("INSERT INTO asigurati.asigurati (CF, CNP, ZZ_DATA) VALUES "
+                     "('13548146', '1800101221144', '2001-02-03 04:05:06')"));
+  server.Run(
+      QStringLiteral("INSERT INTO asigurati.asigurati (CF, CNP) VALUES ('13548146', "
+                     "'2810202221145')"));
+  server.Run(QStringLiteral("UPDATE asigurati.asigurati SET iesire=20090615 WHERE cf=13548146"));
+  EXPECT_EQ(
+      Value(QStringLiteral("SELECT zz_data FROM asigurati.asigurati WHERE cnp=1800101221144")),
+      QStringLiteral("2001-02-03 04:05:06"));
+  EXPECT_EQ(Count(QStringLiteral("asigurati.asigurati WHERE cnp=2810202221145 AND zz_data > "
+                                 "NOW() - INTERVAL 1 HOUR")),
+            1);
+}
+
+TEST_F(CreationTest, SecondStartChangesNothingAndVersionStaysSingle) {
+  EXPECT_TRUE(StartProgram().isEmpty());
+  EXPECT_EQ(Version(), QStringLiteral("2.06"));
+  EXPECT_EQ(Count(QStringLiteral("asigurati.cas")), 44);
+  // A second versiune row cannot be stored at all.
+  Client().ClearColumns();
+  Client().AddColumn(QStringLiteral("DENUMIRE"), QStringLiteral("versiune"));
+  Client().AddColumn(QStringLiteral("SETARE"), QStringLiteral("9.99"));
+  Shown().Clear();
+  EXPECT_EQ(Client().AuditedInsert(QStringLiteral("ASIGURATI"), QStringLiteral("SETARI")), 1);
+  EXPECT_EQ(Version(), QStringLiteral("2.06"));
+}
+
+TEST_F(CreationTest, DataFolderIsPrivateAndTheServerLoggedNoError) {
+  const QString data = QDir(TestServer::Instance().Folder()).filePath(QStringLiteral("data"));
+  EXPECT_EQ(QFileInfo(data).permissions() &
+                (QFileDevice::ReadGroup | QFileDevice::ReadOther | QFileDevice::WriteGroup |
+                 QFileDevice::WriteOther | QFileDevice::ExeGroup | QFileDevice::ExeOther),
+            QFileDevice::Permissions());
+  QFile log(QDir(data).filePath(QStringLiteral("server.log")));
+  ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+  const QString text = QString::fromUtf8(log.readAll());
+  EXPECT_FALSE(text.contains(QStringLiteral("[ERROR]"))) << text.toStdString();
+}
+
+// A single missing database is damage, not a new machine: nothing is created over it.
+TEST_F(CreationTest, OneMissingDatabaseIsReportedNotRecreated) {
+  TestServer::Instance().Run(QStringLiteral("DROP DATABASE concedii"));
+  const QStringList shown = StartProgram();
+  ASSERT_EQ(shown.size(), 1) << shown.join(u'|').toStdString();
+  EXPECT_TRUE(shown.first().startsWith(QStringLiteral("EROARE Mysql:\n\n")));
+  EXPECT_TRUE(shown.first().contains(QStringLiteral("concedii"))) << shown.first().toStdString();
+  EXPECT_EQ(Count(QStringLiteral("information_schema.schemata WHERE schema_name='concedii'")), 0);
+  EXPECT_EQ(Version(), QStringLiteral("2.06"));
+}
+
+}  // namespace

@@ -1,0 +1,203 @@
+#include "old_schema.h"
+#include "schema_test_util.h"
+
+using namespace schema_test;
+
+namespace {
+
+bool Before(const QString& release, const char* version) {
+  return old_schema::Releases().indexOf(release) <
+         old_schema::Releases().indexOf(QLatin1String(version));
+}
+
+void BuildRelease(const QString& release, bool certificates = true,
+                  const QString& recorded = QStringLiteral("<release>")) {
+  old_schema::Options options;
+  options.release = release;
+  options.recordedVersion = recorded == QLatin1String("<release>")
+                                ? (release == QLatin1String("1.1 beta") ? QString() : release)
+                                : recorded;
+  options.certificates = certificates;
+  const QString failed = old_schema::Build(Client(), options);
+  ASSERT_TRUE(failed.isEmpty()) << failed.toStdString() << "\n" << Shown().LastText().toStdString();
+}
+
+// The columns the releases after "1.1 beta" added, as table.column.
+const QStringList kAddedColumns = {QStringLiteral("sume.salariu"),
+                                   QStringLiteral("sume.id_cnp"),
+                                   QStringLiteral("societati.loc"),
+                                   QStringLiteral("societati.sect"),
+                                   QStringLiteral("societati.c2"),
+                                   QStringLiteral("declaratii.faambp"),
+                                   QStringLiteral("declaratii.faambp_datorat"),
+                                   QStringLiteral("declaratii.de_recuperat_anterior"),
+                                   QStringLiteral("concedii.cod_urg"),
+                                   QStringLiteral("concedii.cod_contag")};
+
+void ExpectCurrentSchemaWithEveryRow(const QString& release) {
+  const std::string context = "from " + release.toStdString();
+  EXPECT_EQ(Version(), QStringLiteral("2.06")) << context;
+  EXPECT_EQ(Count(QStringLiteral("asigurati.setari WHERE denumire<>'versiune'")), 0) << context;
+  for (const char* table :
+       {"asigurati.societati", "asigurati.asigurati", "asigurati.coasigurati", "asigurati.sume",
+        "asigurati.sume_societati", "asigurati.cas", "concedii.declaratii", "concedii.concedii"}) {
+    EXPECT_EQ(Count(QLatin1String(table)), old_schema::FixtureRows(QLatin1String(table), true))
+        << context << " " << table;
+  }
+  for (const QString& column : kAddedColumns) {
+    const QString database = column.startsWith(QLatin1String("declaratii")) ||
+                                     column.startsWith(QLatin1String("concedii"))
+                                 ? QStringLiteral("concedii")
+                                 : QStringLiteral("asigurati");
+    EXPECT_TRUE(ColumnsOf(database, column.section(u'.', 0, 0)).contains(column.section(u'.', 1)))
+        << context << " " << column.toStdString();
+  }
+  // Amounts point at their employment records; the houses carry today's codes.
+  EXPECT_EQ(Count(QStringLiteral("asigurati.sume AS s JOIN asigurati.asigurati AS a ON "
+                                 "s.id_cnp=a.index AND s.cnp=a.cnp")),
+            3)
+      << context;
+  EXPECT_EQ(Count(QStringLiteral("asigurati.asigurati WHERE cas IN ('CASHG', 'CAS_O')")) +
+                Count(QStringLiteral("asigurati.cas WHERE cas IN ('CASHG', 'CAS_O')")),
+            0)
+      << context;
+  EXPECT_EQ(Count(QStringLiteral("asigurati.cas WHERE cas IN ('CASHR', 'CAS_A')")), 2) << context;
+  EXPECT_EQ(Value(QStringLiteral("SELECT cas FROM asigurati.asigurati WHERE cnp=1800101221144")),
+            QStringLiteral("CASHR"))
+      << context;
+  EXPECT_EQ(Count(QStringLiteral("asigurati.asigurati WHERE forma='ACC'")), 0) << context;
+  EXPECT_EQ(Value(QStringLiteral("SELECT GROUP_CONCAT(`index` ORDER BY `index`) FROM "
+                                 "concedii.declaratii")),
+            old_schema::kDeclarationKeys.join(u','))
+      << context;
+  EXPECT_EQ(Value(QStringLiteral("SELECT CAST(asig_datorat * 10 AS SIGNED) FROM asigurati.sume "
+                                 "WHERE cnp=1800101221144")),
+            Before(release, "1.5") ? QStringLiteral("130") : QStringLiteral("126"))
+      << context;
+}
+
+// After the upgrade the copy into each audit table must still work: the tables gained
+// columns their zlog_ tables of that time did not have.
+void ExpectAuditCopies(const QString& release) {
+  const struct {
+    const char* database;
+    const char* table;
+  } audited[] = {{"ASIGURATI", "SOCIETATI"},      {"ASIGURATI", "ASIGURATI"},
+                 {"ASIGURATI", "COASIGURATI"},    {"ASIGURATI", "SUME"},
+                 {"ASIGURATI", "SUME_SOCIETATI"}, {"CONCEDII", "DECLARATII"},
+                 {"CONCEDII", "CONCEDII"}};
+  for (const auto& entry : audited) {
+    const QString table = QLatin1String(entry.database) + u'.' + QLatin1String(entry.table);
+    const int key = Value(QStringLiteral("SELECT MIN(`index`) FROM ") + table).toInt();
+    Client().ClearColumns();
+    Client().AddColumn(QStringLiteral("CF"), QStringLiteral("13548146"));
+    Shown().Clear();
+    ASSERT_EQ(
+        Client().AuditedUpdate(key, QLatin1String(entry.database), QLatin1String(entry.table)), 0)
+        << Shown().LastText().toStdString();
+    EXPECT_EQ(Count(QLatin1String(entry.database) + QStringLiteral(".zlog_") +
+                    QLatin1String(entry.table) + QStringLiteral(" WHERE znew_op='M'")),
+              1)
+        << "from " << release.toStdString() << " " << entry.table;
+  }
+}
+
+TEST(UpgradeTest, EveryEarlierReleaseReachesTheCurrentVersionKeepingEveryRow) {
+  for (const QString& release : old_schema::Releases()) {
+    if (release == QLatin1String("2.06")) continue;
+    BuildRelease(release);
+    QStringList shown = StartProgram();
+    if (Before(release, "1.3")) {
+      // "1.3" is recorded before its salary column, which these databases already have.
+      EXPECT_EQ(shown, QStringList{DuplicateSalary()}) << release.toStdString();
+      EXPECT_EQ(Version(), QStringLiteral("1.3")) << release.toStdString();
+      shown = StartProgram();
+    }
+    EXPECT_EQ(shown, QStringList()) << release.toStdString();
+    ExpectCurrentSchemaWithEveryRow(release);
+    ExpectAuditCopies(release);
+  }
+}
+
+TEST(UpgradeTest, DeclarationsAreRenumberedOnlyWhileNoCertificateRefersToThem) {
+  const struct {
+    bool certificates;
+    QString keys;
+  } cases[] = {{true, QStringLiteral("5,9,14")}, {false, QStringLiteral("1,2,3")}};
+  for (const auto& c : cases) {
+    BuildRelease(QStringLiteral("2.04"), c.certificates);
+    EXPECT_EQ(StartProgram(), QStringList());
+    EXPECT_EQ(Version(), QStringLiteral("2.06"));
+    EXPECT_EQ(Value(QStringLiteral("SELECT GROUP_CONCAT(`index` ORDER BY `index`) FROM "
+                                   "concedii.declaratii")),
+              c.keys)
+        << "certificates: " << c.certificates;
+    EXPECT_EQ(Count(QStringLiteral("concedii.declaratii WHERE luna=200601 AND cf=13548146")), 2);
+  }
+}
+
+TEST(UpgradeTest, CurrentVersionOnlyRepairsAndReads) {
+  BuildRelease(QStringLiteral("2.06"));
+  const QString versionRow =
+      Value(QStringLiteral("SELECT `index` FROM asigurati.setari WHERE denumire='versiune'"));
+  QStringList sent;
+  EXPECT_EQ(StartProgram([&sent](const QString& sql) { sent << sql; }), QStringList());
+  QStringList repairs;
+  for (const QString& sql : sent) {
+    EXPECT_TRUE(sql.startsWith(QLatin1String("SELECT ")) ||
+                sql.startsWith(QLatin1String("REPAIR ")))
+        << sql.toStdString();
+    if (sql.startsWith(QLatin1String("REPAIR "))) repairs << sql;
+  }
+  EXPECT_EQ(repairs.size(), 2);
+  EXPECT_TRUE(sent.contains(
+      QStringLiteral("SELECT * FROM asigurati.setari AS s WHERE s.denumire='versiune'")));
+  EXPECT_EQ(Value(QStringLiteral("SELECT `index` FROM asigurati.setari WHERE denumire='versiune'")),
+            versionRow);
+}
+
+TEST(UpgradeTest, VersionOfALaterReleaseChangesNothing) {
+  BuildRelease(QStringLiteral("1.7"), true, QStringLiteral("2.10"));
+  const QString schemaBefore =
+      Cells(QStringLiteral("SELECT CONCAT(table_name, '.', column_name) FROM "
+                           "information_schema.columns WHERE table_schema IN "
+                           "('asigurati', 'concedii') ORDER BY 1"))
+          .join(u',');
+  EXPECT_EQ(StartProgram(), QStringList());
+  EXPECT_EQ(Version(), QStringLiteral("2.10"));
+  EXPECT_EQ(Cells(QStringLiteral("SELECT CONCAT(table_name, '.', column_name) FROM "
+                                 "information_schema.columns WHERE table_schema IN "
+                                 "('asigurati', 'concedii') ORDER BY 1"))
+                .join(u','),
+            schemaBefore);
+}
+
+// A missing table is reported once; the upgrade waits for it and goes on when it is back.
+TEST(UpgradeTest, MissingTableIsShownOnceAndTheUpgradeResumesLater) {
+  BuildRelease(QStringLiteral("1.7"));
+  TestServer::Instance().Run(QStringLiteral("RENAME TABLE concedii.concedii TO concedii.pastrat"));
+  const QStringList shown = StartProgram();
+  ASSERT_EQ(shown.size(), 1) << shown.join(u'|').toStdString();
+  EXPECT_EQ(shown.first(),
+            QStringLiteral("EROARE Mysql:\n\nTable 'concedii.concedii' doesn't exist"));
+  EXPECT_EQ(Version(), QStringLiteral("1.7"));
+  TestServer::Instance().Run(QStringLiteral("RENAME TABLE concedii.pastrat TO concedii.concedii"));
+  EXPECT_EQ(StartProgram(), QStringList());
+  ExpectCurrentSchemaWithEveryRow(QStringLiteral("1.7"));
+}
+
+// A step that fails midway stops where it is, keeps what was recorded, and the next start
+// tries again from there.
+TEST(UpgradeTest, FailingStepStopsWithItsErrorAndIsRetriedAtTheNextStart) {
+  BuildRelease(QStringLiteral("1.5"));
+  TestServer::Instance().Run(
+      QStringLiteral("ALTER TABLE asigurati.societati ADD `EMAIL` VARCHAR(50) NOT NULL"));
+  const QStringList shown = StartProgram();
+  EXPECT_EQ(shown, QStringList{QStringLiteral("EROARE Mysql:\n\nDuplicate column name 'EMAIL'")});
+  EXPECT_EQ(Version(), QStringLiteral("1.5"));
+  TestServer::Instance().Run(QStringLiteral("ALTER TABLE asigurati.societati DROP `EMAIL`"));
+  EXPECT_EQ(StartProgram(), QStringList());
+  ExpectCurrentSchemaWithEveryRow(QStringLiteral("1.5"));
+}
+
+}  // namespace
