@@ -34,6 +34,7 @@ bool ReportPrinter::OpenDevice(std::unique_ptr<PrintSurface> surface) {
   }
   surface_ = std::move(surface);
   longSidePixels_ = longSide;
+  pagePixels_ = pixels;
   penWidth_ = ToDevice(2);
   CreateFonts();
   current_ = ReportFont::Body;
@@ -96,6 +97,7 @@ void ReportPrinter::EndJob() {
 void ReportPrinter::Release() {
   surface_.reset();
   fonts_ = {};
+  pagePixels_ = QSize();
   documentStarted_ = false;
   pageOpen_ = false;
 }

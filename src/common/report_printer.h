@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QSize>
 #include <QString>
 #include <array>
 #include <memory>
@@ -61,6 +62,10 @@ class ReportPrinter {
   PageOrientation Orientation() const { return orientation_; }
   // Device pixels per logical unit, from the long side of the printable area.
   double Scale() const { return static_cast<double>(longSidePixels_) / kLongSide; }
+  // The printable area in logical units: 7000 on the long side, the short side as the paper
+  // has it (about 4950 on A4).
+  int PageWidth() const { return ToLogical(pagePixels_.width()); }
+  int PageHeight() const { return ToLogical(pagePixels_.height()); }
   // trunc(v * scale) for a logical value that already includes the origin, computed in whole
   // numbers so that the long side lands on its last pixel exactly.
   int ToDevice(int logical) const;
@@ -80,6 +85,7 @@ class ReportPrinter {
   void Fail();
   void Release();
   bool CanDraw() const { return surface_ != nullptr && pageOpen_; }
+  int ToLogical(int pixels) const;
   PrintRect DeviceRect(const PrintRect& logical) const;
   PrintPoint DevicePoint(const PrintPoint& logical) const;
   PrintRect Logical(int left, int top, int right, int bottom) const;
@@ -94,6 +100,7 @@ class ReportPrinter {
   int page_ = 0;
   PageOrientation orientation_ = PageOrientation::Portrait;
   int longSidePixels_ = 0;
+  QSize pagePixels_;
   int penWidth_ = 0;
   std::array<QFont, kReportFontCount> fonts_;
   ReportFont current_ = ReportFont::Body;

@@ -13,6 +13,11 @@ int ReportPrinter::ToDevice(int logical) const {
   return static_cast<int>(static_cast<qint64>(logical) * longSidePixels_ / kLongSide);
 }
 
+int ReportPrinter::ToLogical(int pixels) const {
+  if (longSidePixels_ <= 0) return 0;
+  return static_cast<int>(static_cast<qint64>(pixels) * kLongSide / longSidePixels_);
+}
+
 PrintRect ReportPrinter::Logical(int left, int top, int right, int bottom) const {
   return {originX + left, originY + top, originX + right, originY + bottom};
 }

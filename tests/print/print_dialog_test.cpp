@@ -54,4 +54,22 @@ TEST(PrintDialogTest, WithoutAskingTheDefaultPrinterIsTaken) {
   printer.EndJob();
 }
 
+TEST(PrintDialogTest, AcceptedDialogOpensAJobInTheAskedOrientation) {
+  for (const PageOrientation orientation :
+       {PageOrientation::Landscape, PageOrientation::Portrait}) {
+    ScriptedPrompter prompter;
+    ReportPrinter printer(&prompter, DialogPrinterChooser(nullptr));
+    DialogAnswer answer(true);
+    ASSERT_TRUE(printer.BeginJob(orientation, true));
+    EXPECT_TRUE(answer.Shown());
+    const bool landscape = orientation == PageOrientation::Landscape;
+    EXPECT_EQ(landscape ? printer.PageWidth() : printer.PageHeight(), 7000);
+    const int shortSide = landscape ? printer.PageHeight() : printer.PageWidth();
+    EXPECT_GT(shortSide, 4700);
+    EXPECT_LT(shortSide, 5500);
+    EXPECT_TRUE(prompter.Texts().isEmpty());
+    printer.EndJob();  // no document was started: nothing is printed
+  }
+}
+
 }  // namespace

@@ -24,13 +24,19 @@ TEST_F(GeometryTest, ScalePenAndBodyFontFollowTheLongSide) {
     int pen;
     int bodyPixels;
     int longSide;
+    QSize logicalPage;
   };
   const Case cases[] = {
-      {"A4 600 dpi portrait", QSize(4960, 7016), PageOrientation::Portrait, 2, 90, 7016},
-      {"A4 600 dpi landscape", QSize(4960, 7016), PageOrientation::Landscape, 2, 90, 7016},
-      {"A4 300 dpi", QSize(2480, 3508), PageOrientation::Portrait, 1, 45, 3508},
-      {"A4 1200 dpi", QSize(9920, 14032), PageOrientation::Portrait, 4, 180, 14032},
-      {"Letter 600 dpi landscape", QSize(4900, 6400), PageOrientation::Landscape, 1, 82, 6400},
+      {"A4 600 dpi portrait", QSize(4960, 7016), PageOrientation::Portrait, 2, 90, 7016,
+       QSize(4948, 7000)},
+      {"A4 600 dpi landscape", QSize(4960, 7016), PageOrientation::Landscape, 2, 90, 7016,
+       QSize(7000, 4948)},
+      {"A4 300 dpi", QSize(2480, 3508), PageOrientation::Portrait, 1, 45, 3508, QSize(4948, 7000)},
+      {"A4 1200 dpi", QSize(9920, 14032), PageOrientation::Portrait, 4, 180, 14032,
+       QSize(4948, 7000)},
+      {"A5 600 dpi", QSize(3496, 4960), PageOrientation::Portrait, 1, 63, 4960, QSize(4933, 7000)},
+      {"Letter 600 dpi landscape", QSize(4900, 6400), PageOrientation::Landscape, 1, 82, 6400,
+       QSize(7000, 5359)},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -40,6 +46,8 @@ TEST_F(GeometryTest, ScalePenAndBodyFontFollowTheLongSide) {
     EXPECT_EQ(Printer().PenWidth(), c.pen);
     // The whole long side, exactly: a floating scale would lose its last pixel.
     EXPECT_EQ(Printer().ToDevice(7000), c.longSide);
+    EXPECT_EQ(Printer().ToDevice(700), c.longSide / 10);
+    EXPECT_EQ(QSize(Printer().PageWidth(), Printer().PageHeight()), c.logicalPage);
     const QFontMetrics body(Printer().FontOf(ReportFont::Body));
     EXPECT_NEAR(body.ascent() + body.descent(), c.bodyPixels, 1);
     Printer().EndJob();
