@@ -72,7 +72,8 @@ void NoteStep(SchemaRunner& runner, const QString& from) {
                   QStringLiteral("', '')"));
 }
 
-// Runs every step whose starting version is the one reached so far. Returns whether any ran.
+// Runs every step whose starting version is the one reached so far. Returns whether any ran;
+// the note of the last one is left for the caller to remove once its work is complete.
 bool RunSteps(UpgradeSteps& steps, QString version, bool interrupted) {
   bool anyRan = false;
   for (const UpgradeStep& step : steps.All()) {
@@ -80,9 +81,7 @@ bool RunSteps(UpgradeSteps& steps, QString version, bool interrupted) {
     anyRan = true;
     steps.SetResuming(interrupted);
     NoteStep(steps.Runner(), QString::fromLatin1(step.from));
-    const bool finished = (steps.*step.run)();
-    NoteStep(steps.Runner(), {});
-    if (!finished) break;
+    if (!(steps.*step.run)()) break;
     version = QString::fromLatin1(step.to);
     interrupted = false;
   }
@@ -104,7 +103,11 @@ void CheckAndUpgradeSchema(CClient& client, const SchemaObserver& observer) {
   const QString version = ReadVersion(runner, interrupted);
   if (version.isEmpty()) return;
   UpgradeSteps steps(runner);
-  if (RunSteps(steps, version, interrupted)) AlignAuditTables(client, observer);
+  if (!RunSteps(steps, version, interrupted)) return;
+  // The audit tables follow the columns the steps added before the step is marked done, so
+  // that an interruption here is made good at the next start too.
+  AlignAuditTables(client, observer);
+  NoteStep(runner, {});
 }
 
 void UpgradeSchema(CClient& client, const SchemaObserver& observer) {
