@@ -10,18 +10,19 @@
 
 namespace {
 
-// Answers the print dialog as soon as it shows; remembers whether it appeared at all.
-class DialogAnswer {
+// Answers the print dialog as soon as it shows; remembers whether it appeared at all. Its
+// timers die with it, so a dialog that never came cannot be answered by a later test.
+class DialogAnswer : public QObject {
  public:
   explicit DialogAnswer(bool accept) : accept_(accept) { Poll(); }
   bool Shown() const { return shown_; }
 
  private:
   void Poll() {
-    QTimer::singleShot(10, [this] {
+    QTimer::singleShot(10, this, [this] {
       auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
       if (dialog == nullptr) {
-        if (++polls_ < 500) Poll();
+        if (++polls_ < 3000) Poll();
         return;
       }
       shown_ = true;
