@@ -95,9 +95,7 @@ void PdfReport(benchmark::State& state) {
 void RecordedReport(benchmark::State& state) {
   for (auto _ : state) {
     PrintRecord record;
-    ReportPrinter printer(nullptr, [&record](PageOrientation, bool) {
-      return PrinterChoice::Of(std::make_unique<RecordingSurface>(&record));
-    });
+    ReportPrinter printer(nullptr, RecordingChooser(&record));
     DrawReport(printer);
     benchmark::DoNotOptimize(record.items.data());
   }

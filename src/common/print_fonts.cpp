@@ -13,7 +13,7 @@ const QString kSans = QStringLiteral("MS Sans Serif");
 
 }  // namespace
 
-ReportFontSpec ReportFontSpecOf(ReportFont font) {
+ReportFontChoice ReportFontChoiceOf(ReportFont font) {
   switch (font) {
     case ReportFont::Body:
       return {kTimes, 90, false};
@@ -53,10 +53,10 @@ void InstallReportFontSubstitutes() {
   (void)installed;
 }
 
-QFont MakeReportFont(const ReportFontSpec& spec, int cellPixels) {
+QFont MakeReportFont(const ReportFontChoice& choice, int cellPixels) {
   InstallReportFontSubstitutes();
-  QFont font(spec.face);
-  font.setWeight(spec.heavy ? QFont::Black : QFont::Normal);
+  QFont font(choice.face);
+  font.setWeight(choice.heavy ? QFont::Black : QFont::Normal);
   // Printed pages use outline metrics; hinting and kerning would move text by device.
   font.setHintingPreference(QFont::PreferNoHinting);
   font.setKerning(false);

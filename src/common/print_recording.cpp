@@ -113,3 +113,9 @@ void RecordingSurface::Draw(const PrintItem& item, const QFont&, int penWidth) {
   record_->penWidth = penWidth;
   record_->items.push_back(item);
 }
+
+PrinterChooser RecordingChooser(PrintRecord* record, QSize portraitPixels) {
+  return [record, portraitPixels](PageOrientation, bool) {
+    return PrinterChoice::Of(std::make_unique<RecordingSurface>(record, portraitPixels));
+  };
+}

@@ -51,5 +51,8 @@ class RecordingSurface : public PrintSurface {
   QSize portraitPixels_;
 };
 
+// A chooser that always offers a recorder writing into `record`, for tests of the reports.
+PrinterChooser RecordingChooser(PrintRecord* record, QSize portraitPixels = QSize(4960, 7016));
+
 // Describes one item the way Dump does.
 QString DescribePrintItem(const PrintItem& item);

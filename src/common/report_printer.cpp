@@ -15,7 +15,7 @@ bool ReportPrinter::BeginJob(PageOrientation orientation, bool askUser) {
   PrinterChoice choice = chooser_ ? chooser_(orientation, askUser) : PrinterChoice::NoPrinter();
   if (choice.outcome == PrinterChoice::Outcome::Cancelled) return false;
   if (choice.outcome != PrinterChoice::Outcome::Device || !choice.surface) {
-    Fail();
+    TellNoPrinter();
     return false;
   }
   return OpenDevice(std::move(choice.surface));
@@ -23,13 +23,13 @@ bool ReportPrinter::BeginJob(PageOrientation orientation, bool askUser) {
 
 bool ReportPrinter::OpenDevice(std::unique_ptr<PrintSurface> surface) {
   if (!surface->Open(orientation_)) {
-    Fail();
+    TellNoPrinter();
     return false;
   }
   const QSize pixels = surface->PixelSize();
   const int longSide = orientation_ == PageOrientation::Portrait ? pixels.height() : pixels.width();
   if (pixels.width() <= 0 || pixels.height() <= 0 || longSide <= 0) {
-    Fail();
+    TellNoPrinter();
     return false;
   }
   surface_ = std::move(surface);
@@ -46,8 +46,8 @@ bool ReportPrinter::OpenDevice(std::unique_ptr<PrintSurface> surface) {
 
 void ReportPrinter::CreateFonts() {
   for (int i = 0; i < kReportFontCount; ++i) {
-    const ReportFontSpec spec = ReportFontSpecOf(static_cast<ReportFont>(i));
-    fonts_[static_cast<size_t>(i)] = MakeReportFont(spec, ToDevice(spec.height));
+    const ReportFontChoice choice = ReportFontChoiceOf(static_cast<ReportFont>(i));
+    fonts_[static_cast<size_t>(i)] = MakeReportFont(choice, ToDevice(choice.height));
   }
 }
 
@@ -56,7 +56,7 @@ bool ReportPrinter::StartDocument(const QString& title) {
   if (documentStarted_) return true;
   if (!surface_->StartDocument(title)) {
     Release();
-    Fail();
+    TellNoPrinter();
     return false;
   }
   documentStarted_ = true;
@@ -102,6 +102,6 @@ void ReportPrinter::Release() {
   pageOpen_ = false;
 }
 
-void ReportPrinter::Fail() {
+void ReportPrinter::TellNoPrinter() {
   if (prompter_ != nullptr) prompter_->Inform(NoPrinterMessage());
 }

@@ -82,7 +82,7 @@ class ReportPrinter {
  private:
   bool OpenDevice(std::unique_ptr<PrintSurface> surface);
   void CreateFonts();
-  void Fail();
+  void TellNoPrinter();
   void Release();
   bool CanDraw() const { return surface_ != nullptr && pageOpen_; }
   int ToLogical(int pixels) const;

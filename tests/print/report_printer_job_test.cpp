@@ -112,9 +112,7 @@ TEST_F(JobTest, NewJobFinishesTheOneLeftOpen) {
 TEST(ReportPrinterLifetime, EndsAnOpenJobWhenDestroyed) {
   PrintRecord record;
   {
-    ReportPrinter printer(nullptr, [&record](PageOrientation, bool) {
-      return PrinterChoice::Of(std::make_unique<RecordingSurface>(&record));
-    });
+    ReportPrinter printer(nullptr, RecordingChooser(&record));
     ASSERT_TRUE(printer.BeginJob(PageOrientation::Portrait, false));
     printer.StartDocument(QStringLiteral("t"));
     printer.NewPage(kFooterVersion);

@@ -7,7 +7,7 @@
 
 namespace {
 
-// A page painted into an image, so the ink itself can be inspected.
+// A page painted into an image, so the ink itself can be examined.
 class ImageSurface : public PainterSurface {
  public:
   explicit ImageSurface(QSize portrait) : portrait_(portrait) {}
