@@ -11,12 +11,14 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <cstdio>
 
 #include "old_schema.h"
 #include "store/c_client.h"
 #include "store/prompter.h"
 #include "store/schema.h"
+#include "store/server_config.h"
 
 namespace {
 
@@ -118,10 +120,24 @@ bool RunAction(CClient& client, const QString& action, KillRule& kill, int& quer
 
 }  // namespace
 
+// For comparing storage engines by hand: SCHEMA_HELPER_CONFIG names a configuration text
+// (with %1 for the data folder) used instead of the program's default on a new folder.
+void WriteTrialConfig() {
+  const QString trial = qEnvironmentVariable("SCHEMA_HELPER_CONFIG");
+  if (trial.isEmpty() || QFile::exists(QString::fromLatin1(kServerConfigFile))) return;
+  QFile source(trial);
+  QFile target(QString::fromLatin1(kServerConfigFile));
+  if (!source.open(QIODevice::ReadOnly) || !target.open(QIODevice::WriteOnly)) return;
+  const QString data = QDir::current().absoluteFilePath(QStringLiteral("data"));
+  QDir().mkpath(data);
+  target.write(QString::fromUtf8(source.readAll()).arg(data).toUtf8());
+}
+
 int main(int argc, char** argv) {
   QCoreApplication application(argc, argv);
   const QStringList arguments = application.arguments();
   if (arguments.size() < 2 || !QDir::setCurrent(arguments.at(1))) return 2;
+  WriteTrialConfig();
   PrintingPrompter prompter;
   CClient client(&prompter);
   if (client.Connect(QStringLiteral("127.0.0.1"), 700, {}, {}, 0) != 0) {
