@@ -2,6 +2,7 @@
 // folder, keep every row written before the kill, and finish what was cut short.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <map>
@@ -17,6 +18,7 @@ struct ProgramRun {
   bool killed = false;
   int exitCode = -1;
   QString output;
+  QString errors;  // standard error and the server's [ERROR] lines of its log
 
   QString Cell(int query, int row = 0, int column = 0) const {
     const auto found = rows.find(query);
@@ -55,6 +57,13 @@ ProgramRun Start(const QString& folder, const QStringList& actions) {
   Parse(QString::fromUtf8(process.readAllStandardOutput()), run);
   run.killed = process.exitStatus() == QProcess::CrashExit;
   run.exitCode = process.exitCode();
+  run.errors = QString::fromUtf8(process.readAllStandardError());
+  QFile log(folder + QStringLiteral("/data/server.log"));
+  if (log.open(QIODevice::ReadOnly)) {
+    for (const QString& line : QString::fromUtf8(log.readAll()).split(u'\n')) {
+      if (line.contains(QLatin1String("[ERROR]"))) run.errors += line + u'\n';
+    }
+  }
   return run;
 }
 
@@ -89,6 +98,7 @@ const QStringList kCurrentChecks = {
 
 void ExpectFreshRegister(const ProgramRun& run, const std::string& context) {
   EXPECT_EQ(run.messages, QStringList()) << context;
+  EXPECT_EQ(run.errors, QString()) << context;
   EXPECT_EQ(run.Cell(0), QStringLiteral("2.06")) << context << "\n" << run.output.toStdString();
   EXPECT_EQ(run.Cell(1), QStringLiteral("44")) << context;
   EXPECT_EQ(run.Cell(2), QStringLiteral("16")) << context;
@@ -156,6 +166,7 @@ TEST(CrashTest, KilledDuringAnUpgradeFinishesItAtTheNextStart) {
     ASSERT_TRUE(killed.killed) << point << "\n" << killed.output.toStdString();
     const ProgramRun next = Start(
         folder.path(), QStringList{QStringLiteral("start"), QStringLiteral("start")} + checks);
+    EXPECT_EQ(next.errors, QString()) << point;
     for (const QString& message : next.messages) {
       EXPECT_EQ(message, schema_test::DuplicateSalary()) << point;
     }
@@ -183,6 +194,7 @@ TEST(CrashTest, KilledDuringAuditedInsertsKeepsEveryRowItWrote) {
              QStringLiteral("query=SELECT `index` FROM asigurati.sume ORDER BY `index`"),
              QStringLiteral("query=SELECT COUNT(*) FROM asigurati.sume WHERE zz_cont<>''")});
   EXPECT_EQ(next.messages, QStringList());
+  EXPECT_EQ(next.errors, QString());
   QStringList stored;
   for (const QStringList& row : next.rows.at(0)) stored << row.value(0);
   for (const QString& index : killed.inserted) {
