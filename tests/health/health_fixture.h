@@ -15,7 +15,7 @@ inline void PrintTo(const QString& text, std::ostream* os) {
   *os << '"' << text.toStdString() << '"';
 }
 
-// Fiscal codes and personal codes that pass their checks.
+// Codes that pass their checks.
 inline const QString kCui = QStringLiteral("12345674");
 inline const QString kOtherCui = QStringLiteral("13548146");
 inline const QString kThirdCui = QStringLiteral("98765438");
@@ -26,102 +26,91 @@ inline const QString kOtherCnp = QStringLiteral("2800404221145");
 class HealthTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    static bool created = false;
-    if (!created) {
-      TestServer::Instance();
-      UpgradeSchema(client());
-      created = true;
-    }
+    static const bool created = (UpgradeSchema(client()), true);
+    (void)created;
   }
   void SetUp() override {
-    for (const char* table :
-         {"asigurati.societati", "asigurati.zlog_societati", "asigurati.asigurati",
-          "asigurati.coasigurati", "asigurati.sume", "asigurati.sume_societati",
-          "concedii.declaratii", "concedii.concedii"}) {
-      server().Run(QStringLiteral("TRUNCATE TABLE ") + QLatin1String(table));
+    for (const char* table : {"societati", "zlog_societati", "asigurati", "coasigurati", "sume",
+                              "sume_societati", "concedii.declaratii", "concedii.concedii"}) {
+      const QString name = QLatin1String(table);
+      Run(QStringLiteral("TRUNCATE TABLE ") +
+          (name.contains(u'.') ? name : QStringLiteral("asigurati.") + name));
     }
     prompter().Clear();
   }
   void TearDown() override { SetModalDriver(nullptr); }
 
-  static TestServer& server() { return TestServer::Instance(); }
-  static CClient& client() { return server().Client(); }
-  static ScriptedPrompter& prompter() { return server().Prompter(); }
+  static CClient& client() { return TestServer::Instance().Client(); }
+  static ScriptedPrompter& prompter() { return TestServer::Instance().Prompter(); }
+  static void Run(const QString& sql) { TestServer::Instance().Run(sql); }
+  static QString Q(const QString& value) { return client().Text(value); }
 
   // A company as the form would store it; returns its INDEX.
   static int AddCompany(const QString& cf, const QString& name, const QString& county = "MB",
                         int sector = 1) {
-    server().Run(QStringLiteral("INSERT INTO asigurati.societati (cf, denumire, ziua_lic, jud, "
-                                "sect) VALUES (") +
-                 client().Text(cf) + u',' + client().Text(name) + QStringLiteral(", 10, ") +
-                 client().Text(county) + u',' + QString::number(sector) + u')');
+    Run(QStringLiteral("INSERT INTO asigurati.societati (cf, denumire, ziua_lic, jud, sect) "
+                       "VALUES (%1, %2, 10, %3, %4)")
+            .arg(Q(cf), Q(name), Q(county))
+            .arg(sector));
     return Value(QStringLiteral("SELECT MAX(`index`) AS v FROM asigurati.societati")).toInt();
   }
   // An employment record; `exit` 0 is an active one.
   static void AddInsured(const QString& cf, const QString& cnp, const QString& house = "CASAB",
                          int exit = 0) {
-    server().Run(
-        QStringLiteral("INSERT INTO asigurati.asigurati (cf, cnp, cas, intrare, iesire) VALUES (") +
-        client().Text(cf) + u',' + client().Text(cnp) + u',' + client().Text(house) +
-        QStringLiteral(", 20090101, ") + QString::number(exit) + u')');
+    Run(QStringLiteral("INSERT INTO asigurati.asigurati (cf, cnp, cas, intrare, iesire) VALUES "
+                       "(%1, %2, %3, 20090101, %4)")
+            .arg(Q(cf), Q(cnp), Q(house))
+            .arg(exit));
   }
   static void AddDependant(const QString& cf, const QString& cnp, const QString& insuredCnp) {
-    server().Run(QStringLiteral("INSERT INTO asigurati.coasigurati (cf, cnp, cnp_asig) VALUES (") +
-                 client().Text(cf) + u',' + client().Text(cnp) + u',' + client().Text(insuredCnp) +
-                 u')');
+    Run(QStringLiteral("INSERT INTO asigurati.coasigurati (cf, cnp, cnp_asig) VALUES (%1, %2, %3)")
+            .arg(Q(cf), Q(cnp), Q(insuredCnp)));
   }
-  // One row in each of the other five tables that carry a company's fiscal code.
+  // One row in each of the six tables besides societati that carry a company's fiscal code.
   static void AddRegisterRows(const QString& cf) {
-    const QString code = client().Text(cf);
     AddInsured(cf, kCnp);
     AddDependant(cf, kOtherCnp, kCnp);
-    server().Run(QStringLiteral("INSERT INTO asigurati.sume (cf, cnp, luna) VALUES (") + code +
-                 QStringLiteral(", '1800101221144', 200906)"));
-    server().Run(QStringLiteral("INSERT INTO asigurati.sume_societati (cf, luna) VALUES (") + code +
-                 QStringLiteral(", 200906)"));
-    server().Run(QStringLiteral("INSERT INTO concedii.declaratii (cf, luna) VALUES (") + code +
-                 QStringLiteral(", 200906)"));
-    server().Run(QStringLiteral("INSERT INTO concedii.concedii (cf, cnp) VALUES (") + code +
-                 QStringLiteral(", '1800101221144')"));
+    for (const char* table : {"asigurati.sume", "asigurati.sume_societati", "concedii.declaratii",
+                              "concedii.concedii"}) {
+      Run(QStringLiteral("INSERT INTO %1 (cf) VALUES (%2)").arg(QLatin1String(table), Q(cf)));
+    }
   }
-  // The rows of each table of both databases that carry this fiscal code, in the order
-  // societati, asigurati, coasigurati, sume, sume_societati, declaratii, concedii.
+  // The rows carrying this fiscal code in societati, asigurati, coasigurati, sume,
+  // sume_societati, declaratii and concedii.
   static std::vector<int> RowsOf(const QString& cf) {
     std::vector<int> rows;
     for (const char* table :
          {"asigurati.societati", "asigurati.asigurati", "asigurati.coasigurati", "asigurati.sume",
           "asigurati.sume_societati", "concedii.declaratii", "concedii.concedii"}) {
-      rows.push_back(Value(QStringLiteral("SELECT COUNT(*) AS v FROM ") + QLatin1String(table) +
-                           QStringLiteral(" WHERE cf=") + client().Text(cf))
+      rows.push_back(Value(QStringLiteral("SELECT COUNT(*) AS v FROM %1 WHERE cf=%2")
+                               .arg(QLatin1String(table), Q(cf)))
                          .toInt());
     }
     return rows;
   }
-  // The column V of the first row of a query.
+  // Column V of the first row of a query.
   static QString Value(const QString& sql) {
     EXPECT_EQ(client().Execute(sql, 1), 0) << sql.toStdString();
     return client().GetField(0, QStringLiteral("V"));
   }
+  static QString Companies() {
+    return Value(QStringLiteral("SELECT COUNT(*) AS v FROM asigurati.societati"));
+  }
 };
 
-// Typing as a user does, one key at a time, letters outside Latin-1 included.
-inline void TypeInto(QWidget& field, const QString& text) {
-  field.setFocus();
-  for (const QChar c : text) {
-    const Qt::Key key = c.isLetterOrNumber() && c.unicode() < 128
-                            ? static_cast<Qt::Key>(c.toUpper().unicode())
-                            : Qt::Key_unknown;
-    QTest::sendKeyEvent(QTest::Click, &field, key, QString(c), Qt::NoModifier);
-  }
-}
-
-// Replaces the text of the form's field with this object name by typing.
+// Replaces the text of the form's field with this object name, typed one key at a time as a
+// user does (letters outside Latin-1 included).
 inline void Retype(QWidget& form, const char* name, const QString& text) {
   auto* edit = form.findChild<QLineEdit*>(QLatin1String(name));
   ASSERT_NE(edit, nullptr) << name;
+  edit->setFocus();
   edit->selectAll();
   QTest::keyClick(edit, Qt::Key_Delete);
-  TypeInto(*edit, text);
+  for (const QChar c : text) {
+    const bool plain = c.isLetterOrNumber() && c.unicode() < 128;
+    const auto key = plain ? static_cast<Qt::Key>(c.toUpper().unicode()) : Qt::Key_unknown;
+    QTest::sendKeyEvent(QTest::Click, edit, key, QString(c), Qt::NoModifier);
+  }
 }
 
 inline QString FieldText(QWidget& form, const char* name) {
@@ -129,11 +118,10 @@ inline QString FieldText(QWidget& form, const char* name) {
   return edit != nullptr ? edit->text() : QStringLiteral("<no field>");
 }
 
+// Moves the "Judet:" drop-down to a county with the arrow keys.
 inline void ChooseCounty(QWidget& form, int position) {
   auto* county = form.findChild<QComboBox*>(QStringLiteral("jud"));
   ASSERT_NE(county, nullptr);
-  county->setFocus();
-  // As the user does: the drop-down moves to the county one key press at a time.
   while (county->currentIndex() < position) QTest::keyClick(county, Qt::Key_Down);
   while (county->currentIndex() > position) QTest::keyClick(county, Qt::Key_Up);
 }
