@@ -10,8 +10,9 @@ namespace {
 // The versiune row is replaced by a delete and an insert, and some steps record their new
 // version before their work is done. So that a program killed inside a step cannot leave
 // the database without a version, or marked with a version whose work never ran, each step
-// first notes the version it starts from in this setari row and removes the note at its end.
-// A note found at start means that step was interrupted: it runs again from that version.
+// first notes the version it starts from in this setari row; the next step's note replaces
+// it, and the note goes once the last step and the audit tables are done. A note found at
+// start means that step was interrupted: it runs again from that version.
 constexpr char kStepNote[] = "actualizare";
 
 // The repairs report a missing or unrepairable table as rows of their answer, not as a

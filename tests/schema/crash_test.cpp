@@ -206,3 +206,32 @@ TEST(CrashTest, KilledDuringAuditedInsertsKeepsEveryRowItWrote) {
 }
 
 }  // namespace
+
+namespace {
+
+// A damaged index file (a disk error, a copy cut short) is mended by the repairs of the
+// next start, without a message and without losing a row.
+TEST(CrashTest, DamagedIndexIsMendedByTheNextStart) {
+  QTemporaryDir folder;
+  ASSERT_EQ(
+      Start(folder.path(), {QStringLiteral("start"), QStringLiteral("inserts=50")}).inserted.size(),
+      50);
+  QFile index(folder.path() + QStringLiteral("/data/asigurati/sume.MAI"));
+  ASSERT_TRUE(index.open(QIODevice::ReadWrite));
+  const qint64 pageSize = 8192;
+  ASSERT_GT(index.size(), pageSize);
+  index.seek(pageSize);
+  index.write(QByteArray(index.size() - pageSize, '\xAB'));
+  index.close();
+  const QString lookup =
+      QStringLiteral("query=SELECT COUNT(*) FROM asigurati.sume WHERE id_cnp=25");
+  EXPECT_EQ(Start(folder.path(), {lookup}).Cell(0), QStringLiteral("<none>"));  // unusable
+  const ProgramRun next =
+      Start(folder.path(), {QStringLiteral("start"), lookup,
+                            QStringLiteral("query=SELECT COUNT(*) FROM asigurati.sume")});
+  EXPECT_EQ(next.messages, QStringList());
+  EXPECT_EQ(next.Cell(0), QStringLiteral("1"));
+  EXPECT_EQ(next.Cell(1), QStringLiteral("50"));
+}
+
+}  // namespace
