@@ -51,30 +51,48 @@ char ByteOf(char32_t code) {
   return '?';
 }
 
-// Letters typed as a base letter plus a combining comma or cedilla are joined first, so
-// that "s" + U+0326 is written as one ş and not as "s?".
-bool HasCombiningMarks(const QString& text) {
-  for (const QChar c : text) {
-    if (c.unicode() >= 0x0300 && c.unicode() <= 0x036F) return true;
-  }
-  return false;
-}
+bool IsCombiningMark(char32_t code) { return code >= 0x0300 && code <= 0x036F; }
 
-}  // namespace
+constexpr qsizetype kStoppedAtMark = -1;
 
-void AppendCp1250(QByteArray& out, const QString& text) {
-  const QString composed =
-      HasCombiningMarks(text) ? text.normalized(QString::NormalizationForm_C) : text;
-  const auto* p = reinterpret_cast<const char16_t*>(composed.utf16());
-  const char16_t* end = p + composed.size();
-  while (p != end) {
+// One byte per character into at most room bytes; the count written, or kStoppedAtMark
+// when stopAtMark is set and the text holds a combining mark.
+qsizetype WriteBytes(QStringView text, char* dest, qsizetype room, bool stopAtMark) {
+  const char* const begin = dest;
+  const char* const full = dest + room;
+  const char16_t* p = text.utf16();
+  const char16_t* const end = p + text.size();
+  while (p != end && dest != full) {
     char32_t code = *p++;
+    if (code < 0x80) {
+      *dest++ = static_cast<char>(code);
+      continue;
+    }
+    if (stopAtMark && IsCombiningMark(code)) return kStoppedAtMark;
     // A character outside the basic plane is one character: one "?", not two.
     if (QChar::isHighSurrogate(code) && p != end && QChar::isLowSurrogate(*p)) {
       code = QChar::surrogateToUcs4(static_cast<char16_t>(code), *p++);
     }
-    out.append(ByteOf(code));
+    *dest++ = ByteOf(code);
   }
+  return dest - begin;
+}
+
+}  // namespace
+
+qsizetype WriteCp1250(QStringView text, char* dest, qsizetype room) {
+  const qsizetype written = WriteBytes(text, dest, room, true);
+  if (written != kStoppedAtMark) return written;
+  // Letters typed as a base letter plus a combining comma or cedilla are joined first, so
+  // that "s" + U+0326 is written as one ş and not as "s?"; a mark left over is a character
+  // the code page lacks.
+  return WriteBytes(text.toString().normalized(QString::NormalizationForm_C), dest, room, false);
+}
+
+void AppendCp1250(QByteArray& out, QStringView text) {
+  const qsizetype start = out.size();
+  out.resize(start + text.size());  // never more bytes than UTF-16 units
+  out.truncate(start + WriteCp1250(text, out.data() + start, text.size()));
 }
 
 QByteArray ToCp1250(const QString& text) {

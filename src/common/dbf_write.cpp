@@ -1,4 +1,5 @@
 #include <QIODevice>
+#include <cstring>
 #include <limits>
 
 #include "common/codepage.h"
@@ -14,7 +15,7 @@ constexpr qsizetype kFlushSize = 256 * 1024;
 bool Flush(QIODevice& device, QByteArray& buffer) {
   const qint64 written = device.write(buffer);
   const bool complete = written == buffer.size();
-  buffer.clear();
+  buffer.resize(0);  // keeps the room for the next records
   return complete;
 }
 
@@ -43,17 +44,24 @@ QByteArray Header(const DbfFile& table, int recordCount, int recordLength, const
   return header;
 }
 
+bool IsBlank(char16_t c) {
+  if (c == u' ') return true;
+  if (c < 0x80) return c >= u'\t' && c <= u'\r';
+  return QChar::isSpace(c);
+}
+
+QStringView Trimmed(QStringView text) {
+  while (!text.isEmpty() && IsBlank(text.front().unicode())) text = text.sliced(1);
+  while (!text.isEmpty() && IsBlank(text.back().unicode())) text.chop(1);
+  return text;
+}
+
 // The cell's text without blanks around it, left-aligned in the field: padded with blanks,
-// or cut at the field's width.
-void AppendField(QByteArray& out, const QString& cell, int length) {
-  const qsizetype start = out.size();
-  AppendCp1250(out, cell.trimmed());
-  const qsizetype written = out.size() - start;
-  if (written > length) {
-    out.truncate(start + length);
-  } else {
-    out.append(length - written, ' ');
-  }
+// or cut at the field's width. Returns the position after the field.
+char* WriteField(char* dest, const QString& cell, int length) {
+  const qsizetype written = WriteCp1250(Trimmed(cell), dest, length);
+  std::memset(dest + written, ' ', length - written);
+  return dest + length;
 }
 
 }  // namespace
@@ -83,9 +91,12 @@ int DbfFile::WriteDbf(QIODevice& device, const ListModel& list, const QDate& dat
   buffer.reserve(kFlushSize + record);
   if (progress) progress(0, rows);
   for (int row = 0; row < rows; ++row) {
-    buffer.append(dbf::kLive);
+    const qsizetype start = buffer.size();
+    buffer.resize(start + record);
+    char* dest = buffer.data() + start;
+    *dest++ = dbf::kLive;
     for (int field = 0; field < fieldCount; ++field) {
-      AppendField(buffer, list.Cell(row, field), lengths[field]);
+      dest = WriteField(dest, list.Cell(row, field), lengths[field]);
     }
     if (buffer.size() >= kFlushSize && !Flush(device, buffer)) return 0;
     if (progress) progress(row + 1, rows);

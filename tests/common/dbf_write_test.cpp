@@ -100,8 +100,11 @@ TEST(DbfWrite, ValuesAreTrimmedPaddedCutAndInCodePage1250) {
        "\x80 \xA3\xF3"
        "d\x9F"},
       {"日本x", 4, "??x "},
-      {"😀x", 3, "?x "},           // one character outside the basic plane is one "?"
-      {"s\xCC\xA6", 2, "\xBA "},  // s + combining comma below is one ş
+      {"😀x", 3, "?x "},                      // one character outside the basic plane is one "?"
+      {"s\xCC\xA6", 2, "\xBA "},             // s + combining comma below is one ş
+      {"as\xCC\xA6\xCC\x81", 4, "a\xBA? "},  // a mark with no composed form is one "?"
+      {"abcs\xCC\xA6", 3, "abc"},
+      {"\tab\r\n", 3, "ab "},
   };
   for (const Case& c : cases) {
     DbfFile table;

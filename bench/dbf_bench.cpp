@@ -1,0 +1,231 @@
+// Writing and reading an anexa 1A file of 100,000 insured persons, against the plainest
+// way of moving the same bytes: one buffered write, and reading the file into memory and
+// cutting it into field texts by hand. Prints the medians and their ratios at the end.
+
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QSaveFile>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "common/dbf_file.h"
+#include "store/list_model.h"
+
+namespace {
+
+constexpr int kRecords = 100000;
+
+struct FieldSpec {
+  const char* name;
+  const char* type;
+  int length;
+};
+
+constexpr FieldSpec kAnexa1A[] = {
+    {"LN", "N", 2},       {"AN", "N", 4},   {"CF", "C", 13},   {"RJ", "C", 3},
+    {"RN", "N", 5},       {"RA", "N", 4},   {"CNP", "N", 13},  {"NUME", "C", 30},
+    {"PRENUME", "C", 30}, {"CAT", "C", 3},  {"ANG", "D", 8},   {"PL", "D", 8},
+    {"SDL", "N", 12},     {"SVL", "N", 12}, {"NREP", "C", 30}, {"PREP", "C", 30},
+};
+
+DbfFile Anexa1A() {
+  DbfFile table;
+  for (const FieldSpec& f : kAnexa1A) {
+    table.AddField(QLatin1String(f.name), QLatin1String(f.type), f.length);
+  }
+  return table;
+}
+
+struct Data {
+  Data() {
+    for (const FieldSpec& f : kAnexa1A)
+      list.InsertColumn(list.ColumnCount(), QLatin1String(f.name));
+    std::vector<QStringList> rows;
+    rows.reserve(kRecords);
+    for (int i = 0; i < kRecords; ++i) rows.push_back(Person(i));
+    list.AppendRows(std::move(rows));
+    written = dir.filePath(QStringLiteral("citit.dbf"));
+    if (Anexa1A().WriteDbf(written, list) != 1) std::abort();
+    QFile file(written);
+    if (!file.open(QIODevice::ReadOnly)) std::abort();
+    bytes = file.readAll();
+  }
+
+  static QStringList Person(int i) {
+    const QString n = QString::number(i);
+    const QString amount = QString::number(55 + i % 1000);
+    return {QStringLiteral("06"),
+            QStringLiteral("2009"),
+            QStringLiteral("14399840"),
+            QStringLiteral("J40"),
+            QStringLiteral("1234"),
+            QStringLiteral("2003"),
+            QStringLiteral("18001014") + n.rightJustified(5, u'0'),
+            QStringLiteral("Ţuţea-Brâncuşi ") + n,
+            QStringLiteral("Ştefan Înşiră"),
+            QStringLiteral("S"),
+            QStringLiteral("20090604"),
+            QStringLiteral("0"),
+            amount,
+            amount,
+            QStringLiteral("Popescu"),
+            QStringLiteral("Ion")};
+  }
+
+  QTemporaryDir dir;
+  ListModel list;
+  QString written;   // a file written by WriteDbf, read by the readers
+  QByteArray bytes;  // its bytes, for the plain write
+};
+
+Data& Shared() {
+  static Data data;
+  return data;
+}
+
+void WriteDbf(benchmark::State& state) {
+  Data& d = Shared();
+  const DbfFile table = Anexa1A();
+  const QString path = d.dir.filePath(QStringLiteral("scris.dbf"));
+  for (auto _ : state) {
+    if (table.WriteDbf(path, d.list) != 1) state.SkipWithError("write failed");
+  }
+}
+
+void WriteOneBuffer(benchmark::State& state) {
+  Data& d = Shared();
+  const QString path = d.dir.filePath(QStringLiteral("simplu.dbf"));
+  for (auto _ : state) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(d.bytes) != d.bytes.size()) {
+      state.SkipWithError("write failed");
+    }
+  }
+}
+
+// The engine's records to a plain file, without the write-beside-and-rename.
+void WriteDbfToPlainFile(benchmark::State& state) {
+  Data& d = Shared();
+  const DbfFile table = Anexa1A();
+  const QString path = d.dir.filePath(QStringLiteral("direct.dbf"));
+  for (auto _ : state) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) ||
+        table.WriteDbf(file, d.list, QDate::currentDate()) != 1) {
+      state.SkipWithError("write failed");
+    }
+  }
+}
+
+// The same bytes with the same safety as WriteDbf: written beside, synced, renamed.
+void WriteOneBufferSafely(benchmark::State& state) {
+  Data& d = Shared();
+  const QString path = d.dir.filePath(QStringLiteral("sigur.dbf"));
+  for (auto _ : state) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(d.bytes) != d.bytes.size() ||
+        !file.commit()) {
+      state.SkipWithError("write failed");
+    }
+  }
+}
+
+void ReadDbf(benchmark::State& state) {
+  Data& d = Shared();
+  for (auto _ : state) {
+    DbfFile table;
+    ListModel list;
+    if (table.ReadDbf(d.written, list) != 1 || list.RowCount() != kRecords) {
+      state.SkipWithError("read failed");
+    }
+    benchmark::DoNotOptimize(list.RowCount());
+  }
+}
+
+// The file into memory, then each record cut into one text per field.
+void ReadAndSplitByHand(benchmark::State& state) {
+  Data& d = Shared();
+  std::vector<int> lengths;
+  for (const FieldSpec& f : kAnexa1A) lengths.push_back(f.length);
+  for (auto _ : state) {
+    QFile file(d.written);
+    if (!file.open(QIODevice::ReadOnly)) state.SkipWithError("open failed");
+    const QByteArray bytes = file.readAll();
+    const int headerLength =
+        static_cast<unsigned char>(bytes[8]) | static_cast<unsigned char>(bytes[9]) << 8;
+    const int recordLength =
+        static_cast<unsigned char>(bytes[10]) | static_cast<unsigned char>(bytes[11]) << 8;
+    std::vector<QStringList> rows;
+    rows.reserve(kRecords);
+    for (const char* record = bytes.constData() + headerLength;
+         record + recordLength <= bytes.constData() + bytes.size(); record += recordLength) {
+      QStringList cells;
+      cells.reserve(static_cast<qsizetype>(lengths.size()));
+      const char* field = record + 1;
+      for (const int length : lengths) {
+        cells.append(QString::fromLatin1(field, length));
+        field += length;
+      }
+      rows.push_back(std::move(cells));
+    }
+    benchmark::DoNotOptimize(rows.data());
+  }
+}
+
+// Keeps each benchmark's median and prints the ratios once all have run.
+class RatioReporter : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run>& runs) override {
+    ConsoleReporter::ReportRuns(runs);
+    for (const Run& run : runs) {
+      if (run.aggregate_name == "median")
+        medians_[run.run_name.function_name] = run.GetAdjustedRealTime();
+    }
+  }
+  void Finalize() override {
+    ConsoleReporter::Finalize();
+    Ratio("WriteDbf", "WriteOneBuffer");
+    Ratio("WriteDbf", "WriteOneBufferSafely");
+    Ratio("WriteDbfToPlainFile", "WriteOneBuffer");
+    Ratio("ReadDbf", "ReadAndSplitByHand");
+  }
+
+ private:
+  void Ratio(const std::string& ours, const std::string& plain) {
+    if (!medians_.count(ours) || !medians_.count(plain)) return;
+    const double ratio = medians_[ours] / medians_[plain];
+    std::printf("%-19s median %8.1f ms, %-20s median %8.1f ms: ratio %.2f (%s 3x)\n", ours.c_str(),
+                medians_[ours], plain.c_str(), medians_[plain], ratio,
+                ratio <= 3.0 ? "within" : "OVER");
+  }
+  std::map<std::string, double> medians_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QCoreApplication application(argc, argv);
+  for (const auto& [name, function] :
+       {std::pair{"WriteDbf", &WriteDbf}, std::pair{"WriteOneBuffer", &WriteOneBuffer},
+        std::pair{"WriteOneBufferSafely", &WriteOneBufferSafely},
+        std::pair{"WriteDbfToPlainFile", &WriteDbfToPlainFile}, std::pair{"ReadDbf", &ReadDbf},
+        std::pair{"ReadAndSplitByHand", &ReadAndSplitByHand}}) {
+    benchmark::RegisterBenchmark(name, function)
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(3)
+        ->Repetitions(7)
+        ->ReportAggregatesOnly(true);
+  }
+  benchmark::Initialize(&argc, argv);
+  Shared();
+  RatioReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  benchmark::Shutdown();
+  return 0;
+}
