@@ -39,7 +39,10 @@ CCompanyDialog::CCompanyDialog(QWidget* parent, CClient& client, Prompter& promp
       prompter_(prompter),
       mode_(mode),
       index_(mode == Mode::kModify ? index : 0) {
-  BuildForm();
+  setWindowTitle(mode_ == Mode::kAdd ? QStringLiteral("Adauga societate")
+                                     : QStringLiteral("Modifica societate"));
+  CreateFields();
+  LayOutForm();
   CompanyFields company;
   if (mode_ == Mode::kModify) {
     loaded_ = LoadCompany(client_, index_, company) == 0;
@@ -97,7 +100,10 @@ void CCompanyDialog::BuildForm() {
   b1_ = AddField("b1", 100);
   f1_ = AddField("f1", 100);
   c1_ = AddField("c1", 24);
+}
 
+void CCompanyDialog::LayOutForm() {
+  const bool adding = mode_ == Mode::kAdd;
   auto* company = new QGridLayout;
   AddRow(*company, QStringLiteral("CUI / CNP:"), *cf_);
   AddRow(*company, QStringLiteral("Denumire:"), *denumire_);

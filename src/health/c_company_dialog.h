@@ -24,7 +24,6 @@ class CCompanyDialog : public QDialog {
 
   // Modify mode: false when the company could not be read; the form is then not shown.
   bool IsLoaded() const { return loaded_; }
-  Mode GetMode() const { return mode_; }
 
   // The saved company, once the form closed with OK.
   const QString& Cf() const { return saved_.cf; }
@@ -39,7 +38,10 @@ class CCompanyDialog : public QDialog {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  void BuildForm();
+  // The fields with their length, case and digit rules.
+  void CreateFields();
+  // Captions, the address group and the buttons.
+  void LayOutForm();
   CEditEx* AddField(const char* name, int maxLength);
   void ShowFields(const CompanyFields& company);
   CompanyFields ReadFields() const;

@@ -83,6 +83,26 @@ void CHealthDialog::BuildWindow() {
   companies_->setObjectName(QStringLiteral("companies"));
   companyList_ = std::make_unique<CompanyList>(*this, *companies_, *Client(), *GetPrompter());
 
+  auto* side = new QVBoxLayout;
+  side->addLayout(BuildCurrentCompany());
+  side->addLayout(BuildCompanyActions());
+  BuildRegisterActions(*side);
+  side->addStretch();
+  auto* layout = new QHBoxLayout(this);
+  layout->addWidget(companies_, 1);
+  layout->addLayout(side);
+  setMinimumSize(640, 480);
+
+  connect(companies_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+          &CHealthDialog::OnSelectionChanged);
+  connect(&companies_->Model(), &QAbstractItemModel::rowsRemoved, this,
+          [this] { ForgetHandledRow(); });
+  // After a sort the selected company keeps its selection at another position.
+  connect(companies_, &CListViewEx::Resorted, this,
+          [this] { handledRow_ = companies_->SelectedRow(); });
+}
+
+QLayout* CHealthDialog::BuildCurrentCompany() {
   currentCompany_ = new QLabel(NoCompanyText(), this);
   currentCompany_->setObjectName(QStringLiteral("currentCompany"));
   currentCompany_->setAutoFillBackground(true);
@@ -95,33 +115,43 @@ void CHealthDialog::BuildWindow() {
   active_ = MakeCountLabel(this, "active");
   liquidated_ = MakeCountLabel(this, "liquidated");
   dependants_ = MakeCountLabel(this, "dependants");
-  auto* counts = new QGridLayout;
-  const std::pair<const char*, QLabel*> countRows[] = {{"Case de asigurari:", houses_},
-                                                       {"Asigurati existenti:", active_},
-                                                       {"Asigurati lichidati:", liquidated_},
-                                                       {"Coasigurati existenti:", dependants_}};
-  for (const auto& [caption, value] : countRows) {
-    const int row = counts->rowCount();
-    counts->addWidget(new QLabel(QLatin1String(caption), this), row, 0);
-    counts->addWidget(value, row, 1);
+  auto* grid = new QGridLayout;
+  grid->addWidget(currentCompany_, 0, 0, 1, 2);
+  const std::pair<const char*, QLabel*> counts[] = {{"Case de asigurari:", houses_},
+                                                    {"Asigurati existenti:", active_},
+                                                    {"Asigurati lichidati:", liquidated_},
+                                                    {"Coasigurati existenti:", dependants_}};
+  for (const auto& [caption, value] : counts) {
+    const int row = grid->rowCount();
+    grid->addWidget(new QLabel(QLatin1String(caption), this), row, 0);
+    grid->addWidget(value, row, 1);
   }
+  return grid;
+}
 
-  auto* addCompany = MakeButton(this, QStringLiteral("Adauga societate"), "addCompany");
-  auto* modifyCompany = MakeButton(this, QStringLiteral("Modifica societate"), "modifyCompany");
-  auto* deleteCompany = MakeButton(this, QStringLiteral("Sterge societate"), "deleteCompany");
-  connect(addCompany, &QPushButton::clicked, this, [this] {
+QLayout* CHealthDialog::BuildCompanyActions() {
+  auto* add = MakeButton(this, QStringLiteral("Adauga societate"), "addCompany");
+  auto* modify = MakeButton(this, QStringLiteral("Modifica societate"), "modifyCompany");
+  auto* remove = MakeButton(this, QStringLiteral("Sterge societate"), "deleteCompany");
+  // Each action that changed the list shows the current company afresh: a new one, a new
+  // name or fiscal code, or another company at the deleted one's place.
+  connect(add, &QPushButton::clicked, this, [this] {
     if (companyList_->Add()) RefreshCurrentCompany();
   });
-  connect(modifyCompany, &QPushButton::clicked, this, [this] {
+  const auto modifyCompany = [this] {
     if (companyList_->Modify()) RefreshCurrentCompany();
-  });
-  connect(companies_, &QAbstractItemView::doubleClicked, this, [this] {
-    if (companyList_->Modify()) RefreshCurrentCompany();
-  });
-  connect(deleteCompany, &QPushButton::clicked, this, [this] {
+  };
+  connect(modify, &QPushButton::clicked, this, modifyCompany);
+  connect(companies_, &QAbstractItemView::doubleClicked, this, modifyCompany);
+  connect(remove, &QPushButton::clicked, this, [this] {
     if (companyList_->Delete(FinalQuestion::kNone)) RefreshCurrentCompany();
   });
+  auto* row = new QHBoxLayout;
+  for (QPushButton* button : {add, modify, remove}) row->addWidget(button);
+  return row;
+}
 
+void CHealthDialog::BuildRegisterActions(QVBoxLayout& side) {
   auto* insuredBox = new QGroupBox(QStringLiteral("   Asigurati   "), this);
   auto* insured = new QVBoxLayout(insuredBox);
   auto* addInsured = MakeButton(insuredBox, QStringLiteral("[F5]   Adauga"), "addInsured");
@@ -164,33 +194,10 @@ void CHealthDialog::BuildWindow() {
     const RegisterScreen which = screen;
     connect(button, &QPushButton::clicked, this, [this, which] { OpenRegisterScreen(which); });
   }
-
-  auto* side = new QVBoxLayout;
-  side->addWidget(currentCompany_);
-  side->addLayout(counts);
-  auto* companyButtons = new QHBoxLayout;
-  companyButtons->addWidget(addCompany);
-  companyButtons->addWidget(modifyCompany);
-  companyButtons->addWidget(deleteCompany);
-  side->addLayout(companyButtons);
-  side->addWidget(insuredBox);
-  side->addWidget(dependantsBox);
-  side->addWidget(listBox);
-  side->addWidget(reports);
-  side->addStretch();
-
-  auto* layout = new QHBoxLayout(this);
-  layout->addWidget(companies_, 1);
-  layout->addLayout(side);
-  setMinimumSize(640, 480);
-
-  connect(companies_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-          &CHealthDialog::OnSelectionChanged);
-  connect(&companies_->Model(), &QAbstractItemModel::rowsRemoved, this,
-          [this] { ForgetHandledRow(); });
-  // After a sort the selected company keeps its selection at another position.
-  connect(companies_, &CListViewEx::Resorted, this,
-          [this] { handledRow_ = companies_->SelectedRow(); });
+  for (QWidget* part :
+       std::initializer_list<QWidget*>{insuredBox, dependantsBox, listBox, reports}) {
+    side.addWidget(part);
+  }
 }
 
 void CHealthDialog::OnSelectionChanged() {

@@ -10,6 +10,8 @@
 class CListViewEx;
 class CompanyList;
 class QLabel;
+class QLayout;
+class QVBoxLayout;
 class QRadioButton;
 
 // The "Declaratia de sanatate" panel of the main menu: the companies, the current company
@@ -52,6 +54,9 @@ class CHealthDialog : public CPanelDialog {
 
  private:
   void BuildWindow();
+  QLayout* BuildCurrentCompany();
+  QLayout* BuildCompanyActions();
+  void BuildRegisterActions(QVBoxLayout& side);
   void OnSelectionChanged();
   // Makes the next selection change be handled whatever row it lands on: after the list lost
   // a row, the same position holds another company.
