@@ -1,4 +1,5 @@
-// Program start-up with the schema check, timed as whole processes: the embedded server
+// Program start-up with the schema check, timed as whole processes (folders under TMPDIR,
+// which should be on the disk users have): the embedded server
 // starts once per process, so every measured start is a child process of this program.
 //   FirstStart:     empty folder: server start, creation of both databases.
 //   StartOnCurrent: a folder already at the current version: server start, repairs, check.
@@ -56,14 +57,14 @@ bool StartChild(benchmark::State& state, const QString& folder, const char* mode
 void FirstStart(benchmark::State& state) {
   for (auto _ : state) {
     state.PauseTiming();
-    QTemporaryDir folder(QDir::currentPath() + QStringLiteral("/bench-XXXXXX"));
+    QTemporaryDir folder(QDir::tempPath() + QStringLiteral("/velka-bench-XXXXXX"));
     state.ResumeTiming();
     if (!StartChild(state, folder.path(), "schema")) break;
   }
 }
 
 void StartOn(benchmark::State& state, const char* mode) {
-  QTemporaryDir folder(QDir::currentPath() + QStringLiteral("/bench-XXXXXX"));
+  QTemporaryDir folder(QDir::tempPath() + QStringLiteral("/velka-bench-XXXXXX"));
   if (!StartChild(state, folder.path(), "schema")) return;  // the first installation
   for (auto _ : state) {
     if (!StartChild(state, folder.path(), mode)) break;
