@@ -1,6 +1,6 @@
-// Program start-up with the schema check, timed as whole processes (folders under TMPDIR,
-// which should be on the disk users have): the embedded server
+// Program start-up with the schema check, timed as whole processes: the embedded server
 // starts once per process, so every measured start is a child process of this program.
+// The folders go under TMPDIR, which should be on the kind of disk users have.
 //   FirstStart:     empty folder: server start, creation of both databases.
 //   StartOnCurrent: a folder already at the current version: server start, repairs, check.
 //   ServerOnly:     the same folder, server start and stop without the schema check.
