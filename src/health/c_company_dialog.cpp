@@ -59,11 +59,7 @@ CEditEx* CCompanyDialog::AddField(const char* name, int maxLength) {
   return edit;
 }
 
-void CCompanyDialog::BuildForm() {
-  const bool adding = mode_ == Mode::kAdd;
-  setWindowTitle(adding ? QStringLiteral("Adauga societate")
-                        : QStringLiteral("Modifica societate"));
-
+void CCompanyDialog::CreateFields() {
   cf_ = AddField("cf", 13);
   TypeDigitsOnly(*cf_);
   denumire_ = AddField("denumire", 255);
