@@ -1,6 +1,7 @@
 #include "common/dbf_file.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include "common/dbf_layout.h"
@@ -43,6 +44,8 @@ int DbfFile::ReadDbf(const QString& path, ListModel& list, const DbfProgress& pr
   Clear();
   list.DeleteAllRows();
   list.DeleteAllColumns();
+  // Only regular files: opening a pipe would wait for a writer that may never come.
+  if (!QFileInfo(path).isFile()) return 0;
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return 0;
   return ReadDbf(file, list, progress);

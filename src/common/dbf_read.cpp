@@ -82,6 +82,59 @@ void ReadRecord(const std::vector<Field>& fields, QByteArrayView record,
   rows.push_back(std::move(cells));
 }
 
+// Reads the descriptors up to their terminator into the definition and the list's columns.
+// The header length must leave room for every field read, so a file of endless
+// descriptors is refused after the first that does not fit.
+bool ReadFields(QIODevice& device, DbfFile& table, ListModel& list, std::vector<Field>& fields) {
+  for (;;) {
+    Field field;
+    const Descriptor descriptor = ReadDescriptor(device, field);
+    if (descriptor == Descriptor::kBroken) return false;
+    if (descriptor == Descriptor::kEnd) return !fields.empty();
+    ++table.fieldCount;
+    if (dbf::HeaderLength(table.fieldCount) > table.headerLength) return false;
+    table.names.append(field.name);
+    table.types.append(field.type);
+    table.lengths.push_back(field.length);
+    list.InsertColumn(list.ColumnCount(), field.name,
+                      field.numeric ? QStringLiteral("N") : QStringLiteral("C"), 100);
+    fields.push_back(std::move(field));
+  }
+}
+
+// Whether the records the header announces fit in the bytes after the header.
+bool RecordsFit(const QIODevice& device, qint64 start, const DbfFile& table, int recordSize) {
+  const qint64 available = device.size() - start - table.headerLength;
+  return available >= 0 && table.recordCount <= available / recordSize &&
+         table.recordCount <= std::numeric_limits<int>::max();
+}
+
+// Reads the records in blocks into the list; false when the device gives fewer bytes than
+// it said it had (the rows read so far stay in the list).
+bool ReadRecords(QIODevice& device, const std::vector<Field>& fields, int recordSize, int total,
+                 ListModel& list, const DbfProgress& progress) {
+  const int perBlock = static_cast<int>(std::max<qint64>(1, kBlockSize / recordSize));
+  std::vector<QStringList> rows;
+  rows.reserve(std::min(total, perBlock));
+  if (progress) progress(0, total);
+  for (int done = 0; done < total;) {
+    const int count = std::min(perBlock, total - done);
+    const QByteArray block = device.read(static_cast<qint64>(count) * recordSize);
+    if (block.size() != static_cast<qint64>(count) * recordSize) {
+      list.AppendRows(std::move(rows));
+      return false;
+    }
+    for (int i = 0; i < count; ++i) {
+      const qsizetype offset = static_cast<qsizetype>(i) * recordSize;
+      ReadRecord(fields, QByteArrayView(block).sliced(offset, recordSize), rows);
+      ++done;
+      if (progress) progress(done, total);
+    }
+  }
+  list.AppendRows(std::move(rows));
+  return true;
+}
+
 }  // namespace
 
 int DbfFile::ReadDbf(QIODevice& device, ListModel& list, const DbfProgress& progress) {
@@ -98,51 +151,15 @@ int DbfFile::ReadDbf(QIODevice& device, ListModel& list, const DbfProgress& prog
   recordLength = static_cast<int>(dbf::ReadLittleEndian(header, dbf::kRecordLengthOffset, 2));
 
   std::vector<Field> fields;
-  for (;;) {
-    Field field;
-    const Descriptor descriptor = ReadDescriptor(device, field);
-    if (descriptor == Descriptor::kBroken) return 0;
-    if (descriptor == Descriptor::kEnd) break;
-    ++fieldCount;
-    names.append(field.name);
-    types.append(field.type);
-    lengths.push_back(field.length);
-    list.InsertColumn(list.ColumnCount(), field.name,
-                      field.numeric ? QStringLiteral("N") : QStringLiteral("C"), 100);
-    fields.push_back(std::move(field));
-  }
-
+  if (!ReadFields(device, *this, list, fields)) return 0;
   // Records are read field by field as the descriptors give them; the header's own record
   // length is kept for the callers but not relied on.
   int recordSize = 1;
   for (const Field& field : fields) recordSize += field.length;
-  // The header must describe a table the file can hold: records that would start inside the
-  // descriptors, or more records than there are bytes, mean a damaged or foreign file.
-  if (fields.empty() || headerLength < dbf::HeaderLength(fieldCount)) return 0;
-  const qint64 available = device.size() - start - headerLength;
-  if (available < 0 || recordCount > available / recordSize) return 0;
-  if (recordCount > std::numeric_limits<int>::max()) return 0;
+  // More records than there are bytes mean a damaged or foreign file: refused before any
+  // memory is taken for them.
+  if (!RecordsFit(device, start, *this, recordSize)) return 0;
   if (!device.seek(start + headerLength)) return 0;
-
-  const int total = static_cast<int>(recordCount);
-  const int perBlock = static_cast<int>(std::max<qint64>(1, kBlockSize / recordSize));
-  std::vector<QStringList> rows;
-  rows.reserve(std::min(total, perBlock));
-  if (progress) progress(0, total);
-  for (int done = 0; done < total;) {
-    const int count = std::min(perBlock, total - done);
-    const QByteArray block = device.read(static_cast<qint64>(count) * recordSize);
-    if (block.size() != static_cast<qint64>(count) * recordSize) {
-      list.AppendRows(std::move(rows));  // what was read so far stays in the list
-      return 0;
-    }
-    for (int i = 0; i < count; ++i) {
-      const qsizetype offset = static_cast<qsizetype>(i) * recordSize;
-      ReadRecord(fields, QByteArrayView(block).sliced(offset, recordSize), rows);
-      ++done;
-      if (progress) progress(done, total);
-    }
-  }
-  list.AppendRows(std::move(rows));
-  return 1;
+  return ReadRecords(device, fields, recordSize, static_cast<int>(recordCount), list, progress) ? 1
+                                                                                                : 0;
 }

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QBuffer>
 #include <QElapsedTimer>
@@ -190,6 +191,11 @@ TEST(DbfRead, DamagedOrForeignFilesAreRefused) {
   noFields.records = {" ", " "};
   RawTable manyZeroFields;
   manyZeroFields.fields.assign(2000, RawField{"F", 'C', 0});
+  RawTable moreFieldsThanTheHeaderHolds = OneField('C', 1, {"a"});
+  moreFieldsThanTheHeaderHolds.fields.assign(3, RawField{"F", 'C', 1});
+  moreFieldsThanTheHeaderHolds.headerLength = 32 * 3 + 1;  // room for two fields
+  RawTable endlessFields;
+  endlessFields.fields.assign(200000, RawField{"F", 'C', 1});  // 6 MB of descriptors
 
   const std::pair<const char*, QByteArray> cases[] = {
       {"empty file", QByteArray()},
@@ -205,6 +211,8 @@ TEST(DbfRead, DamagedOrForeignFilesAreRefused) {
       {"field of length 0", Build(zeroLength)},
       {"no fields", Build(noFields)},
       {"many fields of length 0", Build(manyZeroFields)},
+      {"more fields than the header length holds", Build(moreFieldsThanTheHeaderHolds)},
+      {"descriptors far past any header length", Build(endlessFields)},
   };
   for (const auto& [what, bytes] : cases) {
     QElapsedTimer timer;
@@ -226,6 +234,20 @@ TEST(DbfRead, MissingFileEmptiesTheListAndFails) {
   EXPECT_EQ(list.RowCount(), 0);
   EXPECT_EQ(table.fieldCount, 0);
   EXPECT_TRUE(table.names.isEmpty());
+}
+
+TEST(DbfRead, OnlyRegularFilesAreOpened) {
+  QTemporaryDir dir;
+  const QString pipe = dir.filePath(QStringLiteral("teava"));
+  ASSERT_EQ(mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
+  for (const QString& path : {pipe, dir.path()}) {
+    DbfFile table;
+    ListModel list;
+    QElapsedTimer timer;
+    timer.start();
+    EXPECT_EQ(table.ReadDbf(path, list), 0) << path.toStdString();  // must not wait for a writer
+    EXPECT_LT(timer.elapsed(), 1000);
+  }
 }
 
 TEST(DbfRead, FromADeviceNotAtItsStart) {
