@@ -1,113 +1,71 @@
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "common/code_lists.h"
 
 namespace {
 
-// The drop-down texts of the house lists, as the houses publish them (Harghita as on the
-// form that adds an insured person).
-const char* const kHouseTexts[] = {
-    "_B - Bucuresti",
-    "_T - Transporturilor",
-    "_A - opsnaj",
-    "AB - Alba",
-    "AR - Arad",
-    "AG - Arges",
-    "BC - Bacau",
-    "BH - Bihor",
-    "BN - Bistrita-Nasaud",
-    "BT - Botosani",
-    "BV - Brasov",
-    "BR - Braila",
-    "BZ - Buzau",
-    "CS - Caras-Severin",
-    "CL - Calarasi",
-    "CJ - Cluj",
-    "CT - Constanta",
-    "CV - Covasna",
-    "DB - Dambovita",
-    "DJ - Dolj",
-    "GL - Galati",
-    "GR - Giurgiu",
-    "GJ - Gorj",
-    "HR - Harghita",
-    "HD - Hunedoara",
-    "IL - Ialomita",
-    "IS - Iasi",
-    "IF - Ilfov",
-    "MM - Maramures",
-    "MH - Mehedinti",
-    "MS - Mures",
-    "NT - Neamt",
-    "OT - Olt",
-    "PH - Prahova",
-    "SM - Satu Mare",
-    "SJ - Salaj",
-    "SB - Sibiu",
-    "SV - Suceava",
-    "TR - Teleorman",
-    "TM - Timis",
-    "TL - Tulcea",
-    "VS - Vaslui",
-    "VL - Valcea",
-    "VN - Vrancea",
-};
-
-const char* const kCounties[][2] = {
-    {"AB", "Alba"},          {"AR", "Arad"},
-    {"AG", "Arges"},         {"BC", "Bacau"},
-    {"BH", "Bihor"},         {"BN", "Bistrita-Nasaud"},
-    {"BT", "Botosani"},      {"BR", "Braila"},
-    {"BV", "Brasov"},        {"MB", "Municipiul Bucuresti"},
-    {"BZ", "Buzau"},         {"CL", "Calarasi"},
-    {"CS", "Caras Severin"}, {"CJ", "Cluj"},
-    {"CT", "Constanta"},     {"CV", "Covasna"},
-    {"DB", "Dambovita"},     {"DJ", "Dolj"},
-    {"GL", "Galati"},        {"GR", "Giurgiu"},
-    {"GJ", "Gorj"},          {"HR", "Harghita"},
-    {"HD", "Hunedoara"},     {"IL", "Ialomita"},
-    {"IS", "Iasi"},          {"IF", "Ilfov"},
-    {"MM", "Maramures"},     {"MH", "Mehedinti"},
-    {"MS", "Mures"},         {"NT", "Neamt"},
-    {"OT", "Olt"},           {"PH", "Prahova"},
-    {"SJ", "Salaj"},         {"SM", "Satu Mare"},
-    {"SB", "Sibiu"},         {"SV", "Suceava"},
-    {"TR", "Teleorman"},     {"TM", "Timis"},
-    {"TL", "Tulcea"},        {"VL", "Valcea"},
-    {"VS", "Vaslui"},        {"VN", "Vrancea"},
-};
-
-TEST(Counties, EveryPositionCodeAndName) {
-  ASSERT_EQ(std::size(kCounties), static_cast<size_t>(kCountyCount));
-  for (int i = 0; i < kCountyCount; ++i) {
-    EXPECT_EQ(CountyCode(i), QLatin1String(kCounties[i][0])) << i;
-    EXPECT_EQ(CountyName(i), QLatin1String(kCounties[i][1])) << i;
-    EXPECT_EQ(CountyIndex(QLatin1String(kCounties[i][0])), i) << i;
+// Positions where the two lists are easily confused with each other or with the counties.
+TEST(Counties, PositionsCodesAndNames) {
+  const std::tuple<int, const char*, const char*> cases[] = {
+      {0, "AB", "Alba"},           {9, "MB", "Municipiul Bucuresti"},
+      {12, "CS", "Caras Severin"}, {21, "HR", "Harghita"},
+      {32, "SJ", "Salaj"},         {33, "SM", "Satu Mare"},
+      {39, "VL", "Valcea"},        {40, "VS", "Vaslui"},
+      {41, "VN", "Vrancea"},
+  };
+  for (const auto& [position, code, name] : cases) {
+    EXPECT_EQ(CountyCode(position), QLatin1String(code)) << position;
+    EXPECT_EQ(CountyName(position), QLatin1String(name)) << position;
   }
 }
 
-TEST(Counties, OutsideTheList) {
+TEST(Counties, EveryCodeFindsItsOwnPositionOnce) {
+  std::set<QString> codes;
+  for (int i = 0; i < kCountyCount; ++i) {
+    codes.insert(CountyCode(i));
+    EXPECT_EQ(CountyIndex(CountyCode(i)), i) << i;
+  }
+  EXPECT_EQ(codes.size(), 42u);
   for (const int position : {-1, 42, 1000}) {
     EXPECT_EQ(CountyCode(position), QStringLiteral("??"));
     EXPECT_EQ(CountyName(position), QStringLiteral("??"));
   }
-  for (const char* code : {"ab", "AB ", "", "B", "XX"}) {
-    EXPECT_EQ(CountyIndex(QLatin1String(code)), -1) << code;
+  for (const char* code : {"ab", "AB ", "", "B", "XX"})
+    EXPECT_EQ(CountyIndex(QLatin1String(code)), -1);
+}
+
+TEST(Houses, PositionsCodesAndListTexts) {
+  const std::tuple<int, const char*, const char*> cases[] = {
+      {0, "CAS_B", "_B - Bucuresti"},  {1, "CAS_T", "_T - Transporturilor"},
+      {2, "CAS_A", "_A - opsnaj"},     {10, "CASBV", "BV - Brasov"},
+      {11, "CASBR", "BR - Braila"},    {13, "CASCS", "CS - Caras-Severin"},
+      {34, "CASSM", "SM - Satu Mare"}, {35, "CASSJ", "SJ - Salaj"},
+      {41, "CASVS", "VS - Vaslui"},    {42, "CASVL", "VL - Valcea"},
+      {43, "CASVN", "VN - Vrancea"},
+  };
+  for (const auto& [position, code, text] : cases) {
+    EXPECT_EQ(HouseCode(position, HouseList::kRegister), QLatin1String(code)) << position;
+    EXPECT_EQ(HouseCode(position, HouseList::kCertificate), QLatin1String(code)) << position;
+    EXPECT_EQ(HouseListText(position, HarghitaText::kHR), QLatin1String(text)) << position;
+    EXPECT_EQ(HouseListText(position, HarghitaText::kHG), QLatin1String(text)) << position;
   }
 }
 
-TEST(Houses, EveryPositionInBothLists) {
-  ASSERT_EQ(std::size(kHouseTexts), static_cast<size_t>(kHouseCount));
-  for (int i = 0; i < kHouseCount; ++i) {
-    const QString text = QLatin1String(kHouseTexts[i]);
-    const QString code = QStringLiteral("CAS") + text.left(2);
-    EXPECT_EQ(HouseListText(i, HarghitaText::kHR), text) << i;
-    EXPECT_EQ(HouseCode(i, HouseList::kRegister), code) << i;
-    EXPECT_EQ(HouseIndex(code, HouseList::kRegister), i) << i;
-    if (i == 23) continue;
-    EXPECT_EQ(HouseListText(i, HarghitaText::kHG), text) << i;
-    EXPECT_EQ(HouseCode(i, HouseList::kCertificate), code) << i;
-    EXPECT_EQ(HouseIndex(code, HouseList::kCertificate), i) << i;
+TEST(Houses, EveryCodeFindsItsOwnPositionOnceAndMatchesItsText) {
+  for (const HouseList list : {HouseList::kRegister, HouseList::kCertificate}) {
+    std::set<QString> codes;
+    for (int i = 0; i < kHouseCount; ++i) {
+      const QString code = HouseCode(i, list);
+      codes.insert(code);
+      EXPECT_EQ(HouseIndex(code, list), i) << i;
+      EXPECT_EQ(code.mid(3, 2), HouseListText(i, list == HouseList::kRegister ? HarghitaText::kHR
+                                                                              : HarghitaText::kHG)
+                                    .left(2))
+          << i;
+    }
+    EXPECT_EQ(codes.size(), 44u);
   }
 }
 
@@ -117,6 +75,7 @@ TEST(Houses, HarghitaDiffersBetweenTheLists) {
   EXPECT_EQ(HouseIndex(QStringLiteral("CASHG"), HouseList::kRegister), -1);
   EXPECT_EQ(HouseIndex(QStringLiteral("CASHG"), HouseList::kCertificate), 23);
   EXPECT_EQ(HouseIndex(QStringLiteral("CASHR"), HouseList::kCertificate), -1);
+  EXPECT_EQ(HouseListText(23, HarghitaText::kHR), QStringLiteral("HR - Harghita"));
   EXPECT_EQ(HouseListText(23, HarghitaText::kHG), QStringLiteral("HG - Harghita"));
 }
 

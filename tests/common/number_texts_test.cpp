@@ -104,9 +104,4 @@ TEST(IntegerText, PlainOrGrouped) {
             QStringLiteral("-9.223.372.036.854.775.808"));
 }
 
-TEST(FormatInteger, SameHelperAsTheStore) {
-  EXPECT_EQ(FormatInteger(1234.99), QStringLiteral("1234"));
-  EXPECT_EQ(FormatInteger(-7.9), QStringLiteral("-7"));
-}
-
 }  // namespace
