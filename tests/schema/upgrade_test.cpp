@@ -119,6 +119,29 @@ TEST(UpgradeTest, EveryEarlierReleaseReachesTheCurrentVersionKeepingEveryRow) {
   }
 }
 
+// "1.3" is recorded before its column is added: that order is what stops a database that
+// came through "1.2" and lets the next start go on from "1.3".
+TEST(UpgradeTest, FirstStartWithoutVersionRecordsThenStopsAtTheSecondSalaryColumn) {
+  BuildRelease(QStringLiteral("1.1 beta"));
+  QStringList sent;
+  StartProgram([&sent](const QString& sql) {
+    // Leaves out the reads of the catalogue, the interrupted-step note and the audit tables.
+    if (!sql.contains(QLatin1String("information_schema")) &&
+        !sql.contains(QLatin1String("actualizare")) && !sql.contains(QLatin1String("zlog_"))) {
+      sent << sql;
+    }
+  });
+  const QString addSalary =
+      QStringLiteral("ALTER TABLE `asigurati`.`sume` ADD `salariu` DOUBLE NOT NULL AFTER `LUNA`");
+  const QString removeVersion =
+      QStringLiteral("DELETE FROM asigurati.setari WHERE denumire='versiune'");
+  ASSERT_GE(sent.size(), 3);
+  EXPECT_EQ(sent.mid(3),
+            (QStringList{addSalary, removeVersion,
+                         QStringLiteral("insert into ASIGURATI.SETARI versiune 1.2"), removeVersion,
+                         QStringLiteral("insert into ASIGURATI.SETARI versiune 1.3"), addSalary}));
+}
+
 TEST(UpgradeTest, DeclarationsAreRenumberedOnlyWhileNoCertificateRefersToThem) {
   const struct {
     bool certificates;
