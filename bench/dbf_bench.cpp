@@ -21,13 +21,13 @@ namespace {
 
 constexpr int kRecords = 100000;
 
-struct FieldSpec {
+struct FieldLayout {
   const char* name;
   const char* type;
   int length;
 };
 
-constexpr FieldSpec kAnexa1A[] = {
+constexpr FieldLayout kAnexa1A[] = {
     {"LN", "N", 2},       {"AN", "N", 4},   {"CF", "C", 13},   {"RJ", "C", 3},
     {"RN", "N", 5},       {"RA", "N", 4},   {"CNP", "N", 13},  {"NUME", "C", 30},
     {"PRENUME", "C", 30}, {"CAT", "C", 3},  {"ANG", "D", 8},   {"PL", "D", 8},
@@ -36,7 +36,7 @@ constexpr FieldSpec kAnexa1A[] = {
 
 DbfFile Anexa1A() {
   DbfFile table;
-  for (const FieldSpec& f : kAnexa1A) {
+  for (const FieldLayout& f : kAnexa1A) {
     table.AddField(QLatin1String(f.name), QLatin1String(f.type), f.length);
   }
   return table;
@@ -44,7 +44,7 @@ DbfFile Anexa1A() {
 
 struct Data {
   Data() {
-    for (const FieldSpec& f : kAnexa1A)
+    for (const FieldLayout& f : kAnexa1A)
       list.InsertColumn(list.ColumnCount(), QLatin1String(f.name));
     std::vector<QStringList> rows;
     rows.reserve(kRecords);
@@ -152,7 +152,7 @@ void ReadDbf(benchmark::State& state) {
 void ReadAndSplitByHand(benchmark::State& state) {
   Data& d = Shared();
   std::vector<int> lengths;
-  for (const FieldSpec& f : kAnexa1A) lengths.push_back(f.length);
+  for (const FieldLayout& f : kAnexa1A) lengths.push_back(f.length);
   for (auto _ : state) {
     QFile file(d.written);
     if (!file.open(QIODevice::ReadOnly)) state.SkipWithError("open failed");

@@ -13,14 +13,14 @@ namespace {
 using python_readers::PythonWith;
 using python_readers::RunScript;
 
-struct FieldSpec {
+struct FieldLayout {
   const char* name;
   const char* type;
   int length;
 };
 
 // The insured persons' monthly file (anexa 1A), field for field.
-constexpr FieldSpec kAnexa1A[] = {
+constexpr FieldLayout kAnexa1A[] = {
     {"LN", "N", 2},       {"AN", "N", 4},   {"CF", "C", 13},   {"RJ", "C", 3},
     {"RN", "N", 5},       {"RA", "N", 4},   {"CNP", "N", 13},  {"NUME", "C", 30},
     {"PRENUME", "C", 30}, {"CAT", "C", 3},  {"ANG", "D", 8},   {"PL", "D", 8},
@@ -29,7 +29,7 @@ constexpr FieldSpec kAnexa1A[] = {
 
 DbfFile Anexa1A() {
   DbfFile table;
-  for (const FieldSpec& f : kAnexa1A) {
+  for (const FieldLayout& f : kAnexa1A) {
     table.AddField(QLatin1String(f.name), QLatin1String(f.type), f.length);
   }
   return table;
@@ -45,14 +45,14 @@ const std::vector<QStringList> kPersons = {
      "123450", "Popescu", "Ion"},
 };
 
-bool IsNumeric(const FieldSpec& field) { return QLatin1String(field.type) == QLatin1String("N"); }
-bool IsNoDate(const FieldSpec& field, const QString& written) {
+bool IsNumeric(const FieldLayout& field) { return QLatin1String(field.type) == QLatin1String("N"); }
+bool IsNoDate(const FieldLayout& field, const QString& written) {
   return QLatin1String(field.type) == QLatin1String("D") && written == QLatin1String("0");
 }
 
 // An independent reader finds the text written, cut to the field, with numbers compared as
 // numbers and the date 0 of a person still employed read as no date.
-void ExpectValue(const QJsonValue& read, const FieldSpec& field, const QString& written,
+void ExpectValue(const QJsonValue& read, const FieldLayout& field, const QString& written,
                  bool noDateMayBeRefused) {
   if (IsNoDate(field, written)) {
     if (!(noDateMayBeRefused && read.isNull())) {
@@ -70,7 +70,7 @@ class DbfInterop : public ::testing::Test {
   QString WriteAnexa1A() {
     ListModel list;
     QStringList columns;
-    for (const FieldSpec& f : kAnexa1A) columns.append(QLatin1String(f.name));
+    for (const FieldLayout& f : kAnexa1A) columns.append(QLatin1String(f.name));
     dbf_test::Fill(list, columns, kPersons);
     const QString path = dir_.filePath(QStringLiteral("A1A_CASAB.dbf"));
     EXPECT_EQ(Anexa1A().WriteDbf(path, list), 1);
