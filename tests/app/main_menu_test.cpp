@@ -10,6 +10,7 @@
 
 #include "app/c_info_dialog.h"
 #include "app/c_main_menu_dialog.h"
+#include "store/schema.h"
 #include "support/test_server.h"
 #include "ui/c_panel_dialog.h"
 #include "ui/modal.h"
@@ -21,7 +22,12 @@ const QString kExitQuestion = QStringLiteral("Esti sigur ca vrei sa iesi din pro
 class MainMenuTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    TestServer::Instance();
+    // The panels read the register as soon as they open.
+    static const bool schemaReady = [] {
+      UpgradeSchema(TestServer::Instance().Client());
+      return true;
+    }();
+    ASSERT_TRUE(schemaReady);
     prompter().Clear();
   }
   void TearDown() override { SetModalDriver(nullptr); }
