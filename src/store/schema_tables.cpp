@@ -28,11 +28,11 @@ TableDef Companies() {
            Integer("LUNA_LIC"),
            Text("LOC", "VARCHAR(100)"),
            Text("STR", "VARCHAR(100)"),
-           // The company form takes up to 255 characters for these four.
-           Text("NR", "VARCHAR(255)"),
-           Text("BL", "VARCHAR(255)"),
-           Text("SC", "VARCHAR(255)"),
-           Text("ET", "VARCHAR(255)"),
+           // The widths the upgrade gives these columns; the company form keeps to them.
+           Text("NR", "VARCHAR(10)"),
+           Text("BL", "VARCHAR(10)"),
+           Text("SC", "VARCHAR(10)"),
+           Text("ET", "VARCHAR(10)"),
            Text("AP", "VARCHAR(10)"),
            Text("TEL", "VARCHAR(50)"),
            Text("JUD", "VARCHAR(2)"),

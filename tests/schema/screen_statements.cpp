@@ -287,7 +287,7 @@ const std::vector<AuditedWrite>& ScreenAuditedWrites() {
         "0",
         "Bucuresti",
         "Lunga",
-        "12A bis, corp B",
+        "12A bis B",  // the widest number the form takes is 10 characters
         "B4",
         "2",
         "3",
