@@ -16,7 +16,7 @@ if ((${#missing[@]})); then
 fi
 
 # The tests write number texts under a Romanian locale; generate it once when it is missing.
-if ! locale -a 2>/dev/null | grep -qiE '^ro_RO\.utf-?8$'; then
+if ! grep -qiE '^ro_RO\.utf-?8$' <<<"$(locale -a 2>/dev/null)"; then
   sudo=""
   [[ $(id -u) -ne 0 ]] && sudo="sudo"
   if grep -qE '^[# ]*ro_RO\.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null; then

@@ -19,6 +19,18 @@ bool Flush(QIODevice& device, QByteArray& buffer) {
   return complete;
 }
 
+// Name (cut to 11 bytes, zero-padded), type letter, length; the rest zero.
+void AppendDescriptor(QByteArray& out, const QString& name, const QString& type, int length) {
+  QByteArray slot = ToCp1250(name).left(dbf::kNameSize);
+  slot.append(dbf::kNameSize - slot.size(), '\0');
+  out.append(slot);
+  const QByteArray letter = ToCp1250(type);
+  out.append(letter.isEmpty() ? 'C' : letter.at(0));
+  out.append(4, '\0');
+  out.append(static_cast<char>(length));
+  out.append(15, '\0');
+}
+
 QByteArray Header(const DbfFile& table, int recordCount, int recordLength, const QDate& date) {
   QByteArray header;
   header.reserve(dbf::HeaderLength(table.fieldCount));
@@ -31,14 +43,8 @@ QByteArray Header(const DbfFile& table, int recordCount, int recordLength, const
   dbf::AppendLittleEndian(header, recordLength, 2);
   header.append(20, '\0');
   for (int i = 0; i < table.fieldCount; ++i) {
-    QByteArray name = ToCp1250(table.names.at(i)).left(dbf::kNameSize);
-    name.append(dbf::kNameSize - name.size(), '\0');
-    header.append(name);
-    const QByteArray type = i < table.types.size() ? ToCp1250(table.types.at(i)) : QByteArray();
-    header.append(type.isEmpty() ? 'C' : type.at(0));
-    header.append(4, '\0');
-    header.append(static_cast<char>(table.lengths[i]));
-    header.append(15, '\0');
+    // A definition with fewer type letters than names writes the rest as character fields.
+    AppendDescriptor(header, table.names.at(i), table.types.value(i), table.lengths[i]);
   }
   header.append(dbf::kDescriptorsEnd);
   return header;
