@@ -1,4 +1,5 @@
 #include <QIODevice>
+#include <algorithm>
 #include <cstring>
 #include <limits>
 
@@ -9,14 +10,11 @@
 
 namespace {
 
-constexpr qsizetype kFlushSize = 256 * 1024;
+constexpr qsizetype kBlockSize = 256 * 1024;
 
-// The device accepts the whole buffer, or the write has failed.
-bool Flush(QIODevice& device, QByteArray& buffer) {
-  const qint64 written = device.write(buffer);
-  const bool complete = written == buffer.size();
-  buffer.resize(0);  // keeps the room for the next records
-  return complete;
+// The device accepts all the bytes, or the write has failed.
+bool WriteAll(QIODevice& device, QByteArrayView bytes) {
+  return device.write(bytes.data(), bytes.size()) == bytes.size();
 }
 
 // Name (cut to 11 bytes, zero-padded), type letter, length; the rest zero.
@@ -92,21 +90,29 @@ int DbfFile::WriteDbf(QIODevice& device, const ListModel& list, const QDate& dat
   int record = 1;
   for (const int length : lengths) record += length;
   const int rows = list.RowCount();
+  if (!WriteAll(device, Header(*this, rows, record, date))) return 0;
 
-  QByteArray buffer = Header(*this, rows, record, date);
-  buffer.reserve(kFlushSize + record);
+  // Records are filled in place in one block and written whenever the next would not fit.
+  QByteArray block(std::max<qsizetype>(kBlockSize, record), Qt::Uninitialized);
+  char* const begin = block.data();
+  char* const end = begin + block.size();
+  char* dest = begin;
   if (progress) progress(0, rows);
   for (int row = 0; row < rows; ++row) {
-    const qsizetype start = buffer.size();
-    buffer.resize(start + record);
-    char* dest = buffer.data() + start;
+    if (end - dest < record) {
+      if (!WriteAll(device, QByteArrayView(begin, dest - begin))) return 0;
+      dest = begin;
+    }
     *dest++ = dbf::kLive;
     for (int field = 0; field < fieldCount; ++field) {
       dest = WriteField(dest, list.Cell(row, field), lengths[field]);
     }
-    if (buffer.size() >= kFlushSize && !Flush(device, buffer)) return 0;
     if (progress) progress(row + 1, rows);
   }
-  buffer.append(dbf::kFileEnd);
-  return Flush(device, buffer) ? 1 : 0;
+  if (dest == end) {
+    if (!WriteAll(device, block)) return 0;
+    dest = begin;
+  }
+  *dest++ = dbf::kFileEnd;
+  return WriteAll(device, QByteArrayView(begin, dest - begin)) ? 1 : 0;
 }
