@@ -12,9 +12,10 @@
 #include "health/c_health_dialog.h"
 #include "health/company_counts.h"
 #include "store/c_client.h"
-#include "store/prompter.h"
 #include "store/schema.h"
 #include "ui/c_list_view_ex.h"
+
+#include "console_prompter.h"
 
 namespace {
 
@@ -24,19 +25,7 @@ constexpr int kLargeInsured = 20000;
 constexpr int kLargeDependants = 2000;
 constexpr int kSmallInsured = 50;
 
-class SilentPrompter : public Prompter {
- protected:
-  void ShowMessage(const QString& text, const QString&, Icon) override {
-    fprintf(stderr, "%s\n", text.toUtf8().constData());
-  }
-  bool AskQuestion(const QString&, const QString&, Icon) override { return false; }
-
- public:
-  QString ChooseFile(const QString&) override { return {}; }
-  QString ChooseFolder(const QString&) override { return {}; }
-};
-
-SilentPrompter prompter;
+ConsolePrompter prompter;
 CClient* client = nullptr;
 
 QString CompanyCode(int company) { return QString::number(10000000 + company); }

@@ -13,28 +13,18 @@
 #include <cstring>
 
 #include "store/c_client.h"
-#include "store/prompter.h"
 #include "store/schema.h"
+
+#include "console_prompter.h"
 
 namespace {
 
 constexpr char kChildFlag[] = "--schema-start-child";
 
-class SilentPrompter : public Prompter {
- public:
-  int shown = 0;
-  QString ChooseFile(const QString&) override { return {}; }
-  QString ChooseFolder(const QString&) override { return {}; }
-
- protected:
-  void ShowMessage(const QString&, const QString&, Icon) override { ++shown; }
-  bool AskQuestion(const QString&, const QString&, Icon) override { return false; }
-};
-
 // One program start in `folder`; the exit code tells the parent whether it went cleanly.
 int ChildStart(const char* folder, bool checkSchema) {
   if (!QDir::setCurrent(QString::fromLocal8Bit(folder))) return 2;
-  SilentPrompter prompter;
+  ConsolePrompter prompter;
   CClient client(&prompter);
   if (client.Connect() != 0) return 3;
   if (checkSchema) UpgradeSchema(client);

@@ -8,26 +8,15 @@
 
 #include "store/c_client.h"
 #include "store/list_model.h"
-#include "store/prompter.h"
+
+#include "console_prompter.h"
 
 namespace {
 
 constexpr int kRows = 20000;
 const QString kQuery = QStringLiteral("SELECT * FROM b.rows12");
 
-class SilentPrompter : public Prompter {
- protected:
-  void ShowMessage(const QString& text, const QString&, Icon) override {
-    fprintf(stderr, "%s\n", text.toUtf8().constData());
-  }
-  bool AskQuestion(const QString&, const QString&, Icon) override { return false; }
-
- public:
-  QString ChooseFile(const QString&) override { return {}; }
-  QString ChooseFolder(const QString&) override { return {}; }
-};
-
-SilentPrompter prompter;
+ConsolePrompter prompter;
 CClient* client = nullptr;
 
 void Fill() {

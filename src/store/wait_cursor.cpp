@@ -1,10 +1,12 @@
 #include "store/wait_cursor.h"
 
+#include <QCoreApplication>
 #include <QCursor>
 #include <QGuiApplication>
 
 WaitCursor::WaitCursor() {
-  if (qGuiApp != nullptr) {
+  // Programs without a GUI application (tools, benchmarks) have no cursor to change.
+  if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr) {
     QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
     active_ = true;
   }

@@ -1,7 +1,7 @@
 // Starts the embedded server in the folder given as argument, the way the program does,
 // creates or checks its databases, and says on standard output whether it connected
-// and which schema version it found. Standard error stays empty unless a
-// message box would have been shown.
+// and which schema version it found. A message box that would have been shown is printed
+// there too (standard error belongs to the server's log once the server runs).
 #include <QCoreApplication>
 #include <QDir>
 #include <cstdio>
@@ -12,13 +12,13 @@
 
 namespace {
 
-class StderrPrompter : public Prompter {
+class StdoutPrompter : public Prompter {
  public:
   void ShowMessage(const QString& text, const QString&, Icon) override {
-    std::fprintf(stderr, "%s\n", text.toUtf8().constData());
+    std::printf("%s\n", text.toUtf8().constData());
   }
   bool AskQuestion(const QString& text, const QString&, Icon) override {
-    std::fprintf(stderr, "%s\n", text.toUtf8().constData());
+    std::printf("%s\n", text.toUtf8().constData());
     return false;
   }
   QString ChooseFile(const QString&) override { return {}; }
@@ -30,7 +30,7 @@ class StderrPrompter : public Prompter {
 int main(int argc, char** argv) {
   QCoreApplication application(argc, argv);
   if (argc < 2 || !QDir::setCurrent(QString::fromLocal8Bit(argv[1]))) return 2;
-  StderrPrompter prompter;
+  StdoutPrompter prompter;
   CClient client(&prompter);
   const int connected = client.Connect(QStringLiteral("127.0.0.1"), 700, {}, {}, 0);
   std::printf("connect=%d\n", connected);

@@ -247,6 +247,12 @@ TEST(ServerStart, AHealthyStartPrintsNothingAndKeepsItsDataPrivate) {
   const ProbeRun again = RunProbe(folder.path());
   EXPECT_EQ(again.out, QStringLiteral("connect=0\nversiune=2.06\n"));
   EXPECT_EQ(again.err, QString());
+  // The server's own lines go to its log once it runs: none of them is a complaint.
+  QFile log(folder.filePath(QStringLiteral("data/server.log")));
+  ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+  const QString logged = QString::fromUtf8(log.readAll());
+  EXPECT_FALSE(logged.contains(QStringLiteral("[ERROR]"))) << logged.toStdString();
+  EXPECT_FALSE(logged.contains(QStringLiteral("[Warning]"))) << logged.toStdString();
   EXPECT_TRUE(QFile::exists(folder.filePath(QStringLiteral("srv_embedded.cfg"))));
   const QFile::Permissions data = QFile::permissions(folder.filePath(QStringLiteral("data")));
   EXPECT_TRUE(data.testFlag(QFileDevice::ReadOwner));
