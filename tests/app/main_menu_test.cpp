@@ -67,7 +67,7 @@ TEST_F(MainMenuTest, ShowsItsVersionLine) {
 TEST_F(MainMenuTest, ConnectsFromTheTimerThenChecksTheSchemaOnce) {
   auto menu = OpenMenu();
   EXPECT_EQ(schemaChecks_, 0);  // the menu is visible before the server work starts
-  QTRY_COMPARE_WITH_TIMEOUT(schemaChecks_, 1, 2000);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return schemaChecks_ == 1; }, 2000));
   QTest::qWait(100);
   EXPECT_EQ(schemaChecks_, 1);
   EXPECT_TRUE(menu->isVisible());
@@ -111,6 +111,20 @@ TEST_F(MainMenuTest, OpensOnePanelAtATimeBesideTheMenu) {
   }
 }
 
+TEST_F(MainMenuTest, TheOpenPanelFollowsTheMenuWhenItMoves) {
+  auto menu = OpenMenu();
+  Click(*menu, "button1015");
+  CPanelDialog* panel = menu->CurrentPanel();
+  ASSERT_NE(panel, nullptr);
+  panel->move(0, 0);  // wherever it was, the next move of the menu docks it again
+  menu->move(menu->pos() + QPoint(70, 40));
+  const auto docked = [&] {
+    return panel->pos() == QPoint(menu->frameGeometry().right() + 1, menu->frameGeometry().top());
+  };
+  EXPECT_TRUE(QTest::qWaitFor(docked, 2000));
+  EXPECT_NE(panel->pos(), QPoint(0, 0));
+}
+
 TEST_F(MainMenuTest, PanelTitlesNameTheirAreas) {
   auto menu = OpenMenu();
   const std::pair<const char*, QString> panels[] = {
@@ -133,7 +147,9 @@ TEST_F(MainMenuTest, EscInsideAPanelAsksTheExitQuestionAndNoKeepsEverythingOpen)
   ASSERT_NE(panel, nullptr);
   prompter().QueueAnswers({false});
   QTest::keyClick(panel, Qt::Key_Escape);
-  QTRY_COMPARE_WITH_TIMEOUT(static_cast<int>(prompter().Messages().size()), 1, 2000);
+  ASSERT_TRUE(QTest::qWaitFor([] { return !prompter().Messages().empty(); }, 2000));
+  QTest::qWait(50);
+  ASSERT_EQ(prompter().Messages().size(), 1u);
   EXPECT_EQ(prompter().Messages()[0].text, kExitQuestion);
   EXPECT_EQ(prompter().Messages()[0].caption, QStringLiteral("Velka client"));
   EXPECT_TRUE(prompter().Messages()[0].question);
@@ -174,7 +190,7 @@ TEST_F(MainMenuTest, ServerThatCannotStartIsReportedAndTheMenuCloses) {
   CMainMenuDialog menu(
       &prompter(), [](CClient&) { FAIL() << "no schema check"; }, &second);
   menu.show();
-  QTRY_COMPARE_WITH_TIMEOUT(menu.isVisible(), false, 2000);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !menu.isVisible(); }, 2000));
   EXPECT_EQ(prompter().Texts(),
             QStringList({QStringLiteral("Nu se pot initializa bazele de date!")}));
 }
