@@ -18,9 +18,7 @@ CompanyDeletion DeleteCompanyCascade(CClient& client, Prompter& prompter, const 
                                    "fi stersi!\n\nEsti sigur ca vrei sa continui?"))) {
     return CompanyDeletion::kCancelled;
   }
-  // One row is enough to know that there are declarations.
-  if (client.Execute(QStringLiteral("SELECT d.index FROM concedii.declaratii AS d WHERE d.cf=") +
-                         company + QStringLiteral(" LIMIT 1"),
+  if (client.Execute(QStringLiteral("SELECT * FROM concedii.declaratii AS d WHERE d.cf=") + company,
                      1) != 0) {
     return CompanyDeletion::kFailed;
   }
