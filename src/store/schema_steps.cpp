@@ -153,22 +153,23 @@ bool UpgradeSteps::AddLeaveColumns() {
   return true;
 }
 
-bool UpgradeSteps::RenameHargitaHouse() {
+// A house whose code changed: its insured persons and the house list follow it.
+bool UpgradeSteps::RenameHouse(const QString& from, const QString& to, const QString& version) {
   RemoveVersion();
+  Continuing(QStringLiteral("UPDATE asigurati.asigurati AS a SET a.cas='%1' WHERE a.cas='%2'")
+                 .arg(to, from));
   Continuing(
-      QStringLiteral("UPDATE asigurati.asigurati AS a SET a.cas='CASHR' WHERE a.cas='CASHG'"));
-  Continuing(QStringLiteral("UPDATE asigurati.cas AS c SET c.cas='CASHR' WHERE c.cas='CASHG'"));
-  WriteVersion(QStringLiteral("2.02"));
+      QStringLiteral("UPDATE asigurati.cas AS c SET c.cas='%1' WHERE c.cas='%2'").arg(to, from));
+  WriteVersion(version);
   return true;
 }
 
+bool UpgradeSteps::RenameHargitaHouse() {
+  return RenameHouse(QStringLiteral("CASHG"), QStringLiteral("CASHR"), QStringLiteral("2.02"));
+}
+
 bool UpgradeSteps::RenameHouseA() {
-  RemoveVersion();
-  Continuing(
-      QStringLiteral("UPDATE asigurati.asigurati AS a SET a.cas='CAS_A' WHERE a.cas='CAS_O'"));
-  Continuing(QStringLiteral("UPDATE asigurati.cas AS c SET c.cas='CAS_A' WHERE c.cas='CAS_O'"));
-  WriteVersion(QStringLiteral("2.03"));
-  return true;
+  return RenameHouse(QStringLiteral("CAS_O"), QStringLiteral("CAS_A"), QStringLiteral("2.03"));
 }
 
 // The declarations are renumbered only while no certificate refers to them.

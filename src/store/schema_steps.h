@@ -48,6 +48,7 @@ class UpgradeSteps {
   // Recording a version: the old row goes, the new one is written by an audited insert.
   bool Record(const QString& version);
   void RemoveVersion();
+  bool RenameHouse(const QString& from, const QString& to, const QString& version);
   void WriteVersion(const QString& version);
   // No store; a failure ends the procedure.
   bool Stopping(const QString& sql);
