@@ -4,9 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QDir>
 #include <QLabel>
-#include <QTemporaryDir>
 
 #include "common/code_lists.h"
 #include "health/c_health_dialog.h"
@@ -15,6 +13,7 @@
 #include "store/schema.h"
 #include "ui/c_list_view_ex.h"
 
+#include "bench_server.h"
 #include "console_prompter.h"
 
 namespace {
@@ -123,16 +122,9 @@ BENCHMARK(CountsOfTheLargeCompany)
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
-  QTemporaryDir folder;
-  QDir::setCurrent(folder.path());
-  CClient theClient(&prompter);
-  if (theClient.Connect() != 0) return 1;
-  client = &theClient;
-  UpgradeSchema(theClient);
-  Fill();
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  theClient.Disconnect();
-  return 0;
+  return RunBenchmarksOnServer(argc, argv, prompter, [](CClient& theClient) {
+    client = &theClient;
+    UpgradeSchema(theClient);
+    Fill();
+  });
 }

@@ -3,12 +3,11 @@
 #include <benchmark/benchmark.h>
 #include <mysql.h>
 
-#include <QDir>
-#include <QTemporaryDir>
 
 #include "store/c_client.h"
 #include "store/list_model.h"
 
+#include "bench_server.h"
 #include "console_prompter.h"
 
 namespace {
@@ -73,15 +72,8 @@ BENCHMARK(StoreResultAndFillList)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 }  // namespace
 
 int main(int argc, char** argv) {
-  QTemporaryDir folder;
-  QDir::setCurrent(folder.path());
-  CClient theClient(&prompter);
-  if (theClient.Connect() != 0) return 1;
-  client = &theClient;
-  Fill();
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  theClient.Disconnect();
-  return 0;
+  return RunBenchmarksOnServer(argc, argv, prompter, [](CClient& theClient) {
+    client = &theClient;
+    Fill();
+  });
 }
