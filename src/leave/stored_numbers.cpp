@@ -1,0 +1,11 @@
+#include "leave/stored_numbers.h"
+
+#include "store/text_numbers.h"
+
+long long StoredWhole(const QString& text) { return LeadingInteger(text); }
+
+double StoredAmount(const QString& text) {
+  bool ok = false;
+  const double value = text.toDouble(&ok);  // the C locale, whatever LC_NUMERIC says
+  return ok ? value : LeadingDecimal(text);
+}
