@@ -2,6 +2,7 @@
 
 #include "common/dates.h"
 #include "store/c_client.h"
+#include "store/sql.h"
 #include "store/text_numbers.h"
 
 namespace {
@@ -31,11 +32,10 @@ QString DeclarationFieldsProblem(const DeclarationFormValues& values) {
 
 std::optional<bool> HasLaterRectification(CClient& client, const QString& cf, int luna,
                                           int number) {
-  const QString sql = QStringLiteral(
-                          "SELECT * FROM concedii.declaratii AS d WHERE d.cf=%1 AND d.luna=%2 AND "
-                          "d.rectificativa='DA' AND d.rectif_nr>%3")
-                          .arg(client.Text(cf), CClient::Number(static_cast<double>(luna)),
-                               CClient::Number(static_cast<double>(number)));
+  const QString sql =
+      Sql(u"SELECT * FROM concedii.declaratii AS d WHERE d.cf=%1 AND d.luna=%2 AND "
+          u"d.rectificativa='DA' AND d.rectif_nr>%3",
+          client.Text(cf), Number(luna), Number(number));
   if (client.Execute(sql, 1) != 0) return std::nullopt;
   return client.RowCount() > 0;
 }

@@ -5,6 +5,7 @@
 #include "common/number_texts.h"
 #include "leave/stored_numbers.h"
 #include "store/c_client.h"
+#include "store/sql.h"
 
 DeclarationTotals ComputeDeclarationTotals(const StoredDeclaration& declaration,
                                            const ReplayTotals& replay) {
@@ -27,8 +28,8 @@ DeclarationTotals ComputeDeclarationTotals(const StoredDeclaration& declaration,
 }
 
 std::optional<StoredDeclaration> ReadDeclaration(CClient& client, qint64 index) {
-  const QString sql = QStringLiteral("SELECT * FROM concedii.declaratii AS c WHERE c.index=%1")
-                          .arg(CClient::Number(static_cast<double>(index)));
+  const QString sql =
+      Sql(u"SELECT * FROM concedii.declaratii AS c WHERE c.index=%1", Number(index));
   if (client.Execute(sql, 1) != 0 || client.RowCount() < 1) return std::nullopt;
   const auto field = [&client](const char* name) {
     return client.GetField(0, QLatin1String(name));

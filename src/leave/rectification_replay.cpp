@@ -4,6 +4,7 @@
 
 #include "leave/stored_numbers.h"
 #include "store/c_client.h"
+#include "store/sql.h"
 
 int IndemnityGroupOf(int code) {
   switch (code) {
@@ -119,12 +120,11 @@ std::optional<EntryColumns> FindEntryColumns(const QStringList& names) {
 
 QString MonthCertificatesStatement(const CClient& client, const QString& cf, int luna,
                                    int upToNumber) {
-  return QStringLiteral(
-             "SELECT d.luna, d.rectificativa, d.rectif_nr, c.* FROM concedii.declaratii AS d "
-             "LEFT JOIN concedii.concedii AS c ON c.id_declaratie=d.index WHERE d.cf=%1 AND "
-             "d.luna=%2 AND d.rectif_nr<=%3 ORDER BY d.rectificativa DESC, d.rectif_nr, c.index")
-      .arg(client.Text(cf), CClient::Number(static_cast<double>(luna)),
-           CClient::Number(static_cast<double>(upToNumber)));
+  return Sql(
+      u"SELECT d.luna, d.rectificativa, d.rectif_nr, c.* FROM concedii.declaratii AS d "
+      u"LEFT JOIN concedii.concedii AS c ON c.id_declaratie=d.index WHERE d.cf=%1 AND "
+      u"d.luna=%2 AND d.rectif_nr<=%3 ORDER BY d.rectificativa DESC, d.rectif_nr, c.index",
+      client.Text(cf), Number(luna), Number(upToNumber));
 }
 
 std::optional<std::vector<CertificateEntry>> ReadMonthCertificates(CClient& client,
