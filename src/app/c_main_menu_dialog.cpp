@@ -1,5 +1,6 @@
 #include "app/c_main_menu_dialog.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
@@ -19,6 +20,8 @@
 
 namespace {
 constexpr int kConnectDelayMs = 50;
+constexpr int kStopSweepMs = 20;
+const QString kStartFailure = QStringLiteral("Nu se pot initializa bazele de date!");
 }  // namespace
 
 CMainMenuDialog::CMainMenuDialog(Prompter* prompter, SchemaCheck schemaCheck, CClient* client,
@@ -107,7 +110,10 @@ void CMainMenuDialog::DeleteLeftoverFiles() {
 void CMainMenuDialog::OnConnectTimer() {
   connectTimer_.stop();
   if (client_->Connect(QStringLiteral("127.0.0.1"), 700, QString(), QString(), 0) != 0) {
-    prompter_->Inform(QStringLiteral("Nu se pot initializa bazele de date!"));
+    const std::optional<StartFailure>& failure = client_->LastStartFailure();
+    prompter_->Inform(failure ? kStartFailure + QStringLiteral("\n\n") + StartFailureText(*failure)
+                              : kStartFailure);
+    startFailed_ = true;
     leaving_ = true;
     done(QDialog::Rejected);
     return;
@@ -182,6 +188,35 @@ void CMainMenuDialog::ExitQuestion() {
 }
 
 void CMainMenuDialog::reject() { ExitQuestion(); }
+
+void CMainMenuDialog::RequestStop() {
+  if (stopTimer_.isActive()) return;
+  leaving_ = true;  // no exit question from here on
+  connectTimer_.stop();
+  connect(&stopTimer_, &QTimer::timeout, this, &CMainMenuDialog::CloseModalForms);
+  stopTimer_.start(kStopSweepMs);
+  CloseModalForms();
+  done(QDialog::Accepted);
+}
+
+void CMainMenuDialog::CloseModalForms() {
+  // A form answered "no" may lead its caller to another one: the sweep goes on until the
+  // menu's own loop has ended.
+  while (QWidget* modal = QApplication::activeModalWidget()) {
+    auto* form = qobject_cast<QDialog*>(modal);
+    if (form == nullptr || form == this || !form->isVisible()) break;
+    form->reject();
+  }
+}
+
+void CMainMenuDialog::FinishStop() {
+  stopTimer_.stop();
+  CloseAllPanels();
+  ShowIndicators();
+  if (client_ != nullptr) client_->Disconnect();
+  ownedClient_.reset();
+  client_ = nullptr;
+}
 
 void CMainMenuDialog::closeEvent(QCloseEvent* event) {
   if (leaving_) {
