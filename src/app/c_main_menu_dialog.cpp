@@ -9,6 +9,7 @@
 #include <QPushButton>
 
 #include "app/c_info_dialog.h"
+#include "app/stop_signals.h"
 #include "exchange/c_import_menu_dialog.h"
 #include "health/c_health_dialog.h"
 #include "leave/c_leave_declarations_dialog.h"
@@ -109,7 +110,11 @@ void CMainMenuDialog::DeleteLeftoverFiles() {
 
 void CMainMenuDialog::OnConnectTimer() {
   connectTimer_.stop();
-  if (client_->Connect(QStringLiteral("127.0.0.1"), 700, QString(), QString(), 0) != 0) {
+  int connected = 1;
+  StopSignals::HoldWhile([this, &connected] {
+    connected = client_->Connect(QStringLiteral("127.0.0.1"), 700, QString(), QString(), 0);
+  });
+  if (connected != 0) {
     const std::optional<StartFailure>& failure = client_->LastStartFailure();
     prompter_->Inform(failure ? kStartFailure + QStringLiteral("\n\n") + StartFailureText(*failure)
                               : kStartFailure);

@@ -1,5 +1,6 @@
 #include "app/stop_signals.h"
 
+#include <pthread.h>
 #include <signal.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -11,6 +12,7 @@ namespace {
 
 // Written by the handler, read by the notifier; one pair per process.
 std::array<int, 2> pipeEnds = {-1, -1};
+bool handlersInstalled = false;
 
 constexpr std::array<int, 3> kStopSignals = {SIGTERM, SIGINT, SIGHUP};
 
@@ -46,12 +48,26 @@ StopSignals::StopSignals(QObject* parent) : QObject(parent) {
     RestoreDefaults();
     return;
   }
+  handlersInstalled = true;
   notifier_ = new QSocketNotifier(pipeEnds[1], QSocketNotifier::Read, this);
   connect(notifier_, &QSocketNotifier::activated, this, &StopSignals::OnReadable);
 }
 
 StopSignals::~StopSignals() {
-  if (notifier_ != nullptr) RestoreDefaults();
+  if (notifier_ == nullptr) return;
+  handlersInstalled = false;
+  RestoreDefaults();
+}
+
+void StopSignals::HoldWhile(const std::function<void()>& work) {
+  sigset_t held;
+  sigset_t previous;
+  sigemptyset(&held);
+  for (const int signalNumber : kStopSignals) sigaddset(&held, signalNumber);
+  pthread_sigmask(SIG_BLOCK, &held, &previous);
+  work();
+  if (handlersInstalled) InstallHandlers();
+  pthread_sigmask(SIG_SETMASK, &previous, nullptr);
 }
 
 void StopSignals::OnReadable() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <functional>
 
 class QSocketNotifier;
 
@@ -18,6 +19,10 @@ class StopSignals : public QObject {
   // False when the pipe or the handlers could not be set up (the signals then end the
   // process as before).
   [[nodiscard]] bool Installed() const { return notifier_ != nullptr; }
+
+  // Runs work that may set its own handlers (the embedded server's start puts the default
+  // ones back) with the stop signals held; ours are set again before a held one arrives.
+  static void HoldWhile(const std::function<void()>& work);
 
  signals:
   void StopRequested(int signalNumber);

@@ -46,11 +46,13 @@ int CClient::Connect(const QString&, int, const QString&, const QString&, int) {
   char* arguments[] = {programName, defaultsFile, nullptr};
   char* groups[] = {serverGroup, clientGroup, nullptr};
   serverEverStarted = true;
+  StartErrors printed;
   if (mysql_server_init(2, arguments, groups) != 0) {
-    startFailure_ = ServerRefused(dataDir, logSize);
+    startFailure_ = ServerRefused(dataDir, logSize, printed.Refused());
     dataLock_.reset();
     return 1;
   }
+  printed.Started();
   MYSQL* connection = mysql_init(nullptr);
   if (connection == nullptr) return 1;
   mysql_options(connection, MYSQL_READ_DEFAULT_GROUP, "libmysqld_client");
@@ -59,7 +61,7 @@ int CClient::Connect(const QString&, int, const QString&, const QString&, int) {
   if (mysql_real_connect(connection, nullptr, nullptr, nullptr, "", 0, nullptr, 0) == nullptr) {
     mysql_close(connection);
     mysql_server_end();
-    startFailure_ = ServerRefused(dataDir, logSize);
+    startFailure_ = ServerRefused(dataDir, logSize, printed.Refused());
     dataLock_.reset();
     return 1;
   }

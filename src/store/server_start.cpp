@@ -1,6 +1,10 @@
 #include "store/server_start.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <cstdio>
 
 #include <QDir>
 #include <QFile>
@@ -55,6 +59,19 @@ std::optional<StartFailure> CheckWritable(const QString& startDirectory, const Q
     }
   }
   return std::nullopt;
+}
+
+// The Aria control file as this server writes it; a shorter one was cut short while the
+// very first start was creating it (the file keeps its size afterwards), and the server
+// would refuse every later start. Before any journal exists, it is simply made again.
+constexpr qint64 kAriaControlFileSize = 52;
+
+bool RemoveUnfinishedAriaControl(const QString& dataDir) {
+  const QDir data(dataDir);
+  const QFileInfo control(data.filePath(QStringLiteral("aria_log_control")));
+  if (!control.exists() || control.size() >= kAriaControlFileSize) return true;
+  if (!data.entryList({QStringLiteral("aria_log.*")}, QDir::Files).isEmpty()) return true;
+  return QFile::remove(control.filePath());
 }
 
 bool TakeDataLock(const QString& dataDir, std::unique_ptr<QLockFile>& lock) {
@@ -112,7 +129,7 @@ std::optional<StartFailure> PrepareEmbeddedStart(const QString& startDirectory,
   if (!TakeDataLock(dataDir, lock)) {
     return StartFailure{StartFailure::Reason::SecondInstance, QDir::toNativeSeparators(dataDir)};
   }
-  if (!RecoverInterruptedRebuilds(dataDir)) {
+  if (!RecoverInterruptedRebuilds(dataDir) || !RemoveUnfinishedAriaControl(dataDir)) {
     lock.reset();
     return StartFailure{StartFailure::Reason::FolderNotWritable, QDir::toNativeSeparators(dataDir)};
   }
@@ -123,12 +140,68 @@ qint64 ServerLogSize(const QString& dataDir) {
   return QFileInfo(dataDir + QStringLiteral("/server.log")).size();
 }
 
-StartFailure ServerRefused(const QString& dataDir, qint64 logSizeBefore) {
+StartFailure ServerRefused(const QString& dataDir, qint64 logSizeBefore, const QString& printed) {
   QFile log(dataDir + QStringLiteral("/server.log"));
   QStringList lines;
   if (log.open(QIODevice::ReadOnly) && log.seek(std::min(logSizeBefore, log.size()))) {
     lines = QString::fromUtf8(log.readAll()).split(u'\n', Qt::SkipEmptyParts);
   }
+  lines += printed.split(u'\n', Qt::SkipEmptyParts);
   if (lines.size() > kLogLinesShown) lines = lines.mid(lines.size() - kLogLinesShown);
   return StartFailure{StartFailure::Reason::ServerRefused, lines.join(u'\n')};
+}
+
+StartErrors::StartErrors() {
+  std::fflush(stderr);
+  char name[] = "/tmp/velka-start-XXXXXX";
+  captured_ = ::mkstemp(name);
+  if (captured_ < 0) return;
+  ::unlink(name);
+  savedError_ = ::dup(STDERR_FILENO);
+  if (savedError_ < 0 || ::dup2(captured_, STDERR_FILENO) < 0) Restore();
+}
+
+StartErrors::~StartErrors() { Restore(); }
+
+void StartErrors::Restore() {
+  if (savedError_ >= 0) {
+    std::fflush(stderr);
+    ::dup2(savedError_, STDERR_FILENO);
+    ::close(savedError_);
+    savedError_ = -1;
+  }
+  if (captured_ >= 0) {
+    ::close(captured_);
+    captured_ = -1;
+  }
+}
+
+void StartErrors::Started() {
+  // The server normally points standard error at its log; only where it did not (a
+  // configuration without log-error) does the terminal get it back.
+  struct stat now {};
+  struct stat mine {};
+  std::fflush(stderr);
+  if (captured_ >= 0 && ::fstat(STDERR_FILENO, &now) == 0 && ::fstat(captured_, &mine) == 0 &&
+      (now.st_ino != mine.st_ino || now.st_dev != mine.st_dev)) {
+    ::close(savedError_);
+    savedError_ = -1;
+  }
+  Restore();
+}
+
+QString StartErrors::Refused() {
+  QByteArray text;
+  if (captured_ >= 0) {
+    std::fflush(stderr);
+    ::lseek(captured_, 0, SEEK_SET);
+    char buffer[4096];
+    ssize_t length = 0;
+    while ((length = ::read(captured_, buffer, sizeof buffer)) > 0) text.append(buffer, length);
+  }
+  Restore();
+  if (!text.isEmpty()) {
+    [[maybe_unused]] const ssize_t written = ::write(STDERR_FILENO, text.constData(), text.size());
+  }
+  return QString::fromUtf8(text);
 }

@@ -28,4 +28,26 @@ QString StartFailureText(const StartFailure& failure);
 // Marks where the server's log ends before a start, so that a failed start can report the
 // lines it added.
 qint64 ServerLogSize(const QString& dataDir);
-StartFailure ServerRefused(const QString& dataDir, qint64 logSizeBefore);
+// `printed`: what the server wrote on standard error before its log was open.
+StartFailure ServerRefused(const QString& dataDir, qint64 logSizeBefore, const QString& printed);
+
+// Keeps what the server prints on standard error while it starts: a start refused before
+// its log is open says why only there. On a refused start Refused() gives the text back and
+// passes it on to the real standard error; on a start that went well the server's own
+// redirection into its log stays as it is.
+class StartErrors {
+ public:
+  StartErrors();
+  ~StartErrors();
+  StartErrors(const StartErrors&) = delete;
+  StartErrors& operator=(const StartErrors&) = delete;
+
+  QString Refused();
+  void Started();
+
+ private:
+  void Restore();
+
+  int savedError_ = -1;
+  int captured_ = -1;
+};
