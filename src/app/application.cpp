@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QStyleFactory>
 
-#include "app/c_main_menu_dialog.h"
+#include "app/stop_signals.h"
 #include "store/schema.h"
 #include "ui/qt_prompter.h"
 
@@ -29,8 +29,19 @@ int RunApplication() {
     return 1;
   }
   InstallStyling();
-  CMainMenuDialog menu(&prompter, [](CClient& client) { UpgradeSchema(client); });
-  prompter.SetParent(&menu);
+  return RunMainMenu(prompter, [](CClient& client) { UpgradeSchema(client); });
+}
+
+int RunMainMenu(Prompter& prompter, CMainMenuDialog::SchemaCheck schemaCheck) {
+  StopSignals stops;
+  CMainMenuDialog menu(&prompter, std::move(schemaCheck));
+  if (auto* shown = dynamic_cast<QtPrompter*>(&prompter)) shown->SetParent(&menu);
+  bool stopped = false;
+  QObject::connect(&stops, &StopSignals::StopRequested, &menu, [&menu, &stopped] {
+    stopped = true;
+    menu.RequestStop();
+  });
   menu.exec();
-  return 0;
+  if (stopped) menu.FinishStop();
+  return menu.StartFailed() ? 1 : 0;
 }

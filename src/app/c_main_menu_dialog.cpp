@@ -1,5 +1,6 @@
 #include "app/c_main_menu_dialog.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
@@ -10,6 +11,7 @@
 #include <algorithm>
 
 #include "app/c_info_dialog.h"
+#include "app/stop_signals.h"
 #include "exchange/c_import_menu_dialog.h"
 #include "health/c_health_dialog.h"
 #include "leave/c_leave_declarations_dialog.h"
@@ -22,6 +24,8 @@
 
 namespace {
 constexpr int kConnectDelayMs = 50;
+constexpr int kStopSweepMs = 20;
+const QString kStartFailure = QStringLiteral("Nu se pot initializa bazele de date!");
 }  // namespace
 
 CMainMenuDialog::CMainMenuDialog(Prompter* prompter, SchemaCheck schemaCheck, CClient* client,
@@ -109,8 +113,15 @@ void CMainMenuDialog::DeleteLeftoverFiles() {
 
 void CMainMenuDialog::OnConnectTimer() {
   connectTimer_.stop();
-  if (client_->Connect(QStringLiteral("127.0.0.1"), 700, QString(), QString(), 0) != 0) {
-    prompter_->Inform(QStringLiteral("Nu se pot initializa bazele de date!"));
+  int connected = 1;
+  StopSignals::HoldWhile([this, &connected] {
+    connected = client_->Connect(QStringLiteral("127.0.0.1"), 700, QString(), QString(), 0);
+  });
+  if (connected != 0) {
+    const std::optional<StartFailure>& failure = client_->LastStartFailure();
+    prompter_->Inform(failure ? kStartFailure + QStringLiteral("\n\n") + StartFailureText(*failure)
+                              : kStartFailure);
+    startFailed_ = true;
     leaving_ = true;
     done(QDialog::Rejected);
     return;
@@ -186,6 +197,35 @@ void CMainMenuDialog::ExitQuestion() {
 }
 
 void CMainMenuDialog::reject() { ExitQuestion(); }
+
+void CMainMenuDialog::RequestStop() {
+  if (stopTimer_.isActive()) return;
+  leaving_ = true;  // no exit question from here on
+  connectTimer_.stop();
+  connect(&stopTimer_, &QTimer::timeout, this, &CMainMenuDialog::CloseModalForms);
+  stopTimer_.start(kStopSweepMs);
+  CloseModalForms();
+  done(QDialog::Accepted);
+}
+
+void CMainMenuDialog::CloseModalForms() {
+  // A form answered "no" may lead its caller to another one: the sweep goes on until the
+  // menu's own loop has ended.
+  while (QWidget* modal = QApplication::activeModalWidget()) {
+    auto* form = qobject_cast<QDialog*>(modal);
+    if (form == nullptr || form == this || !form->isVisible()) break;
+    form->reject();
+  }
+}
+
+void CMainMenuDialog::FinishStop() {
+  stopTimer_.stop();
+  CloseAllPanels();
+  ShowIndicators();
+  if (client_ != nullptr) client_->Disconnect();
+  ownedClient_.reset();
+  client_ = nullptr;
+}
 
 void CMainMenuDialog::closeEvent(QCloseEvent* event) {
   if (leaving_) {

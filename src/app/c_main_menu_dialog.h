@@ -36,6 +36,14 @@ class CMainMenuDialog : public QDialog {
   CPanelDialog* CurrentPanel() const { return current_; }
   bool IndicatorOpen(Area area) const;
   CClient* Client() const { return client_; }
+  // Whether the database could not be started (the program then ends with a failure code).
+  bool StartFailed() const { return startFailed_; }
+
+  // The stop asked by the system (logout, shutdown): no exit question; the forms open over
+  // the menu are closed without saving and the menu's loop ends once the operation under
+  // way has returned. FinishStop then closes the panels and stops the server.
+  void RequestStop();
+  void FinishStop();
 
  public slots:
   void ExitQuestion();
@@ -59,6 +67,7 @@ class CMainMenuDialog : public QDialog {
   void ClosePanel(Area area);
   void CloseAllPanels();
   void ShowIndicators();
+  void CloseModalForms();
 
   Prompter* prompter_;
   SchemaCheck schemaCheck_;
@@ -70,6 +79,8 @@ class CMainMenuDialog : public QDialog {
   std::array<QLabel*, 3> indicators_{};
   QLabel* versionLabel_ = nullptr;
   QTimer connectTimer_;
+  QTimer stopTimer_;  // closes forms opened after the stop was asked
   bool leaving_ = false;
   bool placed_ = false;  // the first show placed the menu
+  bool startFailed_ = false;
 };

@@ -3,13 +3,11 @@
 #include <mysql.h>
 
 #include <QDir>
-#include <QFileInfo>
 #include <QLockFile>
 #include <QRegularExpression>
 
 #include "store/list_model.h"
 #include "store/prompter.h"
-#include "store/server_config.h"
 #include "store/text_numbers.h"
 #include "store/wait_cursor.h"
 
@@ -26,17 +24,6 @@ QString QuotedList(const QStringList& names) {
   return quoted.join(QStringLiteral(", "));
 }
 
-bool TakeDataLock(std::unique_ptr<QLockFile>& lock) {
-  QString dataDir = ConfiguredDataDir(QString::fromLatin1(kServerConfigFile));
-  if (dataDir.isEmpty()) dataDir = QDir::current().absoluteFilePath(QStringLiteral("data"));
-  while (dataDir.endsWith(u'/') && dataDir.size() > 1) dataDir.chop(1);
-  lock = std::make_unique<QLockFile>(dataDir + QStringLiteral(".lock"));
-  lock->setStaleLockTime(0);  // a killed program leaves no owner: its lock is taken over
-  if (lock->tryLock(0)) return true;
-  lock.reset();
-  return false;
-}
-
 }  // namespace
 
 CClient::CClient(Prompter* prompter) : prompter_(prompter) {}
@@ -45,9 +32,12 @@ CClient::~CClient() { Disconnect(); }
 
 int CClient::Connect(const QString&, int, const QString&, const QString&, int) {
   if (connection_ != nullptr) return 0;
+  startFailure_.reset();
   if (serverEverStarted) return 1;
-  if (!EnsureServerConfig(QDir::currentPath())) return 1;
-  if (!TakeDataLock(dataLock_)) return 1;
+  QString dataDir;
+  startFailure_ = PrepareEmbeddedStart(QDir::currentPath(), dataLock_, dataDir);
+  if (startFailure_) return 1;
+  const qint64 logSize = ServerLogSize(dataDir);
 
   static char programName[] = "mysql_test";
   static char defaultsFile[] = "--defaults-file=srv_embedded.cfg";
@@ -56,10 +46,13 @@ int CClient::Connect(const QString&, int, const QString&, const QString&, int) {
   char* arguments[] = {programName, defaultsFile, nullptr};
   char* groups[] = {serverGroup, clientGroup, nullptr};
   serverEverStarted = true;
+  StartErrors printed;
   if (mysql_server_init(2, arguments, groups) != 0) {
+    startFailure_ = ServerRefused(dataDir, logSize, printed.Refused());
     dataLock_.reset();
     return 1;
   }
+  printed.Started();
   MYSQL* connection = mysql_init(nullptr);
   if (connection == nullptr) return 1;
   mysql_options(connection, MYSQL_READ_DEFAULT_GROUP, "libmysqld_client");
@@ -68,10 +61,12 @@ int CClient::Connect(const QString&, int, const QString&, const QString&, int) {
   if (mysql_real_connect(connection, nullptr, nullptr, nullptr, "", 0, nullptr, 0) == nullptr) {
     mysql_close(connection);
     mysql_server_end();
+    startFailure_ = ServerRefused(dataDir, logSize, printed.Refused());
     dataLock_.reset();
     return 1;
   }
   connection_ = connection;
+  embeddedDataDir_ = dataDir;
   return 0;
 }
 
@@ -80,6 +75,7 @@ int CClient::Disconnect() {
     mysql_close(connection_);
     mysql_server_end();
     connection_ = nullptr;
+    embeddedDataDir_.clear();
     dataLock_.reset();
   }
   return 1;

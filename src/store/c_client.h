@@ -4,8 +4,10 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <optional>
 
 #include "store/result_table.h"
+#include "store/server_start.h"
 #include "store/sql.h"
 
 class ListModel;
@@ -29,6 +31,11 @@ class CClient {
               const QString& password = {}, int flags = 0);
   int Disconnect();
   bool IsConnected() const { return connection_ != nullptr; }
+  // Why the last Connect failed, when the reason is known.
+  const std::optional<StartFailure>& LastStartFailure() const { return startFailure_; }
+  // The data folder of the embedded server this client started; empty otherwise. Only
+  // there does the program check, repair and copy table files itself.
+  const QString& EmbeddedDataDir() const { return embeddedDataDir_; }
 
   int Execute(const QString& sql, int store = 0);
   // Sends a statement without showing its error; 0 on success. The rows of a successful
@@ -87,6 +94,8 @@ class CClient {
 
   Prompter* prompter_;
   std::unique_ptr<QLockFile> dataLock_;  // one program per data folder
+  QString embeddedDataDir_;
+  std::optional<StartFailure> startFailure_;
   QString version_;
   st_mysql* connection_ = nullptr;
   QStringList pieces_;

@@ -1,6 +1,7 @@
 #include "store/schema_steps.h"
 
 #include "store/c_client.h"
+#include "store/table_repair.h"
 
 namespace {
 
@@ -118,6 +119,9 @@ bool UpgradeSteps::RoundContributions() {
                                "s.asig_virat=round(s.asig_virat)"))) {
     return false;
   }
+  // The repair rebuilds every table through a new data file: a program stopped between the
+  // server's removal of an old file and the renaming of its new one is mended from this copy.
+  if (!CopyTablesBeforeRewrite(runner_, RegisterTables())) return false;
   return Stopping(QStringLiteral(
       "REPAIR TABLE `asigurati`.`asigurati` , `asigurati`.`cas` , `asigurati`.`coasigurati` "
       ", `asigurati`.`setari` , `asigurati`.`societati` , `asigurati`.`sume`, "

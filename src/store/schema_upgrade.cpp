@@ -1,9 +1,8 @@
-#include <QHash>
-
 #include "store/c_client.h"
 #include "store/schema.h"
 #include "store/schema_runner.h"
 #include "store/schema_steps.h"
+#include "store/table_repair.h"
 
 namespace {
 
@@ -14,33 +13,6 @@ namespace {
 // it, and the note goes once the last step and the audit tables are done. A note found at
 // start means that step was interrupted: it runs again from that version.
 constexpr char kStepNote[] = "actualizare";
-
-// The repairs report a missing or unrepairable table as rows of their answer, not as a
-// failed statement. Shows the first such message; true when every table is usable.
-bool RepairedCleanly(SchemaRunner& runner) {
-  const CClient& client = runner.Client();
-  QHash<QString, QString> errors;
-  QHash<QString, bool> repaired;
-  for (int row = 0; row < client.RowCount(); ++row) {
-    const QString table = client.GetField(row, QStringLiteral("TABLE"));
-    const QString type = client.GetField(row, QStringLiteral("MSG_TYPE")).toLower();
-    const QString text = client.GetField(row, QStringLiteral("MSG_TEXT"));
-    if (type == QLatin1String("error") && !errors.contains(table)) errors.insert(table, text);
-    if (type == QLatin1String("status") && text == QLatin1String("OK")) repaired[table] = true;
-  }
-  for (int row = 0; row < client.RowCount(); ++row) {
-    const QString table = client.GetField(row, QStringLiteral("TABLE"));
-    if (errors.contains(table) && !repaired.value(table)) {
-      runner.ShowServerMessage(errors.value(table));
-      return false;
-    }
-  }
-  return true;
-}
-
-bool Repair(SchemaRunner& runner, const QString& sql) {
-  return runner.Run(sql, 1) == 0 && RepairedCleanly(runner);
-}
 
 // The version the database is at, or an empty text when the check failed (already shown).
 QString ReadVersion(SchemaRunner& runner, bool& interrupted) {
@@ -79,6 +51,12 @@ bool RunSteps(UpgradeSteps& steps, QString version, bool interrupted) {
   bool anyRan = false;
   for (const UpgradeStep& step : steps.All()) {
     if (version != QLatin1String(step.from)) continue;
+    // The steps rewrite table files: their state before the first one is kept aside.
+    if (!anyRan &&
+        !CopyTablesBeforeRewrite(steps.Runner(),
+                                 AllRegisterTables(steps.Runner().Client().EmbeddedDataDir()))) {
+      return false;
+    }
     anyRan = true;
     steps.SetResuming(interrupted);
     NoteStep(steps.Runner(), QString::fromLatin1(step.from));
@@ -93,13 +71,7 @@ bool RunSteps(UpgradeSteps& steps, QString version, bool interrupted) {
 
 void CheckAndUpgradeSchema(CClient& client, const SchemaObserver& observer) {
   SchemaRunner runner(client, observer);
-  if (!Repair(runner, QStringLiteral("REPAIR TABLE asigurati.asigurati, asigurati.cas, "
-                                     "asigurati.coasigurati, asigurati.setari, "
-                                     "asigurati.societati, asigurati.sume, "
-                                     "asigurati.sume_societati")) ||
-      !Repair(runner, QStringLiteral("REPAIR TABLE concedii.concedii, concedii.declaratii"))) {
-    return;
-  }
+  if (!CheckAndRepairTables(runner)) return;
   bool interrupted = false;
   const QString version = ReadVersion(runner, interrupted);
   if (version.isEmpty()) return;

@@ -8,7 +8,7 @@
 
 namespace {
 
-QString DefaultConfig(const QString& dataDir) {
+QString ConfigBody(const QString& dataDir) {
   // Aria, journaled (its tables are created transactional): a program killed during the
   // first installation, an upgrade or a run of inserts reopens its folder with every row
   // written before the kill. InnoDB as built here cannot reopen a folder killed during its
@@ -33,20 +33,62 @@ QString DefaultConfig(const QString& dataDir) {
       .arg(dataDir);
 }
 
+QString ProgramConfig(const QString& dataDir) {
+  return QLatin1String(kProgramConfigMark) + u'\n' + ConfigBody(dataDir);
+}
+
+bool WriteConfig(const QString& path, const QString& text) {
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) return false;
+  file.write(text.toUtf8());
+  return file.commit();
+}
+
+bool CreateDataFolder(const QString& dataDir) {
+  if (!QDir().mkpath(dataDir)) return false;
+  QFile::setPermissions(dataDir,
+                        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+  return true;
+}
+
+// The program's file with its datadir and log-error lines aimed at `dataDir`; the user's
+// other lines stay as they are.
+QString Reaimed(const QString& text, const QString& dataDir) {
+  QStringList lines = text.split(u'\n');
+  for (QString& line : lines) {
+    const QString name = line.section(u'=', 0, 0).trimmed();
+    if (!line.contains(u'=')) continue;
+    if (name == QLatin1String("datadir")) line = QStringLiteral("datadir=") + dataDir;
+    if (name == QLatin1String("log-error")) {
+      line = QStringLiteral("log-error=") + dataDir + QStringLiteral("/server.log");
+    }
+  }
+  return lines.join(u'\n');
+}
+
 }  // namespace
 
 bool EnsureServerConfig(const QString& directory) {
   const QDir dir(directory);
   const QString configPath = dir.filePath(QString::fromLatin1(kServerConfigFile));
-  if (QFileInfo::exists(configPath)) return true;
   const QString dataDir = dir.absoluteFilePath(QStringLiteral("data"));
-  if (!QDir().mkpath(dataDir)) return false;
-  QFile::setPermissions(dataDir,
-                        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-  QSaveFile file(configPath);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) return false;
-  file.write(DefaultConfig(dataDir).toUtf8());
-  return file.commit();
+  if (!QFileInfo::exists(configPath)) {
+    return CreateDataFolder(dataDir) && WriteConfig(configPath, ProgramConfig(dataDir));
+  }
+  QFile file(configPath);
+  if (!file.open(QIODevice::ReadOnly)) return true;  // the start reports what is wrong with it
+  const QString text = QString::fromUtf8(file.readAll());
+  file.close();
+  QString wanted;
+  if (text.startsWith(QLatin1String(kProgramConfigMark) + u'\n')) {
+    wanted = Reaimed(text, dataDir);
+  } else if (text == ConfigBody(ConfiguredDataDir(configPath))) {
+    wanted = ProgramConfig(dataDir);  // written by a release that did not mark its files
+  } else {
+    return true;  // the user's own
+  }
+  if (!QFileInfo::exists(dataDir) && !CreateDataFolder(dataDir)) return false;
+  return wanted == text || WriteConfig(configPath, wanted);
 }
 
 QString ConfiguredDataDir(const QString& configPath) {

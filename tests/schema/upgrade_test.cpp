@@ -1,3 +1,7 @@
+#include <sys/stat.h>
+
+#include <QFile>
+
 #include "old_schema.h"
 #include "schema_test_util.h"
 
@@ -159,24 +163,42 @@ TEST(UpgradeTest, DeclarationsAreRenumberedOnlyWhileNoCertificateRefersToThem) {
   }
 }
 
-TEST(UpgradeTest, CurrentVersionOnlyRepairsAndReads) {
+// A healthy table is checked, never rebuilt: a rebuild replaces its data file through a new
+// one, and a program stopped in between would lose the table.
+TEST(UpgradeTest, CurrentVersionOnlyChecksAndReads) {
   BuildRelease(QStringLiteral("2.06"));
   const QString versionRow =
       Value(QStringLiteral("SELECT `index` FROM asigurati.setari WHERE denumire='versiune'"));
+  // A rebuilt table has a new data file (another inode).
+  const auto dataFile = [](const char* table) {
+    struct stat status {};
+    const QByteArray path =
+        QFile::encodeName(TestServer::Instance().Folder() + QStringLiteral("/data/") +
+                          QLatin1String(table) + QStringLiteral(".MAD"));
+    return ::stat(path.constData(), &status) == 0 ? status.st_ino : ino_t{0};
+  };
+  const ino_t companiesBorn = dataFile("asigurati/societati");
+  ASSERT_NE(companiesBorn, ino_t{0});
   QStringList sent;
   EXPECT_EQ(StartProgram([&sent](const QString& sql) { sent << sql; }), QStringList());
-  QStringList repairs;
+  QStringList checks;
   for (const QString& sql : sent) {
     EXPECT_TRUE(sql.startsWith(QLatin1String("SELECT ")) ||
-                sql.startsWith(QLatin1String("REPAIR ")))
+                sql.startsWith(QLatin1String("CHECK TABLE ")))
         << sql.toStdString();
-    if (sql.startsWith(QLatin1String("REPAIR "))) repairs << sql;
+    if (sql.startsWith(QLatin1String("CHECK "))) checks << sql;
   }
-  EXPECT_EQ(repairs.size(), 2);
+  EXPECT_EQ(checks,
+            (QStringList{QStringLiteral("CHECK TABLE asigurati.asigurati, asigurati.cas, "
+                                        "asigurati.coasigurati, asigurati.setari, "
+                                        "asigurati.societati, asigurati.sume, "
+                                        "asigurati.sume_societati"),
+                         QStringLiteral("CHECK TABLE concedii.concedii, concedii.declaratii")}));
   EXPECT_TRUE(sent.contains(
       QStringLiteral("SELECT * FROM asigurati.setari AS s WHERE s.denumire='versiune'")));
   EXPECT_EQ(Value(QStringLiteral("SELECT `index` FROM asigurati.setari WHERE denumire='versiune'")),
             versionRow);
+  EXPECT_EQ(dataFile("asigurati/societati"), companiesBorn);
 }
 
 TEST(UpgradeTest, VersionOfALaterReleaseChangesNothing) {

@@ -1,0 +1,120 @@
+// The program's start with its menu, in a given folder, for the tests that kill it, stop it
+// with a signal or make its start fail. It runs the program's own menu and stop handling;
+// what a user would see is printed on standard output, one fact per line, flushed at once:
+//   MSG <text>          a message shown (line breaks as \n)
+//   SENT <statement>    a REPAIR sent by the start
+//   READY               the start is done and the menu waits for the user
+//   INSERTED <index>    an audited write done after the start
+//   ROW <query> <cells> a row of the n-th query after the start
+// Arguments after the folder, done once the menu is ready: rows=N (N companies written),
+// writes (audited writes one after the other until stopped), query=<sql>, exit (the stop a
+// desktop logout asks for). Without exit the menu waits.
+// VELKA_KILL_AT="<statement text>#<n>": SIGKILL right after the n-th start statement
+// containing the text.
+#include <signal.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QTimer>
+#include <cstdio>
+
+#include "app/application.h"
+#include "store/c_client.h"
+#include "store/prompter.h"
+#include "store/schema.h"
+
+namespace {
+
+void Print(const QString& line) {
+  std::fputs((line + u'\n').toUtf8().constData(), stdout);
+  std::fflush(stdout);
+}
+
+class PrintingPrompter : public Prompter {
+ public:
+  QString ChooseFile(const QString&) override { return {}; }
+  QString ChooseFolder(const QString&) override { return {}; }
+
+ protected:
+  void ShowMessage(const QString& text, const QString&, Icon) override {
+    Print(QStringLiteral("MSG\t") + QString(text).replace(u'\n', QStringLiteral("\\n")));
+  }
+  bool AskQuestion(const QString& text, const QString& caption, Icon icon) override {
+    ShowMessage(text, caption, icon);
+    return false;
+  }
+};
+
+struct KillPoint {
+  QString text = qEnvironmentVariable("VELKA_KILL_AT").section(u'#', 0, 0);
+  int occurrence = qEnvironmentVariable("VELKA_KILL_AT").section(u'#', 1).toInt();
+  int seen = 0;
+
+  void Observe(const QString& statement) {
+    if (statement.startsWith(QLatin1String("REPAIR"))) Print(QStringLiteral("SENT\t") + statement);
+    if (!text.isEmpty() && statement.contains(text) && ++seen == occurrence) raise(SIGKILL);
+  }
+};
+
+bool WriteCompany(CClient& client, int number) {
+  client.ClearColumns();
+  client.AddColumn(QStringLiteral("CF"), QString::number(1000 + number));
+  client.AddColumn(QStringLiteral("DENUMIRE"),
+                   QStringLiteral("Societatea ") + QString::number(number));
+  if (client.AuditedInsert(QStringLiteral("ASIGURATI"), QStringLiteral("SOCIETATI")) != 0) {
+    return false;
+  }
+  Print(QStringLiteral("INSERTED\t") + QString::number(client.LastInsertId()));
+  return true;
+}
+
+void Query(CClient& client, int number, const QString& sql) {
+  if (client.ExecuteQuiet(sql, 1) != 0) return;
+  const QStringList& cells = client.Result().Cells();
+  const qsizetype columns = client.Result().ColumnNames().size();
+  for (qsizetype start = 0; columns > 0 && start + columns <= cells.size(); start += columns) {
+    Print(QStringLiteral("ROW\t") + QString::number(number) + u'\t' +
+          cells.mid(start, columns).join(u'\t'));
+  }
+}
+
+// Writes one company per turn of the event loop, as a user saving form after form.
+void KeepWriting(CClient& client) {
+  static int number = 0;
+  if (!WriteCompany(client, ++number)) return;
+  QTimer::singleShot(0, [&client] { KeepWriting(client); });
+}
+
+void AfterStart(CClient& client, const QStringList& actions) {
+  Print(QStringLiteral("READY"));
+  int queries = 0;
+  for (const QString& action : actions) {
+    const QString name = action.section(u'=', 0, 0);
+    const QString value = action.section(u'=', 1);
+    if (name == QLatin1String("rows")) {
+      for (int i = 1; i <= value.toInt(); ++i) WriteCompany(client, i);
+    } else if (name == QLatin1String("query")) {
+      Query(client, queries++, value);
+    } else if (name == QLatin1String("writes")) {
+      QTimer::singleShot(0, [&client] { KeepWriting(client); });
+    } else if (name == QLatin1String("exit")) {
+      raise(SIGTERM);
+    }
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  const QStringList arguments = application.arguments();
+  if (arguments.size() < 2 || !QDir::setCurrent(arguments.at(1))) return 2;
+  const QStringList actions = arguments.mid(2);
+  PrintingPrompter prompter;
+  KillPoint kill;
+  return RunMainMenu(prompter, [&](CClient& client) {
+    UpgradeSchema(client, [&kill](const QString& statement) { kill.Observe(statement); });
+    AfterStart(client, actions);
+  });
+}
