@@ -4,7 +4,6 @@
 #include "common/dates.h"
 #include "common/identifiers.h"
 #include "health/employment_forms.h"
-#include "store/text_numbers.h"
 
 namespace {
 
@@ -12,26 +11,17 @@ const QString kLiquidationDateWrong = QStringLiteral("Data lichidarii introdusa 
 const QString kLiquidationNotAfterHiring =
     QStringLiteral("Data lichidarii trebuie sa fie mai recenta decat data angajarii!");
 
-bool IsEmpty(const DayMonthYear& date) {
-  return date.day.isEmpty() && date.month.isEmpty() && date.year.isEmpty();
-}
-
 }  // namespace
 
-std::optional<int> CalendarDate(const DayMonthYear& date) {
-  if (!CheckDate(date.day, date.month, date.year)) return std::nullopt;
-  return static_cast<int>(LeadingInteger(date.year.trimmed()) * 10000 +
-                          LeadingInteger(date.month.trimmed()) * 100 +
-                          LeadingInteger(date.day.trimmed()));
+bool IsCalendarDate(int date) {
+  if (date <= 0) return false;
+  const QString digits = PadLeft(QString::number(date), 8);
+  return digits.size() == 8 && CheckDate(digits.mid(6, 2), digits.mid(4, 2), digits.left(4));
 }
 
-std::optional<int> LiquidationDate(const DayMonthYear& date) {
-  if (IsEmpty(date)) return 0;
-  return CalendarDate(date);
-}
-
-DayMonthYear SplitDate(const QString& stored) {
-  return {stored.mid(6, 2), stored.mid(4, 2), stored.left(4)};
+std::optional<int> LiquidationDate(int typed) {
+  if (typed == 0 || IsCalendarDate(typed)) return typed;
+  return std::nullopt;
 }
 
 QString DottedDate(int date) {
@@ -49,13 +39,14 @@ QString InsuredFieldsProblem(const InsuredFields& fields) {
     return QStringLiteral("Trebuie sa selectezi casa de asigurari!");
   }
   if (!CheckCnp(fields.cnp)) return QStringLiteral("CNP-ul introdus este invalid!");
-  const std::optional<int> hiring = CalendarDate(fields.hiring);
-  if (!hiring) return QStringLiteral("Data angajarii introdusa este incorecta!");
+  if (!IsCalendarDate(fields.hiring)) {
+    return QStringLiteral("Data angajarii introdusa este incorecta!");
+  }
   if (fields.liquidated) {
     const std::optional<int> liquidation = LiquidationDate(fields.liquidation);
     if (!liquidation) return kLiquidationDateWrong;
     // Equal days stay accepted: a change of form the day after hiring leaves such records.
-    if (*liquidation > 0 && *liquidation < *hiring) return kLiquidationNotAfterHiring;
+    if (*liquidation > 0 && *liquidation < fields.hiring) return kLiquidationNotAfterHiring;
   }
   return {};
 }
@@ -67,10 +58,8 @@ InsuredRecord RecordOf(const InsuredFields& fields, const QString& cf) {
   record.nume = fields.nume;
   record.prenume = fields.prenume;
   record.cnp = fields.cnp;
-  record.intrare = QString::number(CalendarDate(fields.hiring).value_or(0));
-  if (fields.liquidated) {
-    record.iesire = QString::number(LiquidationDate(fields.liquidation).value_or(0));
-  }
+  record.intrare = QString::number(fields.hiring);
+  if (fields.liquidated) record.iesire = QString::number(fields.liquidation);
   record.forma = EmploymentFormCode(fields.form);
   return record;
 }
@@ -100,8 +89,8 @@ QString LiquidationCnpProblem(const QString& cnp) {
   return CheckCnp(cnp) ? QString() : QStringLiteral("CNP-ul introdus este incorect!");
 }
 
-QString LiquidationDateProblem(const DayMonthYear& date) {
-  return CalendarDate(date) ? QString() : kLiquidationDateWrong;
+QString LiquidationDateProblem(int typed) {
+  return IsCalendarDate(typed) ? QString() : kLiquidationDateWrong;
 }
 
 QString LiquidationOrderProblem(int hiring, int liquidation) {

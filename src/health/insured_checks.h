@@ -8,17 +8,15 @@
 // The rules of the insured and liquidation forms that need no database. Each "Problem"
 // function returns the message of the first rule that fails, or an empty text.
 
-// The date typed in three fields as eight digits year, month, day, when it is a calendar
-// date; nothing otherwise.
-std::optional<int> CalendarDate(const DayMonthYear& date);
+// Whether eight digits year, month, day (as stored, or as a date input reads) are a
+// calendar date: day, month and year, taken from characters 7-8, 5-6 and 1-4, pass
+// CheckDate.
+bool IsCalendarDate(int date);
 
 // The liquidation date of the insured form: 0 when its three fields are all empty (the
 // liquidation is cancelled), the date when it is one; nothing when it is anything else, so
 // that a partly emptied date can never pass for a cancelled liquidation.
-std::optional<int> LiquidationDate(const DayMonthYear& date);
-
-// Day, month and year of a stored date ("20090604"), from its characters 7-8, 5-6 and 1-4.
-DayMonthYear SplitDate(const QString& stored);
+std::optional<int> LiquidationDate(int typed);
 
 // "04.06.2009" for 20090604.
 QString DottedDate(int date);
@@ -44,5 +42,5 @@ QString DependantQuestion(const QString& nume, const QString& prenume, const QSt
 // The liquidation form's checks: the CNP, then (after the person was found) the date, then
 // that the employment ends strictly after the hiring day.
 QString LiquidationCnpProblem(const QString& cnp);
-QString LiquidationDateProblem(const DayMonthYear& date);
+QString LiquidationDateProblem(int typed);
 QString LiquidationOrderProblem(int hiring, int liquidation);

@@ -2,13 +2,6 @@
 
 #include <QString>
 
-// A date as the forms show it: day, month and year in three fields, as typed.
-struct DayMonthYear {
-  QString day;
-  QString month;
-  QString year;
-};
-
 // One employment record of asigurati.asigurati as stored: the members are named after the
 // columns they fill; dates are eight digits year, month, day, IESIRE "0" while active.
 struct InsuredRecord {
@@ -23,14 +16,16 @@ struct InsuredRecord {
   QString forma;
 };
 
-// The insured form's fields as the user left them.
+// The insured form's fields as the user left them. A date is the value of a date input:
+// year, month and day as typed (month and day padded to two digits), 0 when its three
+// fields are empty, negative when they hold only zeros.
 struct InsuredFields {
   int house = 0;  // position in the house list; -1 when none is chosen
   QString nume;
   QString prenume;
   QString cnp;
-  DayMonthYear hiring;
+  int hiring = 0;
   int form = 0;             // position in the employment-form list
   bool liquidated = false;  // the record was loaded liquidated: its liquidation is shown
-  DayMonthYear liquidation;
+  int liquidation = 0;
 };

@@ -19,13 +19,13 @@ TEST(InsuredChecks, EachFieldRuleRefusesWithItsMessageInTheFormsOrder) {
     const char* prenume;
     int house;
     const char* cnp;
-    DayMonthYear hiring;
+    int hiring;
     bool liquidated;
-    DayMonthYear exit;
+    int exit;
     QString message;  // empty: accepted
   };
-  const DayMonthYear hired{"15", "05", "2009"};
-  const DayMonthYear none{};
+  const int hired = 20090515;
+  const int none = 0;  // three empty fields
   const Case cases[] = {
       {"POP", "ION", 0, "1800101221144", hired, false, none, {}},
       {"", "ION", 0, "1800101221144", hired, false, none, kNume},
@@ -36,29 +36,29 @@ TEST(InsuredChecks, EachFieldRuleRefusesWithItsMessageInTheFormsOrder) {
       {"POP", "ION", 44, "1800101221144", hired, false, none, kHouse},
       {"POP", "ION", 0, "180010122114", hired, false, none, kCnpBad},   // 12 digits
       {"POP", "ION", 0, "1800101221143", hired, false, none, kCnpBad},  // control digit
-      {"POP", "ION", 0, "1800101221144", {"31", "04", "2009"}, false, none, kHiring},
-      {"POP", "ION", 0, "1800101221144", {"29", "02", "2009"}, false, none, kHiring},
-      {"POP", "ION", 0, "1800101221144", {"29", "02", "2008"}, false, none, {}},
-      {"POP", "ION", 0, "1800101221144", {"01", "01", "1899"}, false, none, kHiring},
+      {"POP", "ION", 0, "1800101221144", 20090431, false, none, kHiring},
+      {"POP", "ION", 0, "1800101221144", 20090229, false, none, kHiring},
+      {"POP", "ION", 0, "1800101221144", 20080229, false, none, {}},
+      {"POP", "ION", 0, "1800101221144", 18990101, false, none, kHiring},
       {"POP", "ION", 0, "1800101221144", none, false, none, kHiring},
-      {"POP", "ION", 0, "1800101221144", {"1", "5", "2009"}, false, none, {}},
+      {"POP", "ION", 0, "1800101221144", 20090501, false, none, {}},
       // A liquidated record: its three fields emptied cancel the liquidation ...
       {"POP", "ION", 0, "1800101221144", hired, true, none, {}},
       // ... but a partly emptied date is refused, never taken for a cancellation.
-      {"POP", "ION", 0, "1800101221144", hired, true, {"", "06", "2009"}, kExit},
-      {"POP", "ION", 0, "1800101221144", hired, true, {"00", "00", "0000"}, kExit},
-      {"POP", "ION", 0, "1800101221144", hired, true, {"31", "06", "2009"}, kExit},
-      {"POP", "ION", 0, "1800101221144", hired, true, {"14", "05", "2009"}, kOrder},
-      {"POP", "ION", 0, "1800101221144", hired, true, {"15", "05", "2009"}, {}},  // same day
-      {"POP", "ION", 0, "1800101221144", hired, true, {"16", "05", "2009"}, {}},
+      {"POP", "ION", 0, "1800101221144", hired, true, 20090600, kExit},
+      {"POP", "ION", 0, "1800101221144", hired, true, -1, kExit},
+      {"POP", "ION", 0, "1800101221144", hired, true, 20090631, kExit},
+      {"POP", "ION", 0, "1800101221144", hired, true, 20090514, kOrder},
+      {"POP", "ION", 0, "1800101221144", hired, true, 20090515, {}},  // same day
+      {"POP", "ION", 0, "1800101221144", hired, true, 20090516, {}},
       // An active record has no liquidation fields to judge.
-      {"POP", "ION", 0, "1800101221144", hired, false, {"", "06", "2009"}, {}},
+      {"POP", "ION", 0, "1800101221144", hired, false, 20090600, {}},
       // With several faults the first check in the form's order speaks.
-      {"", "", -1, "1", none, true, {"1", "", ""}, kNume},
-      {"POP", "", -1, "1", none, true, {"1", "", ""}, kPrenume},
-      {"POP", "ION", -1, "1", none, true, {"1", "", ""}, kHouse},
-      {"POP", "ION", 0, "1", none, true, {"1", "", ""}, kCnpBad},
-      {"POP", "ION", 0, "1800101221144", none, true, {"1", "", ""}, kHiring},
+      {"", "", -1, "1", none, true, 1, kNume},
+      {"POP", "", -1, "1", none, true, 1, kPrenume},
+      {"POP", "ION", -1, "1", none, true, 1, kHouse},
+      {"POP", "ION", 0, "1", none, true, 1, kCnpBad},
+      {"POP", "ION", 0, "1800101221144", none, true, 1, kHiring},
   };
   for (const Case& c : cases) {
     InsuredFields fields;
@@ -70,10 +70,8 @@ TEST(InsuredChecks, EachFieldRuleRefusesWithItsMessageInTheFormsOrder) {
     fields.liquidated = c.liquidated;
     fields.liquidation = c.exit;
     EXPECT_EQ(InsuredFieldsProblem(fields), c.message)
-        << c.nume << "|" << c.prenume << "|" << c.house << "|" << c.cnp << "|"
-        << c.hiring.day.toStdString() << "-" << c.hiring.month.toStdString() << "-"
-        << c.hiring.year.toStdString() << "|" << c.exit.day.toStdString() << "-"
-        << c.exit.month.toStdString() << "-" << c.exit.year.toStdString();
+        << c.nume << "|" << c.prenume << "|" << c.house << "|" << c.cnp << "|" << c.hiring << "|"
+        << c.exit;
   }
 }
 
@@ -83,7 +81,7 @@ TEST(InsuredChecks, TheStoredRecordPadsDatesAndWritesCodes) {
   fields.nume = QStringLiteral("ŞTEFĂNESCU");
   fields.prenume = QStringLiteral("O'NEIL\\");
   fields.cnp = QStringLiteral("1800101221144");
-  fields.hiring = {"1", "5", "2009"};
+  fields.hiring = 20090501;
   fields.form = 6;
   InsuredRecord active = RecordOf(fields, QStringLiteral("12345674"));
   EXPECT_EQ(active.cas, QStringLiteral("CASHR"));
@@ -93,7 +91,7 @@ TEST(InsuredChecks, TheStoredRecordPadsDatesAndWritesCodes) {
   EXPECT_EQ(active.nume, fields.nume);
   EXPECT_EQ(active.prenume, fields.prenume);
   fields.liquidated = true;
-  fields.liquidation = {"9", "12", "2010"};
+  fields.liquidation = 20101209;
   EXPECT_EQ(RecordOf(fields, QStringLiteral("12345674")).iesire, QStringLiteral("20101209"));
   fields.liquidation = {};
   EXPECT_EQ(RecordOf(fields, QStringLiteral("12345674")).iesire, QStringLiteral("0"));
@@ -126,19 +124,27 @@ TEST(InsuredChecks, LiquidationFormRefusesInItsOrder) {
   EXPECT_EQ(LiquidationCnpProblem(QStringLiteral("180010122114")),
             QStringLiteral("CNP-ul introdus este incorect!"));
   EXPECT_EQ(LiquidationDateProblem({}), kExit);  // no date is no liquidation here
-  EXPECT_EQ(LiquidationDateProblem({"", "06", "2009"}), kExit);
-  EXPECT_EQ(LiquidationDateProblem({"30", "06", "2009"}), QString());
+  EXPECT_EQ(LiquidationDateProblem(20090600), kExit);
+  EXPECT_EQ(LiquidationDateProblem(20090630), QString());
   EXPECT_EQ(LiquidationOrderProblem(20090604, 20090604), kOrder);
   EXPECT_EQ(LiquidationOrderProblem(20090604, 20090603), kOrder);
   EXPECT_EQ(LiquidationOrderProblem(20090604, 20090605), QString());
 }
 
-TEST(InsuredChecks, StoredDatesSplitIntoTheFormsThreeFields) {
-  const DayMonthYear split = SplitDate(QStringLiteral("20090604"));
-  EXPECT_EQ(QStringList({split.day, split.month, split.year}), QStringList({"04", "06", "2009"}));
-  const DayMonthYear active = SplitDate(QStringLiteral("0"));
-  EXPECT_EQ(LiquidationDate(active), std::nullopt);  // "0" is no date: the record is active
-  EXPECT_EQ(CalendarDate(active), std::nullopt);
+TEST(InsuredChecks, OnlyCalendarDatesAreDates) {
+  struct Case {
+    int date;
+    bool calendar;
+  };
+  const Case cases[] = {{20090604, true},  {20080229, true},  {20090229, false}, {21000229, false},
+                        {19000101, true},  {18991231, false}, {21001231, true},  {21010101, false},
+                        {20091301, false}, {20090600, false}, {0, false},        {-1, false},
+                        {2090501, false},  {1, false}};
+  for (const Case& c : cases) EXPECT_EQ(IsCalendarDate(c.date), c.calendar) << c.date;
+  EXPECT_EQ(LiquidationDate(0), 0);  // the three fields emptied: no liquidation
+  EXPECT_EQ(LiquidationDate(-1), std::nullopt);
+  EXPECT_EQ(LiquidationDate(20090600), std::nullopt);
+  EXPECT_EQ(LiquidationDate(20090630), 20090630);
 }
 
 TEST(EmploymentForms, CodesTextsAndPositionsMatch) {
