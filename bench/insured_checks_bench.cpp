@@ -90,7 +90,7 @@ void Fill() {
                                PersonCode(kLarge, dependant * 7)));
   }
   dependants.append(QStringLiteral("('%1','%2','%3','POPESCU','ANA','S')")
-                        .arg(CompanyCode(3), ChosenCnp(), PersonCode(SmallCompany(3), 3)));
+                        .arg(CompanyCode(4), ChosenCnp(), PersonCode(SmallCompany(4), 4)));
   (void)client->Execute(QStringLiteral("INSERT INTO asigurati.coasigurati (cf, cnp, cnp_asig, "
                                        "nume, prenume, tip) VALUES ") +
                         dependants.join(u','));
