@@ -6,7 +6,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" && -z "${QT_QPA_PLATFORM:-}" ]]; then
   echo "Nu exista niciun ecran grafic (DISPLAY nu este setat)." >&2
   echo "No graphical display: run it inside a desktop session, or without one as" >&2
-  echo "  xvfb-run -a bash scripts/run.sh" >  echo "  xvfb-run -a bash scripts/run.sh" >&22
+  echo "  xvfb-run -a bash scripts/run.sh" >&2
   echo "(xvfb-run comes with the Debian package xvfb: bash scripts/setup-deps.sh installs it)" >&2
   exit 1
 fi

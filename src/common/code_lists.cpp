@@ -131,3 +131,8 @@ QString HouseListText(int position, HarghitaText harghita) {
   return HouseShortCode(position, harghita == HarghitaText::kHG) + QStringLiteral(" - ") +
          QLatin1String(kHouses[position].name);
 }
+
+QString CountyChoiceText(int position) {
+  if (position == kBucharestCounty) return QStringLiteral("BUCURESTI");
+  return CountyName(position).toUpper();
+}

@@ -8,7 +8,7 @@
 
 // Day, month and year as typed in the three fields of a form; a field that is not a number
 // reads 0. Valid for real calendar dates from 1900 to 2100.
-bool CheckDate(const QString& day, const QString& month, const QString& year);
+[[nodiscard]] bool CheckDate(const QString& day, const QString& month, const QString& year);
 
 // The calendar day before, across month and year ends. A value that is not a date (month
 // outside 1..12 or day 0, such as the 0 of "no date") is returned unchanged.

@@ -48,6 +48,13 @@ bool CheckCui(const QString& cui) {
 
 bool CheckIban(const QString& iban) {
   if (iban.size() != kIbanLength) return false;
+  // The characters are checked before the case changes: upper-casing a dotless "ı" or a long
+  // "ſ" gives a Latin "I" or "S".
+  for (const QChar c : iban) {
+    const bool latin =
+        (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
+    if (!latin) return false;  // blanks, signs and other letters are not part of an account
+  }
   const QString moved = (iban.mid(4) + iban.left(4)).toUpper();
   // The remainder modulo 97 of the number the letters expand to (A = 10 … Z = 35), taken
   // digit by digit so it never overflows.
@@ -58,7 +65,7 @@ bool CheckIban(const QString& iban) {
     } else if (c >= u'A' && c <= u'Z') {
       remainder = (remainder * 100 + (c.unicode() - u'A' + 10)) % 97;
     } else {
-      return false;  // blanks, signs and non-Latin letters are not part of an account
+      return false;
     }
   }
   return remainder == 1;

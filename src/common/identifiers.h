@@ -6,14 +6,14 @@
 // company fiscal code (CUI) and the Romanian bank account (IBAN).
 
 // Exactly 13 digits, not all zero, whose control digit matches the weighted sum.
-bool CheckCnp(const QString& cnp);
+[[nodiscard]] bool CheckCnp(const QString& cnp);
 
 // Blanks around and leading zeros are ignored; 2 to 9 significant digits with a matching
 // control digit, or a valid CNP (a person-run business).
-bool CheckCui(const QString& cui);
+[[nodiscard]] bool CheckCui(const QString& cui);
 
-// 24 letters and digits (no blanks) whose ISO 13616 check digits hold; any letter case.
-bool CheckIban(const QString& iban);
+// 24 Latin letters and digits (no blanks) whose ISO 13616 check digits hold; any letter case.
+[[nodiscard]] bool CheckIban(const QString& iban);
 
 // "0" characters put in front until the text has the width; a longer text is unchanged.
 QString PadLeft(const QString& text, int width);

@@ -9,10 +9,11 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "health/company_counts.h"
-#include "health/company_list.h"
+#include "companies/company_counts.h"
+#include "companies/company_list.h"
 #include "store/c_client.h"
 #include "store/prompter.h"
+#include "ui/c_current_company_label.h"
 #include "ui/c_list_view_ex.h"
 
 namespace {
@@ -73,7 +74,9 @@ CHealthDialog::CHealthDialog(QWidget* owner, CClient* client, Prompter* prompter
     };
   }
   BuildWindow();
-  companyList_->Load();
+  // Deliberately ignored: a failed query was shown by the client, and the empty list still
+  // takes the companies added afterwards.
+  static_cast<void>(companyList_->Load());
 }
 
 CHealthDialog::~CHealthDialog() = default;
@@ -103,13 +106,8 @@ void CHealthDialog::BuildWindow() {
 }
 
 QLayout* CHealthDialog::BuildCurrentCompany() {
-  currentCompany_ = new QLabel(NoCompanyText(), this);
+  currentCompany_ = new CCurrentCompanyLabel(this);
   currentCompany_->setObjectName(QStringLiteral("currentCompany"));
-  currentCompany_->setAutoFillBackground(true);
-  QPalette palette = currentCompany_->palette();
-  palette.setColor(QPalette::WindowText, QColor(0, 255, 0));
-  palette.setColor(QPalette::Window, QColor(0, 0, 0));
-  currentCompany_->setPalette(palette);
 
   houses_ = MakeCountLabel(this, "houses");
   active_ = MakeCountLabel(this, "active");
@@ -203,10 +201,10 @@ void CHealthDialog::BuildRegisterActions(QVBoxLayout& side) {
 void CHealthDialog::OnSelectionChanged() {
   const int row = companies_->SelectedRow();
   if (row == handledRow_) return;
-  currentCompany_->setText(NoCompanyText());
+  currentCompany_->ShowNoCompany();
   for (QLabel* label : {houses_, active_, liquidated_, dependants_}) label->clear();
   if (row >= 0) {
-    currentCompany_->setText(companyList_->Denumire(row));
+    currentCompany_->ShowCompany(companyList_->Denumire(row));
     ShowCounts(companyList_->Cf(row));
   }
   handledRow_ = row;
@@ -219,7 +217,9 @@ void CHealthDialog::RefreshCurrentCompany() {
 
 void CHealthDialog::ShowCounts(const QString& cf) {
   CompanyCounts counts;
-  ComputeCompanyCounts(*Client(), cf, counts);
+  // Deliberately ignored: a failed count was shown by the client; the figures read before
+  // it are shown, the others stay empty.
+  static_cast<void>(ComputeCompanyCounts(*Client(), cf, counts));
   houses_->setText(counts.houses);
   active_->setText(counts.active);
   liquidated_->setText(counts.liquidated);

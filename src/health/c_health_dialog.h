@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 
+#include "ui/c_current_company_label.h"
 #include "ui/c_panel_dialog.h"
 
 class CListViewEx;
@@ -24,7 +25,7 @@ class CHealthDialog : public CPanelDialog {
   ~CHealthDialog() override;
 
   static QString Title() { return QStringLiteral("Declaratia de sanatate"); }
-  static QString NoCompanyText() { return QStringLiteral("   --  nici o societate selectata --"); }
+  static QString NoCompanyText() { return CCurrentCompanyLabel::NoCompanyText(); }
 
   // The register screens opened for the current company.
   enum class RegisterScreen {
@@ -70,7 +71,7 @@ class CHealthDialog : public CPanelDialog {
   CListViewEx* companies_ = nullptr;
   std::unique_ptr<CompanyList> companyList_;
   int handledRow_ = -1;
-  QLabel* currentCompany_ = nullptr;
+  CCurrentCompanyLabel* currentCompany_ = nullptr;
   QLabel* houses_ = nullptr;
   QLabel* active_ = nullptr;
   QLabel* liquidated_ = nullptr;

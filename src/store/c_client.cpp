@@ -285,13 +285,15 @@ QString CClient::EscapeFragment(const QString& value) const {
   return QString::fromUtf8(escaped);
 }
 
-QString CClient::Text(const QString& value) const { return u'\'' + EscapeFragment(value) + u'\''; }
+SqlValue CClient::Text(const QString& value) const {
+  return SqlValue(u'\'' + EscapeFragment(value) + u'\'');
+}
 
-QString CClient::Like(const QString& before, const QString& value, const QString& after) const {
+SqlValue CClient::Like(const QString& before, const QString& value, const QString& after) const {
   QString fragment = EscapeFragment(value);
   fragment.replace(u'%', QStringLiteral("\\%"));
   fragment.replace(u'_', QStringLiteral("\\_"));
-  return u'\'' + before + fragment + after + u'\'';
+  return SqlValue(u'\'' + before + fragment + after + u'\'');
 }
 
 QString CClient::Number(const QString& value) {

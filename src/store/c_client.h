@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "store/result_table.h"
+#include "store/sql.h"
 
 class ListModel;
 class QLockFile;
@@ -59,10 +60,11 @@ class CClient {
 
   // SQL values: every value that enters statement text goes through one of these.
   // A text value as a quoted literal, escaped by the connection.
-  QString Text(const QString& value) const;
+  [[nodiscard]] SqlValue Text(const QString& value) const;
   // A quoted LIKE pattern: `value` with its %, _ and quotes escaped, between the given
   // wildcard texts (for example Like("", name, "%") for "starts with").
-  QString Like(const QString& before, const QString& value, const QString& after) const;
+  [[nodiscard]] SqlValue Like(const QString& before, const QString& value,
+                              const QString& after) const;
   // A numeric value appended bare; anything that is not a plain number becomes NULL,
   // which matches no row and cannot change the statement.
   static QString Number(const QString& value);

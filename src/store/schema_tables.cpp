@@ -1,5 +1,7 @@
 #include "store/schema_tables.h"
 
+#include <QRegularExpression>
+
 namespace {
 
 // Column kinds of the register: codes and names are texts, keys, counts, dates (eight
@@ -166,6 +168,25 @@ const std::vector<TableDef>& SchemaTables() {
                                                MonthlyAmounts(), EmployerAmounts(), Houses(),
                                                Settings(),       Declarations(),    Certificates()};
   return tables;
+}
+
+std::optional<int> TextColumnWidth(const QString& database, const QString& table,
+                                   const QString& column) {
+  static const QRegularExpression text(QStringLiteral("^(?:VAR)?CHAR\\((\\d+)\\)$"),
+                                       QRegularExpression::CaseInsensitiveOption);
+  for (const TableDef& def : SchemaTables()) {
+    if (database.compare(QLatin1String(def.database), Qt::CaseInsensitive) != 0 ||
+        table.compare(QLatin1String(def.name), Qt::CaseInsensitive) != 0) {
+      continue;
+    }
+    for (const ColumnDef& columnDef : def.columns) {
+      if (column.compare(QLatin1String(columnDef.name), Qt::CaseInsensitive) != 0) continue;
+      const QRegularExpressionMatch match = text.match(QLatin1String(columnDef.type));
+      if (!match.hasMatch()) return std::nullopt;
+      return match.captured(1).toInt();
+    }
+  }
+  return std::nullopt;
 }
 
 QString CreateTableStatement(const TableDef& table) {

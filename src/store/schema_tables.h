@@ -2,6 +2,8 @@
 
 #include <QString>
 #include <QStringList>
+#include <array>
+#include <optional>
 #include <vector>
 
 // The tables of a first installation, as data: the creation statements and the audit
@@ -22,6 +24,18 @@ struct TableDef {
 };
 
 const std::vector<TableDef>& SchemaTables();
+
+// The width of a text column ("VARCHAR(13)": 13), names compared without regard to case;
+// nothing for a column that is not text or not in the tables.
+[[nodiscard]] std::optional<int> TextColumnWidth(const QString& database, const QString& table,
+                                                 const QString& column);
+
+// The tables that carry a company's fiscal code in their CF column besides the company's own
+// row in asigurati.societati: what a changed fiscal code moves and a deleted company takes
+// with it.
+inline constexpr std::array<const char*, 6> kTablesWithCompanyCf = {
+    "asigurati.asigurati",      "asigurati.coasigurati", "asigurati.sume",
+    "asigurati.sume_societati", "concedii.declaratii",   "concedii.concedii"};
 
 // "CREATE TABLE IF NOT EXISTS db.name (...)".
 QString CreateTableStatement(const TableDef& table);

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "common/print_devices.h"
+#include "ui/printer_surface.h"
 
 namespace {
 

@@ -12,12 +12,7 @@
 
 #include "store/list_model.h"
 
-#include <ostream>
-
-// Failures show texts as texts.
-inline void PrintTo(const QString& text, std::ostream* out) {
-  *out << '"' << text.toStdString() << '"';
-}
+#include "support/print_to.h"
 
 namespace dbf_test {
 

@@ -74,6 +74,11 @@ TEST(CheckIban, CheckDigitsOfRomanianAccounts) {
       {"", false},
       {"RO49AAAA1B3100759384000[", false},  // "[" is not a letter
       {"RO49ĂAAA1B31007593840000", false},
+      // Letters that upper-case to Latin ones are still not Latin letters.
+      {"RO95BANKI943308788346765", true},
+      {"RO95BANKı943308788346765", false},
+      {"RO64BASK0000001234567890", true},
+      {"RO64BAſK0000001234567890", false},
   };
   for (const Case& c : cases)
     EXPECT_EQ(CheckIban(QString::fromUtf8(c.text)), c.valid) << Show(c.text);

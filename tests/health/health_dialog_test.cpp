@@ -4,14 +4,14 @@
 #include <QRadioButton>
 
 #include "health/c_health_dialog.h"
-#include "health_fixture.h"
+#include "support/register_fixture.h"
 #include "ui/c_list_view_ex.h"
 
 namespace {
 
 using Screen = CHealthDialog::RegisterScreen;
 
-class HealthDialogTest : public HealthTest {
+class HealthDialogTest : public RegisterTest {
  protected:
   std::unique_ptr<CHealthDialog> OpenPanel() {
     auto panel = std::make_unique<CHealthDialog>(nullptr, &client(), &prompter());

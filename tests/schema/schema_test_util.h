@@ -8,12 +8,7 @@
 #include "store/schema.h"
 #include "support/test_server.h"
 
-#include <ostream>
-
-// Readable texts in the failure messages.
-inline void PrintTo(const QString& text, std::ostream* out) {
-  *out << '"' << text.toStdString() << '"';
-}
+#include "support/print_to.h"
 
 // Shared by the in-process schema tests: they all use the test program's one server.
 namespace schema_test {

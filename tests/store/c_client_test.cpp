@@ -132,12 +132,12 @@ TEST_F(CClientTest, SqlValueHelpersNeverChangeTheStatement) {
   ASSERT_EQ(Insert(QStringLiteral("axb")), 0);
   ASSERT_EQ(Insert(QStringLiteral("O'Brien\\")), 0);
   client().Execute(QStringLiteral("SELECT nume FROM t.persoane WHERE nume LIKE ") +
-                       client().Like({}, QStringLiteral("a_"), QStringLiteral("%")),
+                       client().Like({}, QStringLiteral("a_"), QStringLiteral("%")).Literal(),
                    1);
   ASSERT_EQ(client().RowCount(), 1);
   EXPECT_EQ(client().GetField(0, QStringLiteral("NUME")), QStringLiteral("a_b"));
   client().Execute(QStringLiteral("SELECT nume FROM t.persoane WHERE nume=") +
-                       client().Text(QStringLiteral("O'Brien\\")),
+                       client().Text(QStringLiteral("O'Brien\\")).Literal(),
                    1);
   EXPECT_EQ(client().RowCount(), 1);
   EXPECT_EQ(CClient::Number(QStringLiteral("1 OR 1=1")), QStringLiteral("NULL"));

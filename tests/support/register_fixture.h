@@ -2,18 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include <QComboBox>
-#include <QLineEdit>
 #include <QTest>
 
 #include "store/schema.h"
+#include "store/schema_tables.h"
+#include "support/form_driver.h"
+#include "support/print_to.h"
 #include "support/test_server.h"
 #include "ui/modal.h"
-
-// Failures show the texts, not their bytes.
-inline void PrintTo(const QString& text, std::ostream* os) {
-  *os << '"' << text.toStdString() << '"';
-}
 
 // Codes that pass their checks.
 inline const QString kCui = QStringLiteral("12345674");
@@ -23,7 +19,7 @@ inline const QString kCnp = QStringLiteral("1800101221144");
 inline const QString kOtherCnp = QStringLiteral("2800404221145");
 
 // The register on the program's one test server: created once, emptied before each test.
-class HealthTest : public ::testing::Test {
+class RegisterTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     static const bool created = (UpgradeSchema(client()), true);
@@ -43,7 +39,7 @@ class HealthTest : public ::testing::Test {
   static CClient& client() { return TestServer::Instance().Client(); }
   static ScriptedPrompter& prompter() { return TestServer::Instance().Prompter(); }
   static void Run(const QString& sql) { TestServer::Instance().Run(sql); }
-  static QString Q(const QString& value) { return client().Text(value); }
+  static QString Q(const QString& value) { return client().Text(value).Literal(); }
 
   // A company as the form would store it; returns its INDEX.
   static int AddCompany(const QString& cf, const QString& name, const QString& county = "MB",
@@ -66,22 +62,18 @@ class HealthTest : public ::testing::Test {
     Run(QStringLiteral("INSERT INTO asigurati.coasigurati (cf, cnp, cnp_asig) VALUES (%1, %2, %3)")
             .arg(Q(cf), Q(cnp), Q(insuredCnp)));
   }
-  // One row in each of the six tables besides societati that carry a company's fiscal code.
+  // One row in each of the tables besides societati that carry a company's fiscal code.
   static void AddRegisterRows(const QString& cf) {
-    AddInsured(cf, kCnp);
-    AddDependant(cf, kOtherCnp, kCnp);
-    for (const char* table : {"asigurati.sume", "asigurati.sume_societati", "concedii.declaratii",
-                              "concedii.concedii"}) {
+    for (const char* table : kTablesWithCompanyCf) {
       Run(QStringLiteral("INSERT INTO %1 (cf) VALUES (%2)").arg(QLatin1String(table), Q(cf)));
     }
   }
-  // The rows carrying this fiscal code in societati, asigurati, coasigurati, sume,
-  // sume_societati, declaratii and concedii.
+  // The rows carrying this fiscal code in societati and in each of kTablesWithCompanyCf.
   static std::vector<int> RowsOf(const QString& cf) {
+    std::vector<const char*> tables = {"asigurati.societati"};
+    tables.insert(tables.end(), kTablesWithCompanyCf.begin(), kTablesWithCompanyCf.end());
     std::vector<int> rows;
-    for (const char* table :
-         {"asigurati.societati", "asigurati.asigurati", "asigurati.coasigurati", "asigurati.sume",
-          "asigurati.sume_societati", "concedii.declaratii", "concedii.concedii"}) {
+    for (const char* table : tables) {
       rows.push_back(Value(QStringLiteral("SELECT COUNT(*) AS v FROM %1 WHERE cf=%2")
                                .arg(QLatin1String(table), Q(cf)))
                          .toInt());
@@ -97,31 +89,3 @@ class HealthTest : public ::testing::Test {
     return Value(QStringLiteral("SELECT COUNT(*) AS v FROM asigurati.societati"));
   }
 };
-
-// Replaces the text of the form's field with this object name, typed one key at a time as a
-// user does (letters outside Latin-1 included).
-inline void Retype(QWidget& form, const char* name, const QString& text) {
-  auto* edit = form.findChild<QLineEdit*>(QLatin1String(name));
-  ASSERT_NE(edit, nullptr) << name;
-  edit->setFocus();
-  edit->selectAll();
-  QTest::keyClick(edit, Qt::Key_Delete);
-  for (const QChar c : text) {
-    const bool plain = c.isLetterOrNumber() && c.unicode() < 128;
-    const auto key = plain ? static_cast<Qt::Key>(c.toUpper().unicode()) : Qt::Key_unknown;
-    QTest::sendKeyEvent(QTest::Click, edit, key, QString(c), Qt::NoModifier);
-  }
-}
-
-inline QString FieldText(QWidget& form, const char* name) {
-  auto* edit = form.findChild<QLineEdit*>(QLatin1String(name));
-  return edit != nullptr ? edit->text() : QStringLiteral("<no field>");
-}
-
-// Moves the "Judet:" drop-down to a county with the arrow keys.
-inline void ChooseCounty(QWidget& form, int position) {
-  auto* county = form.findChild<QComboBox*>(QStringLiteral("jud"));
-  ASSERT_NE(county, nullptr);
-  while (county->currentIndex() < position) QTest::keyClick(county, Qt::Key_Down);
-  while (county->currentIndex() > position) QTest::keyClick(county, Qt::Key_Up);
-}

@@ -2,11 +2,12 @@
 
 #include <QString>
 
-#include "health/company_delete.h"
+#include "companies/company_delete.h"
 
 class CClient;
 class CListViewEx;
 class Prompter;
+struct CompanyRecord;
 class QWidget;
 
 // The companies list of the health and the medical-leave screens: loaded once when the
@@ -18,7 +19,7 @@ class CompanyList {
 
   // Fills the list, no row selected. False when the query failed (shown): the list stays
   // empty, though companies added later still find their columns.
-  bool Load();
+  [[nodiscard]] bool Load();
 
   int SelectedRow() const;
   QString Cf(int row) const;
@@ -28,12 +29,13 @@ class CompanyList {
   // new company is appended and selected), in modify mode for the selected company (its row
   // takes the new name and fiscal code), and the delete cascade for the selected company
   // (its row goes and the row now at its place, or the new last row, is selected).
-  bool Add();
-  bool Modify();
-  bool Delete(FinalQuestion finalQuestion);
+  [[nodiscard]] bool Add();
+  [[nodiscard]] bool Modify();
+  [[nodiscard]] bool Delete(FinalQuestion finalQuestion);
 
  private:
   void SetColumnWidths();
+  void ShowCompany(int row, const CompanyRecord& company);
 
   QWidget& formParent_;
   CListViewEx& view_;

@@ -1,14 +1,15 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
-#include "health/company_fields.h"
+#include "companies/company_record.h"
 
 // The checks of the company form that need no database, in the order the form runs them.
-// Returns the message of the first one that fails, or an empty text when all pass.
+// The message of the first one that fails, or nothing when all pass.
 // A 13-digit fiscal code is a CNP (a person-run business), anything else a CUI.
-QString CompanyFieldsProblem(const CompanyFields& company);
+[[nodiscard]] std::optional<QString> CompanyFieldsProblem(const CompanyRecord& company);
 
 // The value stored in SECT: the typed sector in Bucharest, "0" in any other county
 // whatever the (disabled) sector field holds.
-QString StoredSector(const CompanyFields& company);
+QString StoredSector(const CompanyRecord& company);

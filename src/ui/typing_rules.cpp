@@ -1,10 +1,7 @@
-#include "health/company_inputs.h"
+#include "ui/typing_rules.h"
 
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
-
-#include "common/code_lists.h"
-#include "health/company_fields.h"
 
 namespace {
 
@@ -24,6 +21,22 @@ class CaseValidator : public QValidator {
 
 }  // namespace
 
+void ApplyTyping(QLineEdit& edit, Typing typing) {
+  switch (typing) {
+    case Typing::kUpper:
+      TypeUpperCase(edit);
+      return;
+    case Typing::kLower:
+      TypeLowerCase(edit);
+      return;
+    case Typing::kDigits:
+      TypeDigitsOnly(edit);
+      return;
+    case Typing::kAsTyped:
+      return;
+  }
+}
+
 void TypeUpperCase(QLineEdit& edit) { edit.setValidator(new CaseValidator(true, &edit)); }
 
 void TypeLowerCase(QLineEdit& edit) { edit.setValidator(new CaseValidator(false, &edit)); }
@@ -31,9 +44,4 @@ void TypeLowerCase(QLineEdit& edit) { edit.setValidator(new CaseValidator(false,
 void TypeDigitsOnly(QLineEdit& edit) {
   static const QRegularExpression digits(QStringLiteral("[0-9]*"));
   edit.setValidator(new QRegularExpressionValidator(digits, &edit));
-}
-
-QString CountyChoiceText(int position) {
-  if (position == kBucharestCounty) return QStringLiteral("BUCURESTI");
-  return CountyName(position).toUpper();
 }

@@ -19,5 +19,5 @@ enum class FinalQuestion { kNone, kSureSure };
 // amounts and medical-leave declarations and certificates, after the questions: one about
 // insured persons when it has any, one about declarations when it has any, the deletion
 // question itself, and the leave screen's "Sigur, sigur?...".
-CompanyDeletion DeleteCompanyCascade(CClient& client, Prompter& prompter, const QString& cf,
-                                     FinalQuestion finalQuestion);
+[[nodiscard]] CompanyDeletion DeleteCompanyCascade(CClient& client, Prompter& prompter,
+                                                   const QString& cf, FinalQuestion finalQuestion);

@@ -1,15 +1,17 @@
+#include <QComboBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "health/c_company_dialog.h"
-#include "health_fixture.h"
+#include "companies/c_company_dialog.h"
+#include "support/register_fixture.h"
 
 namespace {
 
 const QString kDuplicate =
     QStringLiteral("CUI-ul/CNP-ul introdus exista deja inregistrat un baza de date!");
 
-class CompanyDialogTest : public HealthTest {
+class CompanyDialogTest : public RegisterTest {
  protected:
   std::unique_ptr<CCompanyDialog> Open(CCompanyDialog::Mode mode, int index = 0) {
     auto form = std::make_unique<CCompanyDialog>(nullptr, client(), prompter(), mode, index);
@@ -23,8 +25,6 @@ class CompanyDialogTest : public HealthTest {
     Retype(form, "ziua_lic", QStringLiteral("15"));
     Retype(form, "sect", QStringLiteral("2"));
   }
-  // A key pressed where the user is typing.
-  static void Press(QWidget& form, Qt::Key key) { QTest::keyClick(form.focusWidget(), key); }
   static QString Column(int index, const QString& column) {
     return Value(QStringLiteral("SELECT `%1` AS v FROM asigurati.societati WHERE `index`=%2")
                      .arg(column)
@@ -66,18 +66,18 @@ TEST_F(CompanyDialogTest, AddModeStoresEveryFieldByItsCaseRule) {
   for (const Field& field : fields) Retype(*form, field.name, field.typed);
   auto* nextMonth = form->findChild<QRadioButton*>(QStringLiteral("luna_lic_1"));
   QTest::mouseClick(nextMonth, Qt::LeftButton, {}, QPoint(6, nextMonth->height() / 2));
-  ChooseCounty(*form, 13);  // CLUJ
+  ChooseEntry(*form, "jud", 13);  // CLUJ
   Press(*form, Qt::Key_F5);
 
   EXPECT_EQ(form->result(), QDialog::Accepted);
   EXPECT_TRUE(prompter().Messages().empty()) << prompter().LastText().toStdString();
-  EXPECT_EQ(form->Cf(), kCui);
-  EXPECT_EQ(form->Denumire(), QStringLiteral("ALFA CONSTRUCT SRL"));
+  EXPECT_EQ(form->Saved()->cf, kCui);
+  EXPECT_EQ(form->Saved()->denumire, QStringLiteral("ALFA CONSTRUCT SRL"));
   for (const Field& field : fields) {
-    EXPECT_EQ(Column(form->Index(), QLatin1String(field.name)), field.stored) << field.name;
+    EXPECT_EQ(Column(form->Saved()->index, QLatin1String(field.name)), field.stored) << field.name;
   }
-  EXPECT_EQ(Column(form->Index(), "luna_lic"), QStringLiteral("1"));
-  EXPECT_EQ(Column(form->Index(), "jud"), QStringLiteral("CJ"));
+  EXPECT_EQ(Column(form->Saved()->index, "luna_lic"), QStringLiteral("1"));
+  EXPECT_EQ(Column(form->Saved()->index, "jud"), QStringLiteral("CJ"));
   EXPECT_EQ(Companies(), QStringLiteral("1"));
 }
 
@@ -102,9 +102,9 @@ TEST_F(CompanyDialogTest, FieldsKeepToTheirLengthCaseAndDigits) {
     EXPECT_EQ(FieldText(*form, field), shown) << field;
   }
   auto* sector = form->findChild<QLineEdit*>(QStringLiteral("sect"));
-  ChooseCounty(*form, 10);
+  ChooseEntry(*form, "jud", 10);
   EXPECT_FALSE(sector->isEnabled());
-  ChooseCounty(*form, 9);
+  ChooseEntry(*form, "jud", 9);
   EXPECT_TRUE(sector->isEnabled());
 }
 
@@ -192,7 +192,7 @@ TEST_F(CompanyDialogTest, ChangedFiscalCodeMovesEveryRowOfTheCompanyAndNoOther) 
     Retype(*form, "cf", kOtherCui);
     Press(*form, Qt::Key_F6);
     EXPECT_EQ(form->result(), QDialog::Accepted);
-    EXPECT_EQ(form->Cf(), kOtherCui);
+    EXPECT_EQ(form->Saved()->cf, kOtherCui);
     EXPECT_EQ(RowsOf(kOtherCui), std::vector<int>(7, 1)) << old.toStdString();
     EXPECT_EQ(RowsOf(old), std::vector<int>(7, 0)) << old.toStdString();
     EXPECT_EQ(RowsOf(kThirdCui), std::vector<int>(7, 1)) << old.toStdString();

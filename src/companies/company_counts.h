@@ -13,6 +13,6 @@ struct CompanyCounts {
   QString dependants;  // "Coasigurati existenti:" - of insured persons still active
 };
 
-// Runs the four count queries for the company with this fiscal code. 0 on success; 1 on the
-// first failing query (already shown), with the figures read before it kept.
-int ComputeCompanyCounts(CClient& client, const QString& cf, CompanyCounts& counts);
+// Runs the four count queries for the company with this fiscal code. False on the first
+// failing query (already shown), with the figures read before it kept.
+[[nodiscard]] bool ComputeCompanyCounts(CClient& client, const QString& cf, CompanyCounts& counts);

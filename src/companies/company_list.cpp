@@ -1,10 +1,9 @@
-#include "health/company_list.h"
+#include "companies/company_list.h"
 
-#include "health/c_company_dialog.h"
+#include "companies/c_company_dialog.h"
 #include "store/c_client.h"
 #include "store/prompter.h"
 #include "ui/c_list_view_ex.h"
-#include "ui/modal.h"
 
 namespace {
 const QString kCf = QStringLiteral("CF");
@@ -42,6 +41,11 @@ void CompanyList::SetColumnWidths() {
   view_.SetColumnWidth(kIndex, 0);
 }
 
+void CompanyList::ShowCompany(int row, const CompanyRecord& company) {
+  view_.SetCellText(row, kCf, company.cf);
+  view_.SetCellText(row, kDenumire, company.denumire);
+}
+
 int CompanyList::SelectedRow() const { return view_.SelectedRow(); }
 
 QString CompanyList::Cf(int row) const { return view_.GetCellText(row, kCf); }
@@ -49,12 +53,11 @@ QString CompanyList::Cf(int row) const { return view_.GetCellText(row, kCf); }
 QString CompanyList::Denumire(int row) const { return view_.GetCellText(row, kDenumire); }
 
 bool CompanyList::Add() {
-  CCompanyDialog form(&formParent_, client_, prompter_, CCompanyDialog::Mode::kAdd);
-  if (RunModal(form) != QDialog::Accepted) return false;
+  const std::optional<CompanyRecord> added = CCompanyDialog::Add(&formParent_, client_, prompter_);
+  if (!added) return false;
   const int row = view_.Model().AppendRow();
-  view_.SetCellText(row, kCf, form.Cf());
-  view_.SetCellText(row, kDenumire, form.Denumire());
-  view_.SetCellInteger(row, kIndex, form.Index());
+  ShowCompany(row, *added);
+  view_.SetCellInteger(row, kIndex, added->index);
   view_.SelectRow(row);
   return true;
 }
@@ -66,10 +69,10 @@ bool CompanyList::Modify() {
     return false;
   }
   const int index = static_cast<int>(view_.GetCellInteger(row, kIndex));
-  CCompanyDialog form(&formParent_, client_, prompter_, CCompanyDialog::Mode::kModify, index);
-  if (!form.IsLoaded() || RunModal(form) != QDialog::Accepted) return false;
-  view_.SetCellText(row, kCf, form.Cf());
-  view_.SetCellText(row, kDenumire, form.Denumire());
+  const std::optional<CompanyRecord> modified =
+      CCompanyDialog::Modify(&formParent_, client_, prompter_, index);
+  if (!modified) return false;
+  ShowCompany(row, *modified);
   return true;
 }
 

@@ -1,16 +1,16 @@
-#include "health/company_delete.h"
+#include "companies/company_delete.h"
 
 #include "common/number_texts.h"
 #include "store/c_client.h"
 #include "store/prompter.h"
+#include "store/schema_tables.h"
 
 CompanyDeletion DeleteCompanyCascade(CClient& client, Prompter& prompter, const QString& cf,
                                      FinalQuestion finalQuestion) {
-  const QString company = client.Text(cf);
+  const SqlValue company = client.Text(cf);
   if (client.Execute(
-          QStringLiteral("SELECT count(*) AS c FROM asigurati.asigurati AS a WHERE a.cf=") +
-              company,
-          1) != 0) {
+          Sql(u"SELECT count(*) AS c FROM asigurati.asigurati AS a WHERE a.cf=%1", company), 1) !=
+      0) {
     return CompanyDeletion::kFailed;
   }
   if (LeadingInteger(client.GetField(0, QStringLiteral("C"))) > 0 &&
@@ -18,8 +18,8 @@ CompanyDeletion DeleteCompanyCascade(CClient& client, Prompter& prompter, const 
                                    "fi stersi!\n\nEsti sigur ca vrei sa continui?"))) {
     return CompanyDeletion::kCancelled;
   }
-  if (client.Execute(QStringLiteral("SELECT * FROM concedii.declaratii AS d WHERE d.cf=") + company,
-                     1) != 0) {
+  if (client.Execute(Sql(u"SELECT * FROM concedii.declaratii AS d WHERE d.cf=%1", company), 1) !=
+      0) {
     return CompanyDeletion::kFailed;
   }
   if (client.RowCount() > 0 &&
@@ -38,15 +38,13 @@ CompanyDeletion DeleteCompanyCascade(CClient& client, Prompter& prompter, const 
   }
   // The company row goes last, so a failure midway leaves it listed and the user can
   // delete it again to finish the job.
-  static const char* const tables[] = {"asigurati.asigurati", "asigurati.coasigurati",
-                                       "asigurati.sume",      "asigurati.sume_societati",
-                                       "concedii.declaratii", "concedii.concedii",
-                                       "asigurati.societati"};
+  std::vector<const char*> tables(kTablesWithCompanyCf.begin(), kTablesWithCompanyCf.end());
+  tables.push_back("asigurati.societati");
   for (const char* table : tables) {
-    if (client.Execute(QStringLiteral("DELETE FROM ") + QLatin1String(table) +
-                       QStringLiteral(" WHERE cf=") + company) != 0) {
-      return CompanyDeletion::kFailed;
-    }
+    // The table's name is part of the statement's own text, from the constant.
+    const QString statement =
+        QStringLiteral("DELETE FROM ") + QLatin1String(table) + QStringLiteral(" WHERE cf=%1");
+    if (client.Execute(Sql(statement, company)) != 0) return CompanyDeletion::kFailed;
   }
   return CompanyDeletion::kDeleted;
 }

@@ -1,9 +1,9 @@
-#include "health/company_checks.h"
+#include "companies/company_checks.h"
 
 #include "common/identifiers.h"
 #include "common/number_texts.h"
 
-QString CompanyFieldsProblem(const CompanyFields& company) {
+std::optional<QString> CompanyFieldsProblem(const CompanyRecord& company) {
   if (company.cf.size() == 13) {
     if (!CheckCnp(company.cf)) return QStringLiteral("CNP-ul introdus este incorect!");
   } else if (!CheckCui(company.cf)) {
@@ -22,9 +22,9 @@ QString CompanyFieldsProblem(const CompanyFields& company) {
     const long long sector = LeadingInteger(company.sect);
     if (sector < 1 || sector > 6) return QStringLiteral("Sectorul introdus este incorect!");
   }
-  return {};
+  return std::nullopt;
 }
 
-QString StoredSector(const CompanyFields& company) {
+QString StoredSector(const CompanyRecord& company) {
   return company.judet == kBucharestCounty ? company.sect : QStringLiteral("0");
 }

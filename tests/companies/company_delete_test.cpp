@@ -1,9 +1,9 @@
-#include "health/company_delete.h"
-#include "health_fixture.h"
+#include "companies/company_delete.h"
+#include "support/register_fixture.h"
 
 namespace {
 
-using CompanyDeleteTest = HealthTest;
+using CompanyDeleteTest = RegisterTest;
 
 TEST_F(CompanyDeleteTest, AsksAboutWhatTheCompanyHasAndDeletesOnlyAfterEveryYes) {
   const QString insured = QStringLiteral(

@@ -2,10 +2,13 @@
 
 #include <QString>
 
+#include "common/code_lists.h"
+
 // One company of the register (table asigurati.societati) as the company form holds it.
 // Texts are kept as typed; the members are named after the columns they fill.
-struct CompanyFields {
-  QString cf;  // fiscal code: CUI, or the owner's CNP for a person-run business
+struct CompanyRecord {
+  int index = 0;  // INDEX of the stored row; 0 before the company is added
+  QString cf;     // fiscal code: CUI, or the owner's CNP for a person-run business
   QString denumire;
   QString regCom;                 // trade-register number, "J40/1234/2003"
   QString repr;                   // legal representative
@@ -18,14 +21,11 @@ struct CompanyFields {
   QString et;
   QString ap;
   QString loc;
-  int judet = 9;  // position in the county list (BUCURESTI by default)
-  QString sect;   // Bucharest sector 1 to 6; meaningless for other counties
+  int judet = kBucharestCounty;  // position in the county list
+  QString sect;                  // Bucharest sector 1 to 6; meaningless for other counties
   QString email;
   QString tel;
   QString b1;  // bank
   QString f1;  // bank branch
   QString c1;  // bank account (IBAN), may be empty
 };
-
-// Bucharest's position in the county list: the only county divided into sectors.
-inline constexpr int kBucharestCounty = 9;

@@ -1,0 +1,38 @@
+#include "support/form_driver.h"
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+
+void Retype(QWidget& form, const char* name, const QString& text) {
+  auto* edit = form.findChild<QLineEdit*>(QLatin1String(name));
+  ASSERT_NE(edit, nullptr) << name;
+  edit->setFocus();
+  edit->selectAll();
+  QTest::keyClick(edit, Qt::Key_Delete);
+  for (const QChar c : text) {
+    const bool plain = c.isLetterOrNumber() && c.unicode() < 128;
+    const auto key = plain ? static_cast<Qt::Key>(c.toUpper().unicode()) : Qt::Key_unknown;
+    QTest::sendKeyEvent(QTest::Click, edit, key, QString(c), Qt::NoModifier);
+  }
+}
+
+QString FieldText(QWidget& form, const char* name) {
+  auto* edit = form.findChild<QLineEdit*>(QLatin1String(name));
+  return edit != nullptr ? edit->text() : QStringLiteral("<no field>");
+}
+
+void ChooseEntry(QWidget& form, const char* name, int position) {
+  auto* list = form.findChild<QComboBox*>(QLatin1String(name));
+  ASSERT_NE(list, nullptr) << name;
+  ASSERT_LT(position, list->count()) << name;
+  while (list->currentIndex() < position) QTest::keyClick(list, Qt::Key_Down);
+  while (list->currentIndex() > position) QTest::keyClick(list, Qt::Key_Up);
+}
+
+void Press(QWidget& form, Qt::Key key, Qt::KeyboardModifiers modifiers) {
+  QWidget* target = form.focusWidget() != nullptr ? form.focusWidget() : &form;
+  QTest::keyClick(target, key, modifiers);
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+#include <Qt>
+
+class QWidget;
+
+// Drives a form as a user does, by the object names of its inputs. A missing input fails
+// the test.
+
+// Replaces the text of the input, typed one key at a time (letters outside Latin-1 too).
+void Retype(QWidget& form, const char* name, const QString& text);
+// The input's text; "<no field>" when the form has no such input.
+QString FieldText(QWidget& form, const char* name);
+// Moves the drop-down list to the entry at this position with the arrow keys.
+void ChooseEntry(QWidget& form, const char* name, int position);
+// A key pressed where the user is typing (the form itself when nothing has the focus).
+void Press(QWidget& form, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
