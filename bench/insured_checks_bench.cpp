@@ -121,8 +121,8 @@ BENCHMARK(InsuredFormChecks)
 
 // The same four statements sent straight to the server, each result taken and freed.
 QList<QByteArray> CheckStatements(bool quoted) {
-  const QString cf = quoted ? client->Text(CompanyCode(kLarge)) : CompanyCode(kLarge);
-  const QString cnp = quoted ? client->Text(ChosenCnp()) : ChosenCnp();
+  const QString cf = quoted ? client->Text(CompanyCode(kLarge)).Literal() : CompanyCode(kLarge);
+  const QString cnp = quoted ? client->Text(ChosenCnp()).Literal() : ChosenCnp();
   const QString statements[] = {
       QStringLiteral("SELECT * FROM asigurati.asigurati AS a WHERE a.cnp=%1 AND a.iesire=0 AND "
                      "a.cf=%2"),

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "store/c_client.h"
+#include "store/sql.h"
 #include "store/text_numbers.h"
 
 namespace {
@@ -31,8 +32,7 @@ InsuredRecord RecordAt(const CClient& client, int row) {
 
 InsuredLoad LoadInsured(CClient& client, int index) {
   InsuredLoad load;
-  if (client.Execute(QStringLiteral("SELECT * FROM asigurati.asigurati AS a WHERE a.index=") +
-                         CClient::Number(index),
+  if (client.Execute(Sql(u"SELECT * FROM asigurati.asigurati AS a WHERE a.index=%1", Number(index)),
                      1) != 0) {
     return load;
   }
@@ -47,17 +47,23 @@ InsuredLoad LoadInsured(CClient& client, int index) {
 
 std::optional<bool> ActiveHere(CClient& client, const QString& cf, const QString& cnp,
                                int ownIndex) {
-  QString sql = QStringLiteral("SELECT * FROM asigurati.asigurati AS a WHERE a.cnp=") +
-                client.Text(cnp) + QStringLiteral(" AND a.iesire=0 AND a.cf=") + client.Text(cf);
-  if (ownIndex > 0) sql += QStringLiteral(" AND a.index<>") + CClient::Number(ownIndex);
+  const QString sql =
+      ownIndex > 0
+          ? Sql(u"SELECT * FROM asigurati.asigurati AS a WHERE a.cnp=%1 AND a.iesire=0 AND "
+                u"a.cf=%2 AND a.index<>%3",
+                client.Text(cnp), client.Text(cf), Number(ownIndex))
+          : Sql(u"SELECT * FROM asigurati.asigurati AS a WHERE a.cnp=%1 AND a.iesire=0 AND "
+                u"a.cf=%2",
+                client.Text(cnp), client.Text(cf));
   if (client.Execute(sql, 1) != 0) return std::nullopt;
   return client.RowCount() > 0;
 }
 
 std::optional<int> LastLiquidation(CClient& client, const QString& cf, const QString& cnp) {
-  const QString sql = QStringLiteral("SELECT * FROM asigurati.asigurati AS a WHERE a.cnp=") +
-                      client.Text(cnp) + QStringLiteral(" AND a.iesire>0 AND a.cf=") +
-                      client.Text(cf) + QStringLiteral(" ORDER BY a.iesire DESC LIMIT 1");
+  const QString sql =
+      Sql(u"SELECT * FROM asigurati.asigurati AS a WHERE a.cnp=%1 AND a.iesire>0 AND a.cf=%2 ORDER "
+          u"BY a.iesire DESC LIMIT 1",
+          client.Text(cnp), client.Text(cf));
   if (client.Execute(sql, 1) != 0) return std::nullopt;
   if (client.RowCount() < 1) return 0;
   return static_cast<int>(LeadingInteger(client.GetField(0, QStringLiteral("IESIRE"))));
@@ -66,10 +72,9 @@ std::optional<int> LastLiquidation(CClient& client, const QString& cf, const QSt
 std::optional<OtherEmployment> ActiveElsewhere(CClient& client, const QString& cf,
                                                const QString& cnp) {
   const QString sql =
-      QStringLiteral(
-          "SELECT a.cnp, a.forma, s.denumire FROM asigurati.asigurati AS a LEFT JOIN "
-          "asigurati.societati AS s ON a.cf=s.cf WHERE a.cnp=") +
-      client.Text(cnp) + QStringLiteral(" AND a.iesire=0 AND a.cf<>") + client.Text(cf);
+      Sql(u"SELECT a.cnp, a.forma, s.denumire FROM asigurati.asigurati AS a LEFT JOIN "
+          u"asigurati.societati AS s ON a.cf=s.cf WHERE a.cnp=%1 AND a.iesire=0 AND a.cf<>%2",
+          client.Text(cnp), client.Text(cf));
   if (client.Execute(sql, 1) != 0) return std::nullopt;
   OtherEmployment other;
   if (client.RowCount() > 0) {
@@ -81,11 +86,10 @@ std::optional<OtherEmployment> ActiveElsewhere(CClient& client, const QString& c
 
 std::optional<DependantOf> DependantOfActive(CClient& client, const QString& cnp) {
   const QString sql =
-      QStringLiteral(
-          "SELECT c.cnp, a.nume, a.prenume, s.denumire FROM asigurati.coasigurati AS c LEFT JOIN "
-          "asigurati.asigurati AS a ON c.cnp_asig=a.cnp LEFT JOIN asigurati.societati AS s ON "
-          "c.cf=s.cf WHERE c.cnp=") +
-      client.Text(cnp) + QStringLiteral(" AND a.iesire=0");
+      Sql(u"SELECT c.cnp, a.nume, a.prenume, s.denumire FROM asigurati.coasigurati AS c LEFT JOIN "
+          u"asigurati.asigurati AS a ON c.cnp_asig=a.cnp LEFT JOIN asigurati.societati AS s ON "
+          u"c.cf=s.cf WHERE c.cnp=%1 AND a.iesire=0",
+          client.Text(cnp));
   if (client.Execute(sql, 1) != 0) return std::nullopt;
   DependantOf dependant;
   if (client.RowCount() > 0) {
@@ -111,30 +115,30 @@ bool WriteInsured(CClient& client, const InsuredRecord& record, int ownIndex, bo
 }
 
 bool MoveCnp(CClient& client, const QString& oldCnp, const QString& newCnp) {
-  const QString moves[] = {
-      QStringLiteral("UPDATE asigurati.coasigurati SET cnp_asig=%1 WHERE cnp_asig=%2"),
-      QStringLiteral("UPDATE asigurati.sume SET cnp=%1 WHERE cnp=%2")};
-  for (const QString& move : moves) {
-    if (client.Execute(move.arg(client.Text(newCnp), client.Text(oldCnp))) != 0) return false;
+  static const char16_t* const moves[] = {
+      u"UPDATE asigurati.coasigurati SET cnp_asig=%1 WHERE cnp_asig=%2",
+      u"UPDATE asigurati.sume SET cnp=%1 WHERE cnp=%2"};
+  for (const char16_t* move : moves) {
+    if (client.Execute(Sql(move, client.Text(newCnp), client.Text(oldCnp))) != 0) return false;
   }
   return true;
 }
 
 std::optional<InsuredRecord> FindActiveByPrefix(CClient& client, const QString& cf,
                                                 const QString& prefix) {
-  const QString sql = QStringLiteral("SELECT * from ASIGURATI.ASIGURATI AS a where a.cnp like ") +
-                      client.Like(QString(), prefix, QStringLiteral("%")) +
-                      QStringLiteral(" AND a.cf=") + client.Text(cf) +
-                      QStringLiteral(" AND a.iesire=0 LIMIT 0,1");
+  const QString sql =
+      Sql(u"SELECT * from ASIGURATI.ASIGURATI AS a where a.cnp like %1 AND a.cf=%2 AND a.iesire=0 "
+          u"LIMIT 0,1",
+          client.Like(QString(), prefix, QStringLiteral("%")), client.Text(cf));
   if (client.Execute(sql, 1) != 0 || client.RowCount() < 1) return std::nullopt;
   return RecordAt(client, 0);
 }
 
 std::optional<ActiveRecords> ActiveRecordsOf(CClient& client, const QString& cf,
                                              const QString& cnp) {
-  const QString sql = QStringLiteral("SELECT * FROM asigurati.asigurati AS a WHERE a.cnp=") +
-                      client.Text(cnp) + QStringLiteral(" AND a.cf=") + client.Text(cf) +
-                      QStringLiteral(" AND a.iesire=0");
+  const QString sql =
+      Sql(u"SELECT * FROM asigurati.asigurati AS a WHERE a.cnp=%1 AND a.cf=%2 AND a.iesire=0",
+          client.Text(cnp), client.Text(cf));
   if (client.Execute(sql, 1) != 0) return std::nullopt;
   ActiveRecords active;
   active.count = static_cast<int>(client.RowCount());
@@ -146,8 +150,8 @@ std::optional<ActiveRecords> ActiveRecordsOf(CClient& client, const QString& cf,
 }
 
 bool Liquidate(CClient& client, const QString& cf, const QString& cnp, int date) {
-  const QString sql = QStringLiteral("UPDATE asigurati.asigurati SET iesire=") +
-                      CClient::Number(date) + QStringLiteral(" WHERE cnp=") + client.Text(cnp) +
-                      QStringLiteral(" AND iesire=0 AND cf=") + client.Text(cf);
+  const QString sql =
+      Sql(u"UPDATE asigurati.asigurati SET iesire=%1 WHERE cnp=%2 AND iesire=0 AND cf=%3",
+          Number(date), client.Text(cnp), client.Text(cf));
   return client.Execute(sql) == 0;
 }

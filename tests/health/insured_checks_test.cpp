@@ -1,17 +1,11 @@
 #include "health/insured_checks.h"
+#include <gtest/gtest.h>
 #include "health/employment_forms.h"
-#include "health_fixture.h"  // for the printing of texts
+
+#include "insured_messages.h"
+#include "support/print_to.h"
 
 namespace {
-
-const QString kNume = QStringLiteral("Trebuie sa introduci un nume!");
-const QString kPrenume = QStringLiteral("Trebuie sa introduci un prenume!");
-const QString kHouse = QStringLiteral("Trebuie sa selectezi casa de asigurari!");
-const QString kCnpBad = QStringLiteral("CNP-ul introdus este invalid!");
-const QString kHiring = QStringLiteral("Data angajarii introdusa este incorecta!");
-const QString kExit = QStringLiteral("Data lichidarii introdusa este incorecta!");
-const QString kOrder =
-    QStringLiteral("Data lichidarii trebuie sa fie mai recenta decat data angajarii!");
 
 TEST(InsuredChecks, EachFieldRuleRefusesWithItsMessageInTheFormsOrder) {
   struct Case {
