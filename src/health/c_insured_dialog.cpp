@@ -80,6 +80,7 @@ void CInsuredDialog::BuildForm(const QString& denumire) {
   form_ = MakeChoice(*this, "forma", FormEntries());
   AddRow(group_, QStringLiteral("CAS:"), *house_);
   AddRow(group_, QStringLiteral("Forma de angajare:"), *form_);
+  fields_.Input(0).setFocus();
 }
 
 bool CInsuredDialog::Load() {

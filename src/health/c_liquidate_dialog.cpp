@@ -22,21 +22,17 @@ using Fields = CLiquidateDialog::Fields;
 // Names are shown in at most 50 characters, as the insured form keeps them.
 constexpr int kNameLength = 50;
 // The position of the fields in the table below.
-enum { kCnp, kNume, kPrenume, kIntrare, kIesire };
-// The person's fields and the date that ends the employment.
-enum { kPersonGroup, kDateGroup };
+enum { kCnp, kNume, kPrenume, kIntrare };
 
 const FieldTable<Fields>& LiquidationFieldTable() {
   static const FieldTable<Fields> table{
       "asigurati",
       "asigurati",
-      {"", ""},
+      {""},
       {{"CNP", "cnp", "CNP:", &Fields::cnp, Typing::kDigits},
-       {"NUME", "nume", "Nume:", &Fields::nume, Typing::kAsTyped, kPersonGroup, kNameLength},
-       {"PRENUME", "prenume", "Prenume:", &Fields::prenume, Typing::kAsTyped, kPersonGroup,
-        kNameLength},
-       {"INTRARE", "intrare", "Data angajarii:", &Fields::intrare},
-       {"IESIRE", "iesire", "Data lichidarii:", &Fields::iesire, Typing::kAsTyped, kDateGroup}}};
+       {"NUME", "nume", "Nume:", &Fields::nume, Typing::kAsTyped, 0, kNameLength},
+       {"PRENUME", "prenume", "Prenume:", &Fields::prenume, Typing::kAsTyped, 0, kNameLength},
+       {"INTRARE", "intrare", "Data angajarii:", &Fields::intrare}}};
   return table;
 }
 
@@ -83,9 +79,8 @@ void CLiquidateDialog::BuildForm(const QString& denumire) {
   auto* company = new CCurrentCompanyLabel(this);
   company->ShowCompany(denumire);
   AddRow(AddGroup(), QStringLiteral("Societate curenta:"), *company);
-  const std::vector<int> groups = fields_.Build(*this);
+  const int group = fields_.Build(*this).front();
   cnp_ = qobject_cast<CEditEx*>(&fields_.Input(kCnp));
-  liquidation_ = qobject_cast<CDateInput*>(&fields_.Input(kIesire));
   for (int field : {kNume, kPrenume, kIntrare}) MakeReadOnly(fields_.Input(field));
 
   house_ = new QComboBox(this);
@@ -99,8 +94,11 @@ void CLiquidateDialog::BuildForm(const QString& denumire) {
   form_->setObjectName(QStringLiteral("forma"));
   MakeReadOnly(*form_);
   form_->setMinimumWidth(form_->fontMetrics().horizontalAdvance(EmploymentFormText(3)) + 16);
-  AddRow(groups[kPersonGroup], QStringLiteral("Forma de angajare:"), *form_);
-  AddRow(groups[kPersonGroup], QStringLiteral("CAS:"), *house_);
+  liquidation_ = new CDateInput(QStringLiteral("iesire"), this);
+  AddRow(group, QStringLiteral("Forma de angajare:"), *form_);
+  AddRow(group, QStringLiteral("CAS:"), *house_);
+  AddRow(group, QStringLiteral("Data lichidarii:"), *liquidation_);
+  cnp_->setFocus();
 }
 
 void CLiquidateDialog::ShowPerson(const ChosenPerson& person) {
@@ -114,13 +112,16 @@ void CLiquidateDialog::ShowPerson(const ChosenPerson& person) {
 
 void CLiquidateDialog::OnCnpChanged(const QString& text) {
   if (filling_) return;
+  const bool deleting = cnp_->LastKeyWasDelete();
+  // A completed digit typed over itself leaves the same CNP: its person stays shown.
+  if (!deleting && text == searched_) return;
   ShowPerson({});
   // While the user deletes, the completion must not come back.
-  if (cnp_->LastKeyWasDelete()) {
+  if (deleting) {
     searched_ = text;
     return;
   }
-  if (text.isEmpty() || text == searched_) return;
+  if (text.isEmpty()) return;
   const std::optional<InsuredRecord> found = FindActiveByPrefix(client_, cf_, text);
   if (!found) return;
   searched_ = found->cnp;

@@ -33,13 +33,12 @@ class CLiquidateDialog : public CRecordFormOf<int> {
   CLiquidateDialog(QWidget* parent, CClient& client, Prompter& prompter, const QString& denumire,
                    const QString& cf, const std::optional<ChosenPerson>& chosen = std::nullopt);
 
-  // The fields of the form held in its field table.
+  // The person's fields, held in the form's field table.
   struct Fields {
     QString cnp;
     QString nume;
     QString prenume;
     int intrare = 0;
-    int iesire = 0;
   };
 
  protected:

@@ -80,6 +80,9 @@ TEST_F(LiquidateDialogTest, FirstDigitsCompleteToAnActivePersonOfTheCompany) {
   Type(*form, "7");
   EXPECT_EQ(cnp.text(), QStringLiteral("187"));
   EXPECT_EQ(Person(*form), nobody);
+  // Every digit typed out, the last ones over their own completion: the person stays.
+  Retype(*form, "cnp", QStringLiteral("1800101221152"));
+  EXPECT_EQ(Person(*form).first(), QStringLiteral("POP"));
   EXPECT_TRUE(prompter().Texts().isEmpty());
 }
 
