@@ -7,10 +7,14 @@
 #include <mysql.h>
 
 #include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
 
+#include "health/c_liquidate_dialog.h"
 #include "health/insured_store.h"
 #include "store/c_client.h"
 #include "store/schema.h"
+#include "ui/c_edit_ex.h"
 
 #include "bench_server.h"
 #include "console_prompter.h"
@@ -170,20 +174,40 @@ BENCHMARK(InsuredFormChecksBareValues)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
-// One keystroke of the liquidation form's search: the first digits of an active person of
-// the large company, and digits nobody's CNP begins with.
-void LiquidationSearch(benchmark::State& state, const QString& prefix, bool matches) {
+// One keystroke in the liquidation form's CNP field: the first digits of an active person of
+// the large company (the search completes the CNP and shows the person), and digits nobody's
+// CNP begins with. The digits before the last one are typed untimed.
+void SendKey(QWidget& edit, int key, const QString& text) {
+  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+  QApplication::sendEvent(&edit, &press);
+}
+
+void LiquidationKeystroke(benchmark::State& state, const QString& digits, bool matches) {
+  CLiquidateDialog form(nullptr, *client, prompter, QStringLiteral("SOCIETATEA"),
+                        CompanyCode(kLarge));
+  auto& cnp = *form.findChild<CEditEx*>(QStringLiteral("cnp"));
+  const auto& nume = *form.findChild<QLineEdit*>(QStringLiteral("nume"));
+  const auto typeDigit = [&cnp](QChar digit) {
+    SendKey(cnp, Qt::Key_0 + digit.digitValue(), QString(digit));
+  };
   for (auto _ : state) {
-    const auto found = FindActiveByPrefix(*client, CompanyCode(kLarge), prefix);
-    if (found.has_value() != matches) state.SkipWithError("unexpected search result");
+    state.PauseTiming();
+    cnp.selectAll();
+    SendKey(cnp, Qt::Key_Delete, QString());
+    for (const QChar digit : digits.chopped(1)) typeDigit(digit);
+    state.ResumeTiming();
+    typeDigit(digits.back());
+  }
+  if (nume.text().isEmpty() == matches || !cnp.text().startsWith(digits)) {
+    state.SkipWithError("unexpected search result");
   }
 }
-BENCHMARK_CAPTURE(LiquidationSearch, matching, PersonCode(kLarge, 1234).left(10), true)
+BENCHMARK_CAPTURE(LiquidationKeystroke, matching, PersonCode(kLarge, 1234).left(10), true)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(20)
     ->Repetitions(15)
     ->ReportAggregatesOnly(true);
-BENCHMARK_CAPTURE(LiquidationSearch, not_matching, QStringLiteral("29"), false)
+BENCHMARK_CAPTURE(LiquidationKeystroke, not_matching, QStringLiteral("29"), false)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(20)
     ->Repetitions(15)
