@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Rules of the code base that no compiler checks:
 #  - message boxes and file dialogs only through the prompter of src/ui;
-#  - store/ and common/ never include a Qt Widgets or Qt Print Support header.
+#  - store/ and common/ never include a Qt Widgets or Qt Print Support header;
+#  - no area includes from an area above it.
 set -u
 root=${1:-$(cd "$(dirname "$0")/.." && pwd)}
 status=0
@@ -32,5 +33,22 @@ if [[ -n "$widgets" ]]; then
   echo "$widgets"
   status=1
 fi
+# Dependencies point downwards: app -> health, leave, exchange -> companies -> ui, common -> store.
+upward() {
+  local area=$1 above=$2
+  [[ -d "$root/src/$area" ]] || return 0
+  grep -rnE "#include \"($above)/" "$root/src/$area"
+}
+for rule in "store:common|ui|companies|health|leave|exchange|app" \
+  "common:ui|companies|health|leave|exchange|app" "ui:companies|health|leave|exchange|app" \
+  "companies:health|leave|exchange|app" "health:leave|exchange|app" "leave:health|exchange|app" \
+  "exchange:health|leave|app"; do
+  found=$(upward "${rule%%:*}" "${rule#*:}")
+  if [[ -n "$found" ]]; then
+    echo "src/${rule%%:*} must not include from ${rule#*:}:"
+    echo "$found"
+    status=1
+  fi
+done
 [[ $status -eq 0 ]] && echo "project rules: ok"
 exit $status

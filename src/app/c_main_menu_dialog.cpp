@@ -6,6 +6,8 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <algorithm>
 
 #include "app/c_info_dialog.h"
 #include "exchange/c_import_menu_dialog.h"
@@ -16,6 +18,7 @@
 #include "ui/c_panel_dialog.h"
 #include "ui/images.h"
 #include "ui/modal.h"
+#include "ui/placement.h"
 
 namespace {
 constexpr int kConnectDelayMs = 50;
@@ -153,6 +156,7 @@ void CMainMenuDialog::TogglePanel(Area area) {
   connect(panel, &CPanelDialog::ExitRequested, this, &CMainMenuDialog::ExitQuestion);
   panels_[area] = panel;
   current_ = panel;
+  MakeRoomFor(*panel);
   panel->SlideOpen();
   ShowIndicators();
 }
@@ -195,4 +199,20 @@ void CMainMenuDialog::closeEvent(QCloseEvent* event) {
 void CMainMenuDialog::moveEvent(QMoveEvent* event) {
   QDialog::moveEvent(event);
   if (current_ != nullptr) current_->Dock();
+}
+
+void CMainMenuDialog::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (placed_) return;
+  placed_ = true;
+  // The menu starts where it and its largest panel both fit on the screen.
+  move(PlaceWithPanel(screen()->availableGeometry(), frameGeometry().size(), kLargestPanel));
+}
+
+void CMainMenuDialog::MakeRoomFor(const CPanelDialog& panel) {
+  const int panelWidth = panel.sizeHint().expandedTo(panel.minimumSize()).width();
+  const QRect available = screen()->availableGeometry();
+  const QRect frame = frameGeometry();
+  const int overflow = frame.right() + panelWidth - available.right();
+  if (overflow > 0) move(std::max(available.left(), frame.left() - overflow), frame.top());
 }

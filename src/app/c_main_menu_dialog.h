@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QSize>
 #include <QTimer>
 #include <array>
 #include <functional>
@@ -43,9 +44,15 @@ class CMainMenuDialog : public QDialog {
  protected:
   void closeEvent(QCloseEvent* event) override;
   void moveEvent(QMoveEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
+  // The health panel, the largest one, docked to the menu's right (measured).
+  static constexpr QSize kLargestPanel{690, 490};
+
   void BuildWindow();
+  // Moves the menu left where the panel docked to it would run off the screen.
+  void MakeRoomFor(const CPanelDialog& panel);
   void DeleteLeftoverFiles();
   void OnConnectTimer();
   CPanelDialog* CreatePanel(Area area);
@@ -64,4 +71,5 @@ class CMainMenuDialog : public QDialog {
   QLabel* versionLabel_ = nullptr;
   QTimer connectTimer_;
   bool leaving_ = false;
+  bool placed_ = false;  // the first show placed the menu
 };

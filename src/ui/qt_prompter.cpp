@@ -4,6 +4,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "ui/placement.h"
+
 namespace {
 
 QMessageBox::Icon BoxIcon(Prompter::Icon icon) {
@@ -22,14 +24,19 @@ QMessageBox::Icon BoxIcon(Prompter::Icon icon) {
 
 }  // namespace
 
+QWidget* QtPrompter::Owner() const {
+  // Over the window that raised the box, so that it opens centred over it.
+  return WindowToCentreOver(parent_.data());
+}
+
 void QtPrompter::ShowMessage(const QString& text, const QString& caption, Icon icon) {
-  QMessageBox box(BoxIcon(icon), caption, text, QMessageBox::NoButton, parent_);
+  QMessageBox box(BoxIcon(icon), caption, text, QMessageBox::NoButton, Owner());
   box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
   box.exec();
 }
 
 bool QtPrompter::AskQuestion(const QString& text, const QString& caption, Icon icon) {
-  QMessageBox box(BoxIcon(icon), caption, text, QMessageBox::NoButton, parent_);
+  QMessageBox box(BoxIcon(icon), caption, text, QMessageBox::NoButton, Owner());
   QPushButton* yes = box.addButton(QStringLiteral("Da"), QMessageBox::YesRole);
   QPushButton* no = box.addButton(QStringLiteral("Nu"), QMessageBox::NoRole);
   box.setDefaultButton(yes);
@@ -39,10 +46,10 @@ bool QtPrompter::AskQuestion(const QString& text, const QString& caption, Icon i
 }
 
 QString QtPrompter::ChooseFile(const QString& filter) {
-  return QFileDialog::getOpenFileName(parent_, QStringLiteral("Deschide fisier"), QString(),
+  return QFileDialog::getOpenFileName(Owner(), QStringLiteral("Deschide fisier"), QString(),
                                       filter);
 }
 
 QString QtPrompter::ChooseFolder(const QString& title) {
-  return QFileDialog::getExistingDirectory(parent_, title);
+  return QFileDialog::getExistingDirectory(Owner(), title);
 }

@@ -18,5 +18,7 @@ class QtPrompter : public Prompter {
   QString ChooseFolder(const QString& title) override;
 
  private:
+  QWidget* Owner() const;
+
   QPointer<QWidget> parent_;
 };
