@@ -11,6 +11,8 @@
 
 #include "companies/company_counts.h"
 #include "companies/company_list.h"
+#include "health/c_insured_dialog.h"
+#include "health/c_liquidate_dialog.h"
 #include "store/c_client.h"
 #include "store/prompter.h"
 #include "ui/c_current_company_label.h"
@@ -73,6 +75,7 @@ CHealthDialog::CHealthDialog(QWidget* owner, CClient* client, Prompter* prompter
       return false;
     };
   }
+  OpenInsuredForms();
   BuildWindow();
   // Deliberately ignored: a failed query was shown by the client, and the empty list still
   // takes the companies added afterwards.
@@ -80,6 +83,18 @@ CHealthDialog::CHealthDialog(QWidget* owner, CClient* client, Prompter* prompter
 }
 
 CHealthDialog::~CHealthDialog() = default;
+
+void CHealthDialog::OpenInsuredForms() {
+  SetScreenOpener(RegisterScreen::kAddInsured, [this](const CurrentCompany& company) {
+    CInsuredDialog form(this, *Client(), *GetPrompter(), CRecordForm::Mode::kAdd, company.denumire,
+                        company.cf);
+    return form.Run().has_value();
+  });
+  SetScreenOpener(RegisterScreen::kLiquidateInsured, [this](const CurrentCompany& company) {
+    CLiquidateDialog form(this, *Client(), *GetPrompter(), company.denumire, company.cf);
+    return form.Run().has_value();
+  });
+}
 
 void CHealthDialog::BuildWindow() {
   companies_ = new CListViewEx(this);

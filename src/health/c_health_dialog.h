@@ -54,6 +54,8 @@ class CHealthDialog : public CPanelDialog {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  // The insured and liquidation forms behind F5 and F6.
+  void OpenInsuredForms();
   void BuildWindow();
   QLayout* BuildCurrentCompany();
   QLayout* BuildCompanyActions();

@@ -276,4 +276,52 @@ TEST_F(HealthDialogTest, AfterASortTheClickedCompanyIsTheCurrentOne) {
   EXPECT_EQ(Shown(*panel).first(), "SC " + kThirdCui);
 }
 
+TEST_F(HealthDialogTest, F5AndF6OpenTheInsuredFormsAndTheCountsFollowOnlyAnOk) {
+  AddCompany(kCui, QStringLiteral("ALFA SRL"));
+  auto panel = OpenPanel();
+  SelectRow(*panel, 0);
+  const QStringList none = {"ALFA SRL", "0", "0", "0", "0"};
+  const QStringList hired = {"ALFA SRL", "1", "1", "0", "0"};
+  // Each form is filled, checked against the unchanged counts, then confirmed or left.
+  struct Step {
+    Qt::Key key;
+    const char* title;
+    bool confirm;
+    QStringList after;
+  };
+  const Step steps[] = {
+      {Qt::Key_F5, "Adauga un asigurat", false, none},
+      {Qt::Key_F5, "Adauga un asigurat", true, hired},
+      {Qt::Key_F6, "Lichideaza un asigurat", false, hired},
+      {Qt::Key_F6, "Lichideaza un asigurat", true, {"ALFA SRL", "0", "0", "1", "0"}}};
+  for (const Step& step : steps) {
+    const QStringList before = Shown(*panel);
+    QString title;
+    SetModalDriver([&](QDialog& form) {
+      title = form.windowTitle();
+      if (step.key == Qt::Key_F5) {
+        Retype(form, "nume", QStringLiteral("Pop"));
+        Retype(form, "prenume", QStringLiteral("Ion"));
+        Retype(form, "cnp", kCnp);
+        for (const auto& [field, text] :
+             {std::pair{"intrare_zi", "15"}, {"intrare_luna", "05"}, {"intrare_an", "2009"}}) {
+          Retype(form, field, QLatin1String(text));
+        }
+      } else {
+        Retype(form, "cnp", kCnp.left(3));
+        for (const auto& [field, text] :
+             {std::pair{"iesire_zi", "30"}, {"iesire_luna", "06"}, {"iesire_an", "2009"}}) {
+          Retype(form, field, QLatin1String(text));
+        }
+      }
+      EXPECT_EQ(Shown(*panel), before);
+      Press(form, step.confirm ? step.key : Qt::Key_Escape);
+    });
+    QTest::keyClick(&panel->CompaniesView(), step.key);
+    EXPECT_EQ(title, QLatin1String(step.title));
+    EXPECT_EQ(Shown(*panel), step.after) << step.title << " " << step.confirm;
+  }
+  EXPECT_TRUE(prompter().Texts().isEmpty()) << prompter().LastText().toStdString();
+}
+
 }  // namespace
