@@ -75,28 +75,31 @@ void AddAmount(std::optional<double>& sum, const QString& stored) {
 
 QString SumText(const std::optional<double>& sum) { return sum ? FormatInteger(*sum) : QString(); }
 
-std::vector<HouseSums> SumsByHouse(const ListModel& persons) {
+// The rows of the amounts statement, ordered by house, read where the client keeps them.
+std::vector<HouseSums> SumsByHouse(const ResultTable& persons) {
   std::vector<HouseSums> houses;
-  const int cf = persons.FindColumn(QStringLiteral("CF"));
-  const int cas = persons.FindColumn(QStringLiteral("CAS"));
-  const int owed = persons.FindColumn(QStringLiteral("SDL"));
-  const int paid = persons.FindColumn(QStringLiteral("SVL"));
-  for (int row = 0; row < persons.RowCount(); ++row) {
-    const QString house = persons.Cell(row, cas);
-    // Rows come ordered by house; the server groups codes without regard to case.
+  const QStringList& names = persons.ColumnNames();
+  const qsizetype width = names.size();
+  const qsizetype cf = names.indexOf(QStringLiteral("CF"));
+  const qsizetype cas = names.indexOf(QStringLiteral("CAS"));
+  const qsizetype owed = names.indexOf(QStringLiteral("SDL"));
+  const qsizetype paid = names.indexOf(QStringLiteral("SVL"));
+  const QStringList& cells = persons.Cells();
+  for (qsizetype row = 0; width > 0 && row + width <= cells.size(); row += width) {
+    const QString& house = cells[row + cas];
+    // The server groups house codes without regard to case.
     if (houses.empty() || houses.back().cas.compare(house, Qt::CaseInsensitive) != 0) {
-      houses.push_back({persons.Cell(row, cf), house, std::nullopt, std::nullopt});
+      houses.push_back({cells[row + cf], house, std::nullopt, std::nullopt});
     }
-    AddAmount(houses.back().owed, persons.Cell(row, owed));
-    AddAmount(houses.back().paid, persons.Cell(row, paid));
+    AddAmount(houses.back().owed, cells[row + owed]);
+    AddAmount(houses.back().paid, cells[row + paid]);
   }
   return houses;
 }
 
 bool FillAnnex1C(CClient& client, const AnnexHeader& header, ListModel& records) {
-  ListModel persons;
-  if (!Fetch(client, Annex1CAmountsStatement(client, header), persons)) return false;
-  const std::vector<HouseSums> houses = SumsByHouse(persons);
+  if (client.Execute(Annex1CAmountsStatement(client, header), 1) != 0) return false;
+  const std::vector<HouseSums> houses = SumsByHouse(client.Result());
   if (client.Execute(EmployerAmountsStatement(client, header), 1) != 0) return false;
   // The employer's amounts are repeated on every house's record; 0 when none are recorded.
   const bool employer = client.RowCount() > 0;
@@ -159,12 +162,16 @@ bool FillAnnexRecords(CClient& client, Annex annex, const AnnexHeader& header, c
   return FillAnnex1C(client, header, records);
 }
 
+bool WriteAnnexRecords(Annex annex, const ListModel& records, const QString& path) {
+  return AnnexDefinition(annex).WriteDbf(path, records) == 1;
+}
+
 AnnexOutcome WriteAnnexFile(CClient& client, Annex annex, const AnnexHeader& header,
                             const QString& cas, const QString& path) {
   ListModel records;
   if (!FillAnnexRecords(client, annex, header, cas, records)) return AnnexOutcome::kQueryFailed;
-  if (AnnexDefinition(annex).WriteDbf(path, records) != 1) return AnnexOutcome::kWriteFailed;
-  return AnnexOutcome::kWritten;
+  return WriteAnnexRecords(annex, records, path) ? AnnexOutcome::kWritten
+                                                 : AnnexOutcome::kWriteFailed;
 }
 
 QString AnnexWriteFailure(Annex annex) {

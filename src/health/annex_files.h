@@ -33,6 +33,9 @@ struct AnnexField {
 
 enum class AnnexOutcome { kWritten, kQueryFailed, kWriteFailed };
 
+// Writes gathered records at `path`; false when the file could not be written completely.
+[[nodiscard]] bool WriteAnnexRecords(Annex annex, const ListModel& records, const QString& path);
+
 // Gathers the records and writes the file at `path` (an older file of that name stays
 // intact when the write fails). Nothing is shown beyond the client's database errors.
 [[nodiscard]] AnnexOutcome WriteAnnexFile(CClient& client, Annex annex, const AnnexHeader& header,

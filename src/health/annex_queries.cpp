@@ -60,11 +60,11 @@ QString Annex1BStatement(const CClient& client, const AnnexHeader& header, const
          QStringLiteral(
              "FROM (SELECT c.cnp, c.cnp_asig, c.nume, c.prenume, c.tip, ROW_NUMBER() OVER "
              "(PARTITION BY c.cnp ORDER BY c.cnp_asig, c.index) AS link "
-             "FROM asigurati.asigurati AS a "
-             "JOIN asigurati.coasigurati AS c ON a.cnp=c.cnp_asig WHERE a.cf=") +
+             "FROM asigurati.coasigurati AS c WHERE c.cnp_asig IN "
+             "(SELECT a.cnp FROM asigurati.asigurati AS a WHERE a.cf=") +
          client.Text(header.cf) + QStringLiteral(" AND a.cas=") + client.Text(cas) +
          ActiveInMonth(header) +
-         QStringLiteral(") AS x WHERE x.link=1 ORDER BY x.nume, x.prenume, x.cnp");
+         QStringLiteral(")) AS x WHERE x.link=1 ORDER BY x.nume, x.prenume, x.cnp");
 }
 
 QString Annex1CAmountsStatement(const CClient& client, const AnnexHeader& header) {

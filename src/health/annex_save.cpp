@@ -1,10 +1,12 @@
 #include "health/annex_save.h"
 
 #include <QDir>
+#include <memory>
 
 #include "health/annex_files.h"
 #include "health/annex_queries.h"
 #include "store/c_client.h"
+#include "store/list_model.h"
 #include "store/prompter.h"
 
 namespace {
@@ -52,20 +54,42 @@ std::optional<AnnexHeader> ReadHeader(CClient& client, const MonthParts& month, 
                      SplitRepr(client.GetField(0, QStringLiteral("REPR")))};
 }
 
+// The records of one annex of one house. Anexa 1C is the same for every house of the
+// company, so one save gathers it once.
+class HouseRecords {
+ public:
+  HouseRecords(CClient& client, const AnnexHeader& header) : client_(client), header_(header) {}
+
+  const ListModel* Gather(Annex annex, const QString& cas) {
+    if (annex == Annex::k1C && company1C_) return company1C_.get();
+    auto records = std::make_unique<ListModel>();
+    if (!FillAnnexRecords(client_, annex, header_, cas, *records)) return nullptr;
+    if (annex == Annex::k1C) {
+      company1C_ = std::move(records);
+      return company1C_.get();
+    }
+    house_ = std::move(records);
+    return house_.get();
+  }
+
+ private:
+  CClient& client_;
+  const AnnexHeader& header_;
+  std::unique_ptr<ListModel> house_;
+  std::unique_ptr<ListModel> company1C_;
+};
+
 // 1A, then 1B, then 1C; false at the first that fails (shown).
-bool WriteHouse(CClient& client, Prompter& prompter, const AnnexHeader& header, const QString& cas,
-                NamingForm naming, const QDir& folder) {
+bool WriteHouse(HouseRecords& gathered, Prompter& prompter, const AnnexHeader& header,
+                const QString& cas, NamingForm naming, const QDir& folder) {
   for (const Annex annex : kAnnexes) {
+    const ListModel* records = gathered.Gather(annex, cas);
+    if (records == nullptr) return false;  // the client has shown the error
     const QString path =
         folder.filePath(AnnexFileName(naming, annex, header.month, header.cf, cas));
-    switch (WriteAnnexFile(client, annex, header, cas, path)) {
-      case AnnexOutcome::kWritten:
-        continue;
-      case AnnexOutcome::kWriteFailed:
-        prompter.Inform(AnnexWriteFailure(annex));
-        return false;
-      case AnnexOutcome::kQueryFailed:
-        return false;
+    if (!WriteAnnexRecords(annex, *records, path)) {
+      prompter.Inform(AnnexWriteFailure(annex));
+      return false;
     }
   }
   return true;
@@ -113,8 +137,9 @@ SaveOutcome WriteReportFiles(CClient& client, Prompter& prompter, const MonthPar
     }
   }
   const QDir destination(folder);
+  HouseRecords gathered(client, *header);
   for (const QString& cas : houses) {
-    if (!WriteHouse(client, prompter, *header, cas, naming, destination)) {
+    if (!WriteHouse(gathered, prompter, *header, cas, naming, destination)) {
       return SaveOutcome::kFailed;
     }
   }
