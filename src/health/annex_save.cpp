@@ -20,7 +20,7 @@ std::optional<NamingForm> ChooseNaming(Prompter& prompter, const SaveChoices& ch
   const NamingChoice names{
       ShownFileNames(NamingForm::kLegal, month, choices.cf, {}),
       ShownFileNames(NamingForm::kByHouse, month, choices.cf, choices.selectedHouse)};
-  for (;;) {
+  while (seams.chooseNaming) {
     const std::optional<NamingForm> naming = seams.chooseNaming(names);
     if (!naming) return std::nullopt;
     const auto refusal =
@@ -28,6 +28,7 @@ std::optional<NamingForm> ChooseNaming(Prompter& prompter, const SaveChoices& ch
     if (!refusal) return naming;
     prompter.Inform(*refusal);
   }
+  return std::nullopt;
 }
 
 // The folder, or nothing after a refusal (shown) or a cancelled chooser.

@@ -103,23 +103,4 @@ TEST(AnnexValues, TradeRegisterAndRepresentativeSplits) {
   }
 }
 
-// Whole lei as RoundLei gives them, not as the server's ROUND would (30 and -3).
-TEST(AnnexValues, AmountsAreWrittenInWholeLei) {
-  const std::pair<const char*, const char*> cases[] = {
-      {"55.5", "56"}, {"30.5", "31"}, {"0.49", "0"}, {"-2.7", "-2"}, {"120", "120"}, {"", ""},
-  };
-  for (const auto& [stored, written] : cases) {
-    EXPECT_EQ(WrittenAmount(QLatin1String(stored)), QLatin1String(written)) << stored;
-  }
-}
-
-TEST(AnnexValues, OnlySixDigitMonthsSplit) {
-  for (const char* month : {"200913", "200900", "20097", "2009071", "2009a7", ""}) {
-    EXPECT_FALSE(SplitMonth(QLatin1String(month))) << month;
-  }
-  const MonthParts july = July2009();
-  EXPECT_EQ(QStringList({july.ll, july.aaaa, july.aa, july.firstDay, july.lastDay}),
-            QStringList({"07", "2009", "09", "20090701", "20090731"}));
-}
-
 }  // namespace

@@ -104,9 +104,7 @@ TEST_F(AnnexSaveTest, LegalNamesForSeveralHousesAreRefusedAndTheFormStaysOpen) {
   EXPECT_EQ(namingForms_, 2);
   EXPECT_EQ(prompter().Texts(), QStringList({naming_texts::kLegalForAllHouses}));
   EXPECT_EQ(FilesIn(dir_.path()), QStringList());
-}
-
-TEST_F(AnnexSaveTest, OneHouseUnderLegalNames) {
+  // One house goes on under the legal names.
   EXPECT_EQ(Save(Choices(HouseScope::kSelected), {NamingForm::kLegal}), SaveOutcome::kSaved);
   EXPECT_EQ(FilesIn(dir_.path()),
             QStringList({"1A_0709_12345674.dbf", "1B_0709_12345674.dbf", "1C_0709_12345674.dbf"}));
