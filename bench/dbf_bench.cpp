@@ -51,7 +51,7 @@ struct Data {
     for (int i = 0; i < kRecords; ++i) rows.push_back(Person(i));
     list.AppendRows(std::move(rows));
     written = dir.filePath(QStringLiteral("citit.dbf"));
-    if (Anexa1A().WriteDbf(written, list) != 1) std::abort();
+    if (!Anexa1A().WriteDbf(written, list)) std::abort();
     QFile file(written);
     if (!file.open(QIODevice::ReadOnly)) std::abort();
     bytes = file.readAll();
@@ -94,7 +94,7 @@ void WriteDbf(benchmark::State& state) {
   const DbfFile table = Anexa1A();
   const QString path = d.dir.filePath(QStringLiteral("scris.dbf"));
   for (auto _ : state) {
-    if (table.WriteDbf(path, d.list) != 1) state.SkipWithError("write failed");
+    if (!table.WriteDbf(path, d.list)) state.SkipWithError("write failed");
   }
 }
 
@@ -116,8 +116,7 @@ void WriteDbfToPlainFile(benchmark::State& state) {
   const QString path = d.dir.filePath(QStringLiteral("direct.dbf"));
   for (auto _ : state) {
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) ||
-        table.WriteDbf(file, d.list, QDate::currentDate()) != 1) {
+    if (!file.open(QIODevice::WriteOnly) || !table.WriteDbf(file, d.list, QDate::currentDate())) {
       state.SkipWithError("write failed");
     }
   }
@@ -141,7 +140,7 @@ void ReadDbf(benchmark::State& state) {
   for (auto _ : state) {
     DbfFile table;
     ListModel list;
-    if (table.ReadDbf(d.written, list) != 1 || list.RowCount() != kRecords) {
+    if (!table.ReadDbf(d.written, list) || list.RowCount() != kRecords) {
       state.SkipWithError("read failed");
     }
     benchmark::DoNotOptimize(list.RowCount());

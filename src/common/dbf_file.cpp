@@ -27,26 +27,26 @@ void DbfFile::Clear() {
   lengths.clear();
 }
 
-int DbfFile::WriteDbf(const QString& path, const ListModel& list,
-                      const DbfProgress& progress) const {
+bool DbfFile::WriteDbf(const QString& path, const ListModel& list,
+                       const DbfProgress& progress) const {
   // Written beside the final name and renamed over it only when complete, so a full disk
   // or a removed medium never leaves a cut file, nor destroys the previous good one.
   QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return 0;
-  if (WriteDbf(file, list, QDate::currentDate(), progress) == 0) {
+  if (!file.open(QIODevice::WriteOnly)) return false;
+  if (!WriteDbf(file, list, QDate::currentDate(), progress)) {
     file.cancelWriting();
-    return 0;
+    return false;
   }
-  return file.commit() ? 1 : 0;
+  return file.commit();
 }
 
-int DbfFile::ReadDbf(const QString& path, ListModel& list, const DbfProgress& progress) {
+bool DbfFile::ReadDbf(const QString& path, ListModel& list, const DbfProgress& progress) {
   Clear();
   list.DeleteAllRows();
   list.DeleteAllColumns();
   // Only regular files: opening a pipe would wait for a writer that may never come.
-  if (!QFileInfo(path).isFile()) return 0;
+  if (!QFileInfo(path).isFile()) return false;
   QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return 0;
+  if (!file.open(QIODevice::ReadOnly)) return false;
   return ReadDbf(file, list, progress);
 }

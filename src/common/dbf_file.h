@@ -40,17 +40,19 @@ class DbfFile {
 
   // Writes every row of the list as a record. The file appears under its name only when
   // it was written completely: a failed write leaves an older file of that name as it was.
-  int WriteDbf(const QString& path, const ListModel& list, const DbfProgress& progress = {}) const;
+  [[nodiscard]] bool WriteDbf(const QString& path, const ListModel& list,
+                              const DbfProgress& progress = {}) const;
   // The same bytes to any device, dated with the given day.
-  int WriteDbf(QIODevice& device, const ListModel& list, const QDate& date,
-               const DbfProgress& progress = {}) const;
+  [[nodiscard]] bool WriteDbf(QIODevice& device, const ListModel& list, const QDate& date,
+                              const DbfProgress& progress = {}) const;
 
   // Empties the list and the definition, then fills them from the file: one column per
   // field (header = field name, width 100) and one row per record not marked deleted.
   // A header that the file cannot hold is refused before any record is read.
-  int ReadDbf(const QString& path, ListModel& list, const DbfProgress& progress = {});
+  [[nodiscard]] bool ReadDbf(const QString& path, ListModel& list,
+                             const DbfProgress& progress = {});
   // The same from a random-access device positioned at the start of the table.
-  int ReadDbf(QIODevice& device, ListModel& list, const DbfProgress& progress = {});
+  [[nodiscard]] bool ReadDbf(QIODevice& device, ListModel& list, const DbfProgress& progress = {});
 
  private:
   void Clear();

@@ -137,29 +137,28 @@ bool ReadRecords(QIODevice& device, const std::vector<Field>& fields, int record
 
 }  // namespace
 
-int DbfFile::ReadDbf(QIODevice& device, ListModel& list, const DbfProgress& progress) {
+bool DbfFile::ReadDbf(QIODevice& device, ListModel& list, const DbfProgress& progress) {
   Clear();
   list.DeleteAllRows();
   list.DeleteAllColumns();
   // The header is checked against the file's size, which a stream does not have.
-  if (device.isSequential() || !device.isReadable()) return 0;
+  if (device.isSequential() || !device.isReadable()) return false;
   const qint64 start = device.pos();
   const QByteArray header = device.read(dbf::kHeaderSize);
-  if (header.size() < dbf::kHeaderSize) return 0;
+  if (header.size() < dbf::kHeaderSize) return false;
   recordCount = dbf::ReadLittleEndian(header, dbf::kRecordCountOffset, 4);
   headerLength = static_cast<int>(dbf::ReadLittleEndian(header, dbf::kHeaderLengthOffset, 2));
   recordLength = static_cast<int>(dbf::ReadLittleEndian(header, dbf::kRecordLengthOffset, 2));
 
   std::vector<Field> fields;
-  if (!ReadFields(device, *this, list, fields)) return 0;
+  if (!ReadFields(device, *this, list, fields)) return false;
   // Records are read field by field as the descriptors give them; the header's own record
   // length is kept for the callers but not relied on.
   int recordSize = 1;
   for (const Field& field : fields) recordSize += field.length;
   // More records than there are bytes mean a damaged or foreign file: refused before any
   // memory is taken for them.
-  if (!RecordsFit(device, start, *this, recordSize)) return 0;
-  if (!device.seek(start + headerLength)) return 0;
-  return ReadRecords(device, fields, recordSize, static_cast<int>(recordCount), list, progress) ? 1
-                                                                                                : 0;
+  if (!RecordsFit(device, start, *this, recordSize)) return false;
+  if (!device.seek(start + headerLength)) return false;
+  return ReadRecords(device, fields, recordSize, static_cast<int>(recordCount), list, progress);
 }

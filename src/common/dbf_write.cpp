@@ -83,14 +83,14 @@ bool DbfFile::FieldsWritable() const {
   return record <= std::numeric_limits<std::uint16_t>::max();
 }
 
-int DbfFile::WriteDbf(QIODevice& device, const ListModel& list, const QDate& date,
-                      const DbfProgress& progress) const {
+bool DbfFile::WriteDbf(QIODevice& device, const ListModel& list, const QDate& date,
+                       const DbfProgress& progress) const {
   // Lengths the header's bytes cannot express would give a table no reader can open.
-  if (!FieldsWritable() || !date.isValid()) return 0;
+  if (!FieldsWritable() || !date.isValid()) return false;
   int record = 1;
   for (const int length : lengths) record += length;
   const int rows = list.RowCount();
-  if (!WriteAll(device, Header(*this, rows, record, date))) return 0;
+  if (!WriteAll(device, Header(*this, rows, record, date))) return false;
 
   // Records are filled in place in one block and written whenever the next would not fit.
   QByteArray block(std::max<qsizetype>(kBlockSize, record), Qt::Uninitialized);
@@ -100,7 +100,7 @@ int DbfFile::WriteDbf(QIODevice& device, const ListModel& list, const QDate& dat
   if (progress) progress(0, rows);
   for (int row = 0; row < rows; ++row) {
     if (end - dest < record) {
-      if (!WriteAll(device, QByteArrayView(begin, dest - begin))) return 0;
+      if (!WriteAll(device, QByteArrayView(begin, dest - begin))) return false;
       dest = begin;
     }
     *dest++ = dbf::kLive;
@@ -110,9 +110,9 @@ int DbfFile::WriteDbf(QIODevice& device, const ListModel& list, const QDate& dat
     if (progress) progress(row + 1, rows);
   }
   if (dest == end) {
-    if (!WriteAll(device, block)) return 0;
+    if (!WriteAll(device, block)) return false;
     dest = begin;
   }
   *dest++ = dbf::kFileEnd;
-  return WriteAll(device, QByteArrayView(begin, dest - begin)) ? 1 : 0;
+  return WriteAll(device, QByteArrayView(begin, dest - begin));
 }

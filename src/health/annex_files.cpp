@@ -163,7 +163,7 @@ bool FillAnnexRecords(CClient& client, Annex annex, const AnnexHeader& header, c
 }
 
 bool WriteAnnexRecords(Annex annex, const ListModel& records, const QString& path) {
-  return AnnexDefinition(annex).WriteDbf(path, records) == 1;
+  return AnnexDefinition(annex).WriteDbf(path, records);
 }
 
 AnnexOutcome WriteAnnexFile(CClient& client, Annex annex, const AnnexHeader& header,

@@ -133,18 +133,18 @@ double ListModel::GetCellInteger(int row, const QString& name) const {
   return static_cast<double>(LeadingInteger(Cell(row, column).trimmed()));
 }
 
-int ListModel::SetCellText(int row, const QString& name, const QString& text) {
+bool ListModel::SetCellText(int row, const QString& name, const QString& text) {
   const int column = ExactColumn(name.toUpper());
-  if (column < 0) return 0;
+  if (column < 0) return false;
   SetCell(row, column, text);
-  return 1;
+  return true;
 }
 
-int ListModel::SetCellInteger(int row, const QString& name, double number) {
+bool ListModel::SetCellInteger(int row, const QString& name, double number) {
   const int column = ExactColumn(name.toUpper());
-  if (column < 0) return 0;
+  if (column < 0) return false;
   SetCell(row, column, FormatInteger(number));
-  return 1;
+  return true;
 }
 
 void ListModel::SetRowColor(int row, QRgb color) {

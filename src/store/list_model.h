@@ -58,8 +58,8 @@ class ListModel : public QAbstractTableModel {
   // --- cells by column name
   QString GetCellText(int row, const QString& name) const;
   double GetCellInteger(int row, const QString& name) const;
-  int SetCellText(int row, const QString& name, const QString& text);
-  int SetCellInteger(int row, const QString& name, double number);
+  [[nodiscard]] bool SetCellText(int row, const QString& name, const QString& text);
+  [[nodiscard]] bool SetCellInteger(int row, const QString& name, double number);
   void SetRowColor(int row, QRgb color);
   std::optional<QRgb> RowColor(int row) const;
 

@@ -12,7 +12,7 @@ bool AuditTableExists(SchemaRunner& runner, const QString& database, const QStri
                                         "WHERE t.table_schema=") +
                              Quoted(database) + QStringLiteral(" AND t.table_name=") +
                              Quoted(QStringLiteral("zlog_") + table),
-                         1) == 0 &&
+                         1) &&
          runner.Client().RowCount() > 0;
 }
 
@@ -29,7 +29,7 @@ QStringList MissingColumns(SchemaRunner& runner, const QString& database, const 
                       Quoted(QStringLiteral("zlog_") + table) +
                       QStringLiteral(") ORDER BY c.ordinal_position");
   QStringList columns;
-  if (runner.RunQuiet(sql, 1) != 0) return columns;
+  if (!runner.RunQuiet(sql, 1)) return columns;
   const CClient& client = runner.Client();
   for (int row = 0; row < client.RowCount(); ++row) {
     columns << u'`' + client.GetField(row, QStringLiteral("NUME")) + QStringLiteral("` ") +
@@ -46,15 +46,17 @@ void AlignAuditTable(SchemaRunner& runner, const TableDef& table) {
   const QStringList missing = MissingColumns(runner, database, name);
   if (missing.isEmpty()) return;
   if (!exists) {
-    runner.Run(QStringLiteral("CREATE TABLE IF NOT EXISTS ") + auditName + QStringLiteral(" (") +
-               missing.join(QStringLiteral(", ")) +
-               QStringLiteral(", `znew_index` INT NOT NULL AUTO_INCREMENT, `znew_cont` "
-                              "VARCHAR(50) NOT NULL DEFAULT '', `znew_op` CHAR(1) NOT NULL "
-                              "DEFAULT '', PRIMARY KEY (`znew_index`)) DEFAULT CHARSET=utf8mb4"));
+    // A failure was shown; the table's own writes go on without their audit copies.
+    (void)runner.Run(
+        QStringLiteral("CREATE TABLE IF NOT EXISTS ") + auditName + QStringLiteral(" (") +
+        missing.join(QStringLiteral(", ")) +
+        QStringLiteral(", `znew_index` INT NOT NULL AUTO_INCREMENT, `znew_cont` "
+                       "VARCHAR(50) NOT NULL DEFAULT '', `znew_op` CHAR(1) NOT NULL "
+                       "DEFAULT '', PRIMARY KEY (`znew_index`)) DEFAULT CHARSET=utf8mb4"));
     return;
   }
-  runner.Run(QStringLiteral("ALTER TABLE ") + auditName + QStringLiteral(" ADD COLUMN ") +
-             missing.join(QStringLiteral(", ADD COLUMN ")));
+  (void)runner.Run(QStringLiteral("ALTER TABLE ") + auditName + QStringLiteral(" ADD COLUMN ") +
+                   missing.join(QStringLiteral(", ADD COLUMN ")));
 }
 
 }  // namespace

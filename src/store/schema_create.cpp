@@ -12,11 +12,11 @@ constexpr char kCreationMarker[] = "velka_creare";
 enum class Need { Nothing, Creation, Failed };
 
 Need CreationNeeded(SchemaRunner& runner) {
-  if (runner.Run(QStringLiteral("SELECT LOWER(s.schema_name) AS nume FROM "
-                                "information_schema.schemata AS s WHERE s.schema_name IN "
-                                "('asigurati', 'concedii', '") +
-                     QString::fromLatin1(kCreationMarker) + QStringLiteral("')"),
-                 1) != 0) {
+  if (!runner.Run(QStringLiteral("SELECT LOWER(s.schema_name) AS nume FROM "
+                                 "information_schema.schemata AS s WHERE s.schema_name IN "
+                                 "('asigurati', 'concedii', '") +
+                      QString::fromLatin1(kCreationMarker) + QStringLiteral("')"),
+                  1)) {
     return Need::Failed;
   }
   bool registerFound = false;
@@ -68,7 +68,7 @@ bool CreateSchemaIfMissing(CClient& client, const SchemaObserver& observer) {
   if (need != Need::Creation) return need == Need::Nothing;
   // Every statement may run again after an interruption without harm.
   for (const QString& statement : CreationStatements()) {
-    if (runner.Run(statement) != 0) return false;
+    if (!runner.Run(statement)) return false;
   }
   return true;
 }

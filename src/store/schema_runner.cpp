@@ -5,35 +5,37 @@
 #include "store/c_client.h"
 #include "store/prompter.h"
 
-int SchemaRunner::Run(const QString& sql, int store) {
+bool SchemaRunner::Run(const QString& sql, int store) {
   const int result = client_.Execute(sql, store);
   Report(sql);
-  return result;
+  return result == 0;
 }
 
-int SchemaRunner::RunBuffered(const QString& sql) {
+bool SchemaRunner::RunBuffered(const QString& sql) {
   client_.ClearPieces();
   client_.AddPiece(sql);
   const int result = client_.ExecuteBuffered();
   Report(sql);
-  return result;
+  return result == 0;
 }
 
-int SchemaRunner::RunQuiet(const QString& sql, int store) {
+bool SchemaRunner::RunQuiet(const QString& sql, int store) {
   const int result = client_.ExecuteQuiet(sql, store);
   Report(sql);
-  return result;
+  return result == 0;
 }
 
-int SchemaRunner::RunTolerating(const QString& sql, unsigned acceptedError,
-                                unsigned otherAcceptedError) {
+bool SchemaRunner::RunTolerating(const QString& sql, unsigned acceptedError,
+                                 unsigned otherAcceptedError) {
   const int result = client_.ExecuteQuiet(sql);
   Report(sql);
-  if (result == 0) return 0;
+  if (result == 0) return true;
   const unsigned error = LastError();
-  if (error == acceptedError || (otherAcceptedError != 0 && error == otherAcceptedError)) return 0;
+  if (error == acceptedError || (otherAcceptedError != 0 && error == otherAcceptedError)) {
+    return true;
+  }
   client_.ShowDbError();
-  return 1;
+  return false;
 }
 
 unsigned SchemaRunner::LastError() const {

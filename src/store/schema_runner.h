@@ -16,14 +16,15 @@ class SchemaRunner {
   CClient& Client() { return client_; }
 
   // Through Execute: a failure is shown.
-  int Run(const QString& sql, int store = 0);
+  [[nodiscard]] bool Run(const QString& sql, int store = 0);
   // Through ExecuteBuffered, as one piece: a failure is shown.
-  int RunBuffered(const QString& sql);
+  [[nodiscard]] bool RunBuffered(const QString& sql);
   // Sent without showing a failure.
-  int RunQuiet(const QString& sql, int store = 0);
+  [[nodiscard]] bool RunQuiet(const QString& sql, int store = 0);
   // Sent without showing a failure when the server answers with one of the two accepted
   // error numbers; any other failure is shown.
-  int RunTolerating(const QString& sql, unsigned acceptedError, unsigned otherAcceptedError = 0);
+  [[nodiscard]] bool RunTolerating(const QString& sql, unsigned acceptedError,
+                                   unsigned otherAcceptedError = 0);
 
   // The server's number for the last failure.
   unsigned LastError() const;

@@ -47,8 +47,10 @@ const std::vector<UpgradeStep>& UpgradeSteps::All() {
   return steps;
 }
 
+// A failure was shown; the step goes on, as the release that wrote it did.
 void UpgradeSteps::RemoveVersion() {
-  runner_.RunBuffered(QStringLiteral("DELETE FROM asigurati.setari WHERE denumire='versiune'"));
+  (void)runner_.RunBuffered(
+      QStringLiteral("DELETE FROM asigurati.setari WHERE denumire='versiune'"));
 }
 
 void UpgradeSteps::WriteVersion(const QString& version) {
@@ -68,18 +70,19 @@ bool UpgradeSteps::Record(const QString& version) {
 
 bool UpgradeSteps::Stopping(const QString& sql) {
   if (resuming_) {
-    return runner_.RunTolerating(sql, kErrorDuplicateColumn, kErrorCannotDropColumn) == 0;
+    return runner_.RunTolerating(sql, kErrorDuplicateColumn, kErrorCannotDropColumn);
   }
-  return runner_.Run(sql) == 0;
+  return runner_.Run(sql);
 }
 
-void UpgradeSteps::Continuing(const QString& sql) { runner_.Run(sql); }
+// A failure was shown and the step goes on: the statements that follow do not need it.
+void UpgradeSteps::Continuing(const QString& sql) { (void)runner_.Run(sql); }
 
 void UpgradeSteps::Buffered(const QString& sql) {
   if (resuming_) {
-    runner_.RunTolerating(sql, kErrorDuplicateColumn, kErrorCannotDropColumn);
+    (void)runner_.RunTolerating(sql, kErrorDuplicateColumn, kErrorCannotDropColumn);
   } else {
-    runner_.RunBuffered(sql);
+    (void)runner_.RunBuffered(sql);
   }
 }
 
@@ -106,7 +109,7 @@ bool UpgradeSteps::LinkAmountsToRecords() {
     return false;
   }
   // Only a database that never got the salary column lacks it here.
-  if (runner_.RunQuiet(QStringLiteral("SELECT s.salariu FROM asigurati.sume AS s"), 1) != 0) {
+  if (!runner_.RunQuiet(QStringLiteral("SELECT s.salariu FROM asigurati.sume AS s"), 1)) {
     return Stopping(kAddSalary);
   }
   return true;
@@ -179,7 +182,7 @@ bool UpgradeSteps::RenameHouseA() {
 // The declarations are renumbered only while no certificate refers to them.
 bool UpgradeSteps::RenumberDeclarations() {
   RemoveVersion();
-  if (runner_.Run(QStringLiteral("SELECT * FROM concedii.concedii"), 1) == 0 &&
+  if (runner_.Run(QStringLiteral("SELECT * FROM concedii.concedii"), 1) &&
       runner_.Client().RowCount() == 0) {
     Buffered(QStringLiteral("ALTER TABLE concedii.declaratii DROP `index`"));
     Buffered(QStringLiteral(

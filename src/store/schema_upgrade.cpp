@@ -16,8 +16,8 @@ constexpr char kStepNote[] = "actualizare";
 
 // The version the database is at, or an empty text when the check failed (already shown).
 QString ReadVersion(SchemaRunner& runner, bool& interrupted) {
-  if (runner.Run(QStringLiteral("SELECT * FROM asigurati.setari AS s WHERE s.denumire='versiune'"),
-                 1) != 0) {
+  if (!runner.Run(QStringLiteral("SELECT * FROM asigurati.setari AS s WHERE s.denumire='versiune'"),
+                  1)) {
     return {};
   }
   CClient& client = runner.Client();
@@ -27,7 +27,7 @@ QString ReadVersion(SchemaRunner& runner, bool& interrupted) {
   if (runner.RunQuiet(QStringLiteral("SELECT s.setare FROM asigurati.setari AS s WHERE "
                                      "s.denumire='") +
                           QLatin1String(kStepNote) + u'\'',
-                      1) == 0 &&
+                      1) &&
       client.RowCount() > 0) {
     version = client.GetField(0, QStringLiteral("SETARE"));
     interrupted = true;
@@ -35,14 +35,15 @@ QString ReadVersion(SchemaRunner& runner, bool& interrupted) {
   return version;
 }
 
+// The note is a help for an interrupted step; without it the step simply is not resumed.
 void NoteStep(SchemaRunner& runner, const QString& from) {
-  runner.RunQuiet(QStringLiteral("DELETE FROM asigurati.setari WHERE denumire='") +
-                  QLatin1String(kStepNote) + u'\'');
+  (void)runner.RunQuiet(QStringLiteral("DELETE FROM asigurati.setari WHERE denumire='") +
+                        QLatin1String(kStepNote) + u'\'');
   if (from.isEmpty()) return;
-  runner.RunQuiet(QStringLiteral("INSERT INTO asigurati.setari (DENUMIRE, SETARE, ZZ_CONT) "
-                                 "VALUES ('") +
-                  QLatin1String(kStepNote) + QStringLiteral("', '") + from +
-                  QStringLiteral("', '')"));
+  (void)runner.RunQuiet(QStringLiteral("INSERT INTO asigurati.setari (DENUMIRE, SETARE, ZZ_CONT) "
+                                       "VALUES ('") +
+                        QLatin1String(kStepNote) + QStringLiteral("', '") + from +
+                        QStringLiteral("', '')"));
 }
 
 // Runs every step whose starting version is the one reached so far. Returns whether any ran;

@@ -134,7 +134,7 @@ bool RepairReported(SchemaRunner& runner, const QStringList& reported,
     ShowCopyFailure(runner, dataDir, reported);
     return false;
   }
-  if (runner.Run(QStringLiteral("REPAIR TABLE ") + list, 1) != 0) return false;
+  if (!runner.Run(QStringLiteral("REPAIR TABLE ") + list, 1)) return false;
   const QList<AdminRow> answer = AnswerRows(client);
   QStringList notes;
   QString failure;
@@ -160,7 +160,7 @@ bool RepairReported(SchemaRunner& runner, const QStringList& reported,
 
 bool CheckDatabase(SchemaRunner& runner, const QStringList& tables,
                    const QHash<QString, QString>& recorded) {
-  if (runner.Run(QStringLiteral("CHECK TABLE ") + tables.join(QStringLiteral(", ")), 1) != 0) {
+  if (!runner.Run(QStringLiteral("CHECK TABLE ") + tables.join(QStringLiteral(", ")), 1)) {
     return false;
   }
   const QList<AdminRow> answer = AnswerRows(runner.Client());

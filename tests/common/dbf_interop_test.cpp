@@ -73,7 +73,7 @@ class DbfInterop : public ::testing::Test {
     for (const FieldLayout& f : kAnexa1A) columns.append(QLatin1String(f.name));
     dbf_test::Fill(list, columns, kPersons);
     const QString path = dir_.filePath(QStringLiteral("A1A_CASAB.dbf"));
-    EXPECT_EQ(Anexa1A().WriteDbf(path, list), 1);
+    EXPECT_TRUE(Anexa1A().WriteDbf(path, list));
     return path;
   }
 
@@ -124,7 +124,7 @@ TEST_F(DbfInterop, EmptyFileOpensInBothReaders) {
   ListModel list;
   dbf_test::Fill(list, {}, {});
   const QString path = dir_.filePath(QStringLiteral("gol.dbf"));
-  ASSERT_EQ(Anexa1A().WriteDbf(path, list), 1);
+  ASSERT_TRUE(Anexa1A().WriteDbf(path, list));
   for (const auto& [module, script] : {std::pair{"dbfread", python_readers::kDbfreadDump},
                                        std::pair{"dbf", python_readers::kDbfDump}}) {
     const QString python = PythonWith(QLatin1String(module));
@@ -160,7 +160,7 @@ TEST_F(DbfInterop, ReadsWhatPythonDbfWrites) {
 
   DbfFile table;
   ListModel list;
-  ASSERT_EQ(table.ReadDbf(path, list), 1);
+  ASSERT_TRUE(table.ReadDbf(path, list));
   EXPECT_EQ(table.recordCount, 3);
   EXPECT_EQ(table.names, QStringList({"NUME", "SUMA", "CNP", "ANG"}));
   EXPECT_EQ(table.types, QStringList({"C", "N", "N", "D"}));

@@ -23,7 +23,7 @@ QByteArray Bytes(std::initializer_list<int> values) {
 QByteArray Written(const DbfFile& table, const ListModel& list, QDate date = QDate(2009, 6, 4)) {
   QBuffer buffer;
   buffer.open(QIODevice::WriteOnly);
-  EXPECT_EQ(table.WriteDbf(buffer, list, date), 1);
+  EXPECT_TRUE(table.WriteDbf(buffer, list, date));
   return buffer.data();
 }
 
@@ -176,13 +176,13 @@ TEST(DbfWrite, DefinitionsNoHeaderCanExpressAreRefused) {
   for (const auto& [what, table] : cases) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    EXPECT_EQ(table.WriteDbf(buffer, list, QDate(2009, 6, 4)), 0) << what;
+    EXPECT_FALSE(table.WriteDbf(buffer, list, QDate(2009, 6, 4))) << what;
     const QString path = dir.filePath(QStringLiteral("refused.dbf"));
-    EXPECT_EQ(table.WriteDbf(path, list), 0) << what;
+    EXPECT_FALSE(table.WriteDbf(path, list)) << what;
     EXPECT_FALSE(QFile::exists(path)) << what;
   }
-  EXPECT_EQ(make(std::vector<int>(2046, 1)).WriteDbf(dir.filePath(QStringLiteral("max.dbf")), list),
-            1);
+  EXPECT_TRUE(
+      make(std::vector<int>(2046, 1)).WriteDbf(dir.filePath(QStringLiteral("max.dbf")), list));
 }
 
 // A device that takes a fixed number of bytes and then fails, as a full disk does.
@@ -222,7 +222,7 @@ TEST(DbfWrite, ShortWriteOnTheDeviceFails) {
   FillPersons(list, 20000);  // more than one buffer of records
   for (const qint64 room : {0LL, 100LL, 300000LL, 20000LL * 44 + 97LL}) {
     FullDevice device(room);
-    EXPECT_EQ(PersonTable().WriteDbf(device, list, QDate(2009, 6, 4)), 0) << room;
+    EXPECT_FALSE(PersonTable().WriteDbf(device, list, QDate(2009, 6, 4))) << room;
   }
 }
 
@@ -253,7 +253,7 @@ TEST(DbfWrite, FailedWriteKeepsThePreviousFileAndLeavesNoPartialFile) {
   const QString path = dir.filePath(QStringLiteral("A1A.dbf"));
   ListModel small;
   FillPersons(small, 3);
-  ASSERT_EQ(PersonTable().WriteDbf(path, small), 1);
+  ASSERT_TRUE(PersonTable().WriteDbf(path, small));
   const QByteArray good = ReadFile(path);
   ASSERT_EQ(good.size(), 97 + 3 * 44 + 1);
 
@@ -262,7 +262,7 @@ TEST(DbfWrite, FailedWriteKeepsThePreviousFileAndLeavesNoPartialFile) {
   {
     FileSizeLimit limit(64 * 1024);
     ASSERT_TRUE(limit.active());
-    EXPECT_EQ(PersonTable().WriteDbf(path, large), 0);
+    EXPECT_FALSE(PersonTable().WriteDbf(path, large));
   }
   EXPECT_EQ(ReadFile(path), good);
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
@@ -271,7 +271,7 @@ TEST(DbfWrite, FailedWriteKeepsThePreviousFileAndLeavesNoPartialFile) {
   const QString fresh = dir.filePath(QStringLiteral("nou.dbf"));
   {
     FileSizeLimit limit(64 * 1024);
-    EXPECT_EQ(PersonTable().WriteDbf(fresh, large), 0);
+    EXPECT_FALSE(PersonTable().WriteDbf(fresh, large));
   }
   EXPECT_FALSE(QFile::exists(fresh));
 }
@@ -280,8 +280,8 @@ TEST(DbfWrite, UnwritablePlacesFail) {
   QTemporaryDir dir;
   ListModel list;
   FillPersons(list, 1);
-  EXPECT_EQ(PersonTable().WriteDbf(dir.path(), list), 0);  // a folder
-  EXPECT_EQ(PersonTable().WriteDbf(dir.filePath(QStringLiteral("lipsa/A1A.dbf")), list), 0);
+  EXPECT_FALSE(PersonTable().WriteDbf(dir.path(), list));  // a folder
+  EXPECT_FALSE(PersonTable().WriteDbf(dir.filePath(QStringLiteral("lipsa/A1A.dbf")), list));
   EXPECT_TRUE(QFileInfo(dir.path()).isDir());
 }
 
@@ -292,7 +292,7 @@ TEST(DbfWrite, OverwritesAnExistingFileAndDatesItToday) {
   ListModel list;
   FillPersons(list, 2);
   const QDate before = QDate::currentDate();
-  ASSERT_EQ(PersonTable().WriteDbf(path, list), 1);
+  ASSERT_TRUE(PersonTable().WriteDbf(path, list));
   const QDate after = QDate::currentDate();
   const QByteArray bytes = ReadFile(path);
   ASSERT_EQ(bytes.size(), 97 + 2 * 44 + 1);
@@ -306,9 +306,9 @@ TEST(DbfWrite, ProgressRangeThenOneStepPerRecord) {
   std::vector<std::pair<int, int>> calls;
   QBuffer buffer;
   buffer.open(QIODevice::WriteOnly);
-  ASSERT_EQ(PersonTable().WriteDbf(buffer, list, QDate(2009, 6, 4),
-                                   [&](int done, int total) { calls.emplace_back(done, total); }),
-            1);
+  ASSERT_TRUE(PersonTable().WriteDbf(buffer, list, QDate(2009, 6, 4), [&](int done, int total) {
+    calls.emplace_back(done, total);
+  }));
   const std::vector<std::pair<int, int>> expected = {{0, 4}, {1, 4}, {2, 4}, {3, 4}, {4, 4}};
   EXPECT_EQ(calls, expected);
 }

@@ -54,7 +54,7 @@ QByteArray WrittenTable() {
                  {{FormatDecimal(1234.5, 2, false), "Ştefan"}, {FormatInteger(55.9), "Ţuţea"}});
   QBuffer buffer;
   buffer.open(QIODevice::WriteOnly);
-  EXPECT_EQ(table.WriteDbf(buffer, list, QDate(2009, 6, 4)), 1);
+  EXPECT_TRUE(table.WriteDbf(buffer, list, QDate(2009, 6, 4)));
   return buffer.data();
 }
 

@@ -67,8 +67,8 @@ TEST_F(ListModelTest, NamesAreUpperCasedAndLookedUpByName) {
   EXPECT_EQ(model.FindColumn(QStringLiteral("LIPSA")), -1);
   EXPECT_EQ(model.GetCellText(1, QStringLiteral("nume")), QStringLiteral("Ionescu"));
   EXPECT_EQ(model.GetCellText(1, QStringLiteral("LIPSA")), QString());
-  EXPECT_EQ(model.SetCellText(0, QStringLiteral("lipsa"), QStringLiteral("x")), 0);
-  EXPECT_EQ(model.SetCellText(0, QStringLiteral("nume"), QStringLiteral("  Pop  ")), 1);
+  EXPECT_FALSE(model.SetCellText(0, QStringLiteral("lipsa"), QStringLiteral("x")));
+  EXPECT_TRUE(model.SetCellText(0, QStringLiteral("nume"), QStringLiteral("  Pop  ")));
   EXPECT_EQ(model.GetCellText(0, QStringLiteral("NUME")), QStringLiteral("Pop"));  // trimmed
   EXPECT_EQ(model.Cell(0, 1), QStringLiteral("  Pop  "));
 }
@@ -86,11 +86,11 @@ TEST_F(ListModelTest, IntegersAreReadByTheirLeadingDigits) {
                         {QStringLiteral(" 42 "), 42},
                         {QStringLiteral("1e5"), 1}};
   for (const Case& c : cases) {
-    model.SetCellText(0, QStringLiteral("SUMA"), c.cell);
+    ASSERT_TRUE(model.SetCellText(0, QStringLiteral("SUMA"), c.cell));
     EXPECT_EQ(model.GetCellInteger(0, QStringLiteral("suma")), c.value) << c.cell.toStdString();
   }
   EXPECT_EQ(model.GetCellInteger(0, QStringLiteral("LIPSA")), 0);
-  model.SetCellInteger(0, QStringLiteral("SUMA"), -12.9);
+  ASSERT_TRUE(model.SetCellInteger(0, QStringLiteral("SUMA"), -12.9));
   EXPECT_EQ(model.GetCellText(0, QStringLiteral("SUMA")), QStringLiteral("-12"));
 }
 
