@@ -41,10 +41,9 @@ void CompanyList::SetColumnWidths() {
   view_.SetColumnWidth(kIndex, 0);
 }
 
-// The list's columns are its own (filled by Load), so the cells are always found.
 void CompanyList::ShowCompany(int row, const CompanyRecord& company) {
-  (void)view_.SetCellText(row, kCf, company.cf);
-  (void)view_.SetCellText(row, kDenumire, company.denumire);
+  view_.SetCellText(row, kCf, company.cf);
+  view_.SetCellText(row, kDenumire, company.denumire);
 }
 
 int CompanyList::SelectedRow() const { return view_.SelectedRow(); }
@@ -58,7 +57,7 @@ bool CompanyList::Add() {
   if (!added) return false;
   const int row = view_.Model().AppendRow();
   ShowCompany(row, *added);
-  (void)view_.SetCellInteger(row, kIndex, added->index);
+  view_.SetCellInteger(row, kIndex, added->index);
   view_.SelectRow(row);
   return true;
 }

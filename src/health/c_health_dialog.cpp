@@ -13,6 +13,7 @@
 #include "companies/company_list.h"
 #include "health/c_insured_dialog.h"
 #include "health/c_liquidate_dialog.h"
+#include "health/c_report_wizard_dialog.h"
 #include "store/c_client.h"
 #include "store/prompter.h"
 #include "ui/c_current_company_label.h"
@@ -80,6 +81,10 @@ CHealthDialog::CHealthDialog(QWidget* owner, CClient* client, Prompter* prompter
   // Deliberately ignored: a failed query was shown by the client, and the empty list still
   // takes the companies added afterwards.
   static_cast<void>(companyList_->Load());
+  SetScreenOpener(RegisterScreen::kReports, [this](const CurrentCompany&) {
+    CReportWizardDialog::Open(this, *Client(), *GetPrompter());
+    return false;
+  });
 }
 
 CHealthDialog::~CHealthDialog() = default;

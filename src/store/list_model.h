@@ -58,8 +58,10 @@ class ListModel : public QAbstractTableModel {
   // --- cells by column name
   QString GetCellText(int row, const QString& name) const;
   double GetCellInteger(int row, const QString& name) const;
-  [[nodiscard]] bool SetCellText(int row, const QString& name, const QString& text);
-  [[nodiscard]] bool SetCellInteger(int row, const QString& name, double number);
+  // False when the list has no such column. Lists that fill cells of their own columns
+  // may ignore it, so it is not [[nodiscard]].
+  bool SetCellText(int row, const QString& name, const QString& text);
+  bool SetCellInteger(int row, const QString& name, double number);
   void SetRowColor(int row, QRgb color);
   std::optional<QRgb> RowColor(int row) const;
 

@@ -25,10 +25,10 @@ class CListViewEx : public QTreeView {
   double GetCellInteger(int row, const QString& name) const {
     return model_.GetCellInteger(row, name);
   }
-  [[nodiscard]] bool SetCellText(int row, const QString& name, const QString& text) {
+  bool SetCellText(int row, const QString& name, const QString& text) {
     return model_.SetCellText(row, name, text);
   }
-  [[nodiscard]] bool SetCellInteger(int row, const QString& name, double number) {
+  bool SetCellInteger(int row, const QString& name, double number) {
     return model_.SetCellInteger(row, name, number);
   }
   void SetRowColor(int row, QRgb color) { model_.SetRowColor(row, color); }

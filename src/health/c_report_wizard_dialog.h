@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QDialog>
+
+class CClient;
+class Prompter;
+class QLabel;
+
+// "Generare de rapoarte": leads through the month's reports. Step 1 fixes the report month,
+// which the wizard hands to the other steps; it lives until the wizard closes.
+class CReportWizardDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  // Shows the wizard modally; it needs no company, each step chooses its own.
+  static void Open(QWidget* parent, CClient& client, Prompter& prompter);
+
+  CReportWizardDialog(QWidget* parent, CClient& client, Prompter& prompter);
+
+  static QString Title() { return QStringLiteral("Generare de rapoarte"); }
+
+  // The chosen month as 200906; 0 until step 1 saved one.
+  int Month() const { return month_; }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void ChooseMonth();
+  void EnterEmployeeAmounts();
+  void EnterEmployerAmounts();
+  void GenerateReports();
+  // Steps 2 to 4 need a month; false (after saying so) while none is chosen.
+  [[nodiscard]] bool HasMonth();
+
+  CClient& client_;
+  Prompter& prompter_;
+  int month_ = 0;
+  QLabel* monthLabel_ = nullptr;
+};
