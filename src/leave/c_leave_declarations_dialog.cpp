@@ -143,12 +143,20 @@ QLayout* CLeaveDeclarationsDialog::BuildFiguresColumn() {
   filesLayout->addWidget(toDiskette_);
   filesLayout->addWidget(toFolder_);
 
+  // The printout beside the files keeps the panel low enough to stand beside the menu.
+  auto* outputs = new QHBoxLayout;
+  outputs->addWidget(print, 0, Qt::AlignTop);
+  outputs->addWidget(files, 1);
   auto* column = new QVBoxLayout;
   column->addWidget(figures);
-  column->addWidget(print);
-  column->addWidget(files);
+  column->addLayout(outputs);
   column->addStretch();
   return column;
+}
+
+QSize CLeaveDeclarationsDialog::sizeHint() const {
+  // Beside the menu on a 1280 x 800 or 1366 x 768 screen; the lists give up height first.
+  return QDialog::sizeHint().boundedTo(QSize(1000, kPreferredHeight)).expandedTo(minimumSizeHint());
 }
 
 QLayout* CLeaveDeclarationsDialog::BuildCertificates() {

@@ -34,6 +34,8 @@ class CLeaveDeclarationsDialog : public CPanelDialog {
   // "Salveaza fisiere de raportare" writes to the removable volume, else to a chosen folder.
   bool SavesToDiskette() const;
 
+  QSize sizeHint() const override;
+
  protected:
   void keyPressEvent(QKeyEvent* event) override;
 
@@ -64,6 +66,7 @@ class CLeaveDeclarationsDialog : public CPanelDialog {
   void NotYetAvailable() const;
 
   static constexpr int kNoRowHandled = -2;
+  static constexpr int kPreferredHeight = 580;
 
   CListViewEx* companies_ = nullptr;
   CListViewEx* declarations_ = nullptr;
