@@ -132,6 +132,28 @@ TEST_F(LeavePanelTest, ALaterRectificationKeepsADeclarationFromChangeAndDeletion
   EXPECT_EQ(Declarations(*panel), QStringList({"200906/NU/", "200906/DA/1"}));
 }
 
+TEST_F(LeavePanelTest, ADoubleClickOpensTheModifyFormAndTheLinesFollowTheChange) {
+  AddCompany(kCui, QStringLiteral("ALFA SRL"));
+  StoreDeclaration(kCui, 200906, 0);
+  auto panel = OpenPanel();
+  SelectRow(panel->CompaniesView(), 0);
+  SelectRow(panel->DeclarationsView(), 0);
+  QStringList opened;
+  SetModalDriver([&opened](QDialog& form) {
+    opened.append(form.windowTitle());
+    if (form.windowTitle() != u"Modifica declaratie") return form.reject();
+    Retype(form, "de_recuperat_anterior", "50");
+    Press(form, Qt::Key_F6);
+  });
+  for (CListViewEx* list : {&panel->CompaniesView(), &panel->DeclarationsView()}) {
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {},
+                       list->visualRect(list->Model().index(0, 0)).center());
+  }
+  EXPECT_EQ(opened, QStringList({"Modifica societate", "Modifica declaratie"}));
+  EXPECT_EQ(panel->PanelLines().value(6), "K. Suma de recuperat din lunile anterioare: 50");
+  EXPECT_EQ(Value("SELECT de_recuperat_anterior AS v FROM concedii.declaratii"), "50");
+}
+
 TEST_F(LeavePanelTest, DeletingTheLastDeclarationAsksTwiceAndLeavesNoneSelected) {
   AddCompany(kCui, QStringLiteral("ALFA SRL"));
   const qint64 initial = StoreDeclaration(kCui, 200906, 0);
