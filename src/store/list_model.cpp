@@ -103,6 +103,15 @@ void ListModel::AppendRows(std::vector<QStringList> rows) {
   endInsertRows();
 }
 
+int ListModel::InsertRowCells(int position, QStringList cells) {
+  position = std::clamp(position, 0, RowCount());
+  cells.resize(ColumnCount());
+  beginInsertRows({}, position, position);
+  rows_.insert(rows_.begin() + position, Row{std::move(cells), std::nullopt});
+  endInsertRows();
+  return position;
+}
+
 void ListModel::RemoveRow(int row) {
   if (row < 0 || row >= RowCount()) return;
   beginRemoveRows({}, row, row);
