@@ -11,13 +11,16 @@
 
 #include "companies/company_counts.h"
 #include "companies/company_list.h"
+#include "health/c_coinsured_dialog.h"
 #include "health/c_insured_dialog.h"
+#include "health/c_insured_list_dialog.h"
 #include "health/c_liquidate_dialog.h"
 #include "health/c_report_wizard_dialog.h"
 #include "store/c_client.h"
 #include "store/prompter.h"
 #include "ui/c_current_company_label.h"
 #include "ui/c_list_view_ex.h"
+#include "ui/modal.h"
 
 namespace {
 
@@ -98,6 +101,16 @@ void CHealthDialog::OpenInsuredForms() {
   SetScreenOpener(RegisterScreen::kLiquidateInsured, [this](const CurrentCompany& company) {
     CLiquidateDialog form(this, *Client(), *GetPrompter(), company.denumire, company.cf);
     return form.Run().has_value();
+  });
+  SetScreenOpener(RegisterScreen::kAddDependant, [this](const CurrentCompany& company) {
+    CCoinsuredDialog form(this, *Client(), *GetPrompter(), CRecordForm::Mode::kAdd,
+                          company.denumire, company.cf, std::nullopt);
+    return form.Run().has_value();
+  });
+  SetScreenOpener(RegisterScreen::kInsuredList, [this](const CurrentCompany& company) {
+    CInsuredListDialog list(this, *Client(), *GetPrompter(), company.denumire, company.cf,
+                            ListFilter());
+    return list.IsLoaded() && RunModal(list) == QDialog::Accepted;
   });
 }
 

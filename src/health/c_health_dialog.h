@@ -54,7 +54,7 @@ class CHealthDialog : public CPanelDialog {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  // The insured and liquidation forms behind F5 and F6.
+  // The register screens behind F5, F6, Ctrl+F5 and F9.
   void OpenInsuredForms();
   void BuildWindow();
   QLayout* BuildCurrentCompany();

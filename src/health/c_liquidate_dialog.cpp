@@ -36,13 +36,6 @@ const FieldTable<Fields>& LiquidationFieldTable() {
   return table;
 }
 
-void MakeReadOnly(QWidget& input) {
-  if (auto* edit = qobject_cast<QLineEdit*>(&input)) edit->setReadOnly(true);
-  for (QLineEdit* edit : input.findChildren<QLineEdit*>()) edit->setReadOnly(true);
-  input.setFocusPolicy(Qt::NoFocus);
-  for (QLineEdit* edit : input.findChildren<QLineEdit*>()) edit->setFocusPolicy(Qt::NoFocus);
-}
-
 ChosenPerson PersonOf(const InsuredRecord& record) {
   return {record.cnp,
           record.nume,

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "health/insured_record.h"
 #include "ui/c_record_form.h"
 #include "ui/field_table.h"
 
@@ -11,7 +12,6 @@ class CEditEx;
 class Prompter;
 class QComboBox;
 class QLineEdit;
-struct InsuredRecord;
 
 // The person a list hands to the liquidation form, as the list shows it.
 struct ChosenPerson {
@@ -34,12 +34,7 @@ class CLiquidateDialog : public CRecordFormOf<int> {
                    const QString& cf, const std::optional<ChosenPerson>& chosen = std::nullopt);
 
   // The person's fields, held in the form's field table.
-  struct Fields {
-    QString cnp;
-    QString nume;
-    QString prenume;
-    int intrare = 0;
-  };
+  using Fields = PersonFields;
 
  protected:
   [[nodiscard]] std::optional<int> Save() override;

@@ -29,3 +29,11 @@ struct InsuredFields {
   bool liquidated = false;  // the record was loaded liquidated: its liquidation is shown
   int liquidation = 0;
 };
+
+// The person of a record as the forms that show it read-only (or search it) hold it.
+struct PersonFields {
+  QString cnp;
+  QString nume;
+  QString prenume;
+  int intrare = 0;
+};

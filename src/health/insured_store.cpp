@@ -11,7 +11,9 @@ namespace {
 const QString kDatabase = QStringLiteral("ASIGURATI");
 const QString kTable = QStringLiteral("ASIGURATI");
 
-InsuredRecord RecordAt(const CClient& client, int row) {
+}  // namespace
+
+InsuredRecord InsuredRecordAt(const CClient& client, int row) {
   const auto field = [&client, row](const char* name) {
     return client.GetField(row, QLatin1String(name));
   };
@@ -28,8 +30,6 @@ InsuredRecord RecordAt(const CClient& client, int row) {
   return record;
 }
 
-}  // namespace
-
 InsuredLoad LoadInsured(CClient& client, int index) {
   InsuredLoad load;
   if (client.Execute(Sql(u"SELECT * FROM asigurati.asigurati AS a WHERE a.index=%1", Number(index)),
@@ -41,7 +41,7 @@ InsuredLoad LoadInsured(CClient& client, int index) {
     return load;
   }
   load.outcome = InsuredLoad::Outcome::kRead;
-  load.record = RecordAt(client, 0);
+  load.record = InsuredRecordAt(client, 0);
   return load;
 }
 
@@ -131,7 +131,7 @@ std::optional<InsuredRecord> FindActiveByPrefix(CClient& client, const QString& 
           u"LIMIT 0,1",
           client.Like(QString(), prefix, QStringLiteral("%")), client.Text(cf));
   if (client.Execute(sql, 1) != 0 || client.RowCount() < 1) return std::nullopt;
-  return RecordAt(client, 0);
+  return InsuredRecordAt(client, 0);
 }
 
 std::optional<ActiveRecords> ActiveRecordsOf(CClient& client, const QString& cf,

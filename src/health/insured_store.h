@@ -11,6 +11,9 @@ class CClient;
 // tables that follow a CNP. A failure is shown by the client; the functions only say so
 // (false, or nothing where a value is returned).
 
+// The employment record in this row of the client's last stored query.
+[[nodiscard]] InsuredRecord InsuredRecordAt(const CClient& client, int row);
+
 struct InsuredLoad {
   enum class Outcome { kRead, kQueryFailed, kMissing };
   Outcome outcome = Outcome::kQueryFailed;

@@ -103,14 +103,16 @@ void ListModel::AppendRows(std::vector<QStringList> rows) {
   endInsertRows();
 }
 
-void ListModel::InsertRow(int position) {
-  const int row = std::clamp(position, 0, RowCount());
-  QStringList cells;
+int ListModel::InsertRowCells(int position, QStringList cells) {
+  position = std::clamp(position, 0, RowCount());
   cells.resize(ColumnCount());
-  beginInsertRows({}, row, row);
-  rows_.insert(rows_.begin() + row, Row{std::move(cells), std::nullopt});
+  beginInsertRows({}, position, position);
+  rows_.insert(rows_.begin() + position, Row{std::move(cells), std::nullopt});
   endInsertRows();
+  return position;
 }
+
+void ListModel::InsertRow(int position) { InsertRowCells(position, {}); }
 
 void ListModel::RemoveRow(int row) {
   if (row < 0 || row >= RowCount()) return;

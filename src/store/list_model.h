@@ -55,6 +55,9 @@ class ListModel : public QAbstractTableModel {
   void AppendRowCells(QStringList cells);
   // Appends many rows in one step, so an attached view lays itself out once.
   void AppendRows(std::vector<QStringList> rows);
+  // Puts a whole row at this position (clamped to the rows there are); the rows from there
+  // on move one down. Returns the position.
+  int InsertRowCells(int position, QStringList cells);
 
   // --- cells by column name
   QString GetCellText(int row, const QString& name) const;

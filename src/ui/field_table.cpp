@@ -39,6 +39,15 @@ QWidget* CreateInput(QWidget& parent, FieldKind kind, const char* objectName, in
   return edit;
 }
 
+void MakeReadOnly(QWidget& input) {
+  if (auto* edit = qobject_cast<QLineEdit*>(&input)) edit->setReadOnly(true);
+  input.setFocusPolicy(Qt::NoFocus);
+  for (QLineEdit* edit : input.findChildren<QLineEdit*>()) {
+    edit->setReadOnly(true);
+    edit->setFocusPolicy(Qt::NoFocus);
+  }
+}
+
 void ShowText(QWidget& input, const QString& text) {
   if (auto* edit = qobject_cast<QLineEdit*>(&input)) edit->setText(text);
 }

@@ -54,6 +54,8 @@ struct FieldTable {
 // The input of a field, with its length, typing rule and a width that suits its length.
 QWidget* CreateInput(QWidget& parent, FieldKind kind, const char* objectName, int length,
                      Typing typing);
+// Shows its text but takes no typing and no focus (every line edit inside it as well).
+void MakeReadOnly(QWidget& input);
 void ShowText(QWidget& input, const QString& text);
 QString ReadText(const QWidget& input);
 void ShowDate(QWidget& input, int date);

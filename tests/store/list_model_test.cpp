@@ -137,6 +137,29 @@ TEST_F(ListModelTest, RowColoursTravelWithTheirRowsWhenSorted) {
   EXPECT_FALSE(model.RowColor(0).has_value());
 }
 
+TEST_F(ListModelTest, InsertedRowsTakeTheirPlaceAndMoveTheRestWithTheirColours) {
+  model.SetRowColor(1, qRgb(255, 0, 0));               // Ionescu
+  QPersistentModelIndex selected = model.index(2, 1);  // Albu, as a view's selection holds it
+  const struct {
+    int position;
+    int expected;
+  } cases[] = {{2, 2}, {0, 0}, {99, 6}, {-5, 0}};
+  for (const auto& c : cases) {
+    const int rows = model.RowCount();
+    EXPECT_EQ(model.InsertRowCells(c.position, {QStringLiteral("7"), QStringLiteral("Nou")}),
+              c.expected);
+    EXPECT_EQ(model.RowCount(), rows + 1);
+    EXPECT_EQ(model.GetCellText(c.expected, QStringLiteral("NUME")), QStringLiteral("Nou"));
+    EXPECT_EQ(model.GetCellText(c.expected, QStringLiteral("SUMA")), QString());  // padded
+    EXPECT_FALSE(model.RowColor(c.expected).has_value());
+  }
+  // Order after the four inserts: Nou, Nou, popescu, Ionescu, Nou, Albu, ionescu, Nou.
+  EXPECT_EQ(Column(QStringLiteral("NUME")),
+            QStringList({"Nou", "Nou", "popescu", "Ionescu", "Nou", "Albu", "ionescu", "Nou"}));
+  EXPECT_EQ(model.RowColor(3), qRgb(255, 0, 0));
+  EXPECT_EQ(selected.row(), 5);
+}
+
 TEST_F(ListModelTest, SortingStopsAddingAtSixtyFourColumns) {
   ListModel wide;
   for (int i = 0; i < 70; ++i) wide.InsertColumn(i, QStringLiteral("C%1").arg(i));
