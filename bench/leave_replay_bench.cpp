@@ -6,12 +6,17 @@
 #include <benchmark/benchmark.h>
 #include <mysql.h>
 
+#include <QApplication>
 #include <QHash>
 
+#include "common/number_texts.h"
+#include "leave/c_leave_declarations_dialog.h"
 #include "leave/declaration_totals.h"
 #include "leave/rectification_replay.h"
 #include "store/c_client.h"
 #include "store/schema.h"
+#include "store/text_numbers.h"
+#include "ui/c_list_view_ex.h"
 
 #include "bench_server.h"
 #include "console_prompter.h"
@@ -72,6 +77,9 @@ void InsertEntries(const QStringList& rows) {
 }
 
 void Fill() {
+  client->Execute(QStringLiteral("INSERT INTO asigurati.societati (cf, denumire) VALUES ('%1', "
+                                 "'ALFA SRL')")
+                      .arg(QLatin1String(kCf)));
   QHash<int, int> model;
   QStringList rows;
   const qint64 initial = AddDeclaration(0);
@@ -179,9 +187,36 @@ BENCHMARK(TotalsOfTheLastRectification)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
+// What the user waits for on the panel when choosing the last rectification: the replay and
+// the ten lines, and its certificates list filled and laid out.
+void SelectingTheLastRectification(benchmark::State& state) {
+  CLeaveDeclarationsDialog panel(nullptr, client, &prompter);
+  panel.show();
+  panel.CompaniesView().SelectRow(0);
+  CListViewEx& declarations = panel.DeclarationsView();
+  const int last = declarations.RowCount() - 1;
+  for (auto _ : state) {
+    declarations.clearSelection();
+    declarations.SelectRow(last);
+    QApplication::processEvents();
+  }
+  const QString j = panel.PanelLines().value(5);
+  if (panel.CertificatesView().RowCount() != kModified + kAdded + kWithdrawn ||
+      !j.endsWith(FormatThousands(FormatInteger(expectedJ)))) {
+    state.SkipWithError("wrong panel");
+  }
+}
+BENCHMARK(SelectingTheLastRectification)
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(1.0)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));
+  QApplication application(argc, argv);
   return RunBenchmarksOnServer(argc, argv, prompter, [](CClient& theClient) {
     client = &theClient;
     UpgradeSchema(theClient);

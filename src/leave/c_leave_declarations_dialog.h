@@ -1,13 +1,83 @@
 #pragma once
 
+#include <QStringList>
+#include <memory>
+#include <vector>
+
 #include "ui/c_panel_dialog.h"
 
-// The "Declaratia de concedii medicale" panel of the main menu.
+class CCurrentCompanyLabel;
+class CListViewEx;
+class CompanyList;
+class QLabel;
+class QLayout;
+class QRadioButton;
+class QWidget;
+
+// The "Declaratia de concedii medicale" panel of the main menu: the companies, the selected
+// company's monthly declarations, the selected declaration's certificates and its figures D
+// to N, with the company, declaration and certificate actions, the printout and the files.
 class CLeaveDeclarationsDialog : public CPanelDialog {
   Q_OBJECT
 
  public:
   CLeaveDeclarationsDialog(QWidget* owner, CClient* client, Prompter* prompter);
+  ~CLeaveDeclarationsDialog() override;
 
   static QString Title() { return QStringLiteral("Declaratia de concedii medicale"); }
+
+  CListViewEx& CompaniesView() { return *companies_; }
+  CListViewEx& DeclarationsView() { return *declarations_; }
+  CListViewEx& CertificatesView() { return *certificates_; }
+  // The ten lines D to N as shown; empty texts while no declaration is selected.
+  QStringList PanelLines() const;
+  // "Salveaza fisiere de raportare" writes to the removable volume, else to a chosen folder.
+  bool SavesToDiskette() const;
+
+  QSize sizeHint() const override;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void BuildWindow();
+  QLayout* BuildCompanyColumn();
+  QLayout* BuildDeclarationColumn();
+  QLayout* BuildFiguresColumn();
+  QLayout* BuildCertificates();
+  void ConnectSelections();
+
+  void OnCompanySelected();
+  void OnDeclarationSelected();
+  void RefreshCompany();
+  void ShowFigures(qint64 declaration);
+  void ClearDeclaration();
+  // The selected row of the list, or -1 after telling the user what is missing.
+  int SelectedOrRefuse(const CListViewEx& list, const char* refusal) const;
+
+  void AddDeclaration();
+  void ModifyDeclaration();
+  void DeleteDeclaration();
+  void AddCertificate();
+  void ModifyCertificate();
+  void DeleteCertificate();
+  void PrintDeclaration();
+  void SaveReportFiles();
+  void NotYetAvailable() const;
+
+  static constexpr int kNoRowHandled = -2;
+  static constexpr int kPreferredHeight = 580;
+
+  CListViewEx* companies_ = nullptr;
+  CListViewEx* declarations_ = nullptr;
+  CListViewEx* certificates_ = nullptr;
+  std::unique_ptr<CompanyList> companyList_;
+  CCurrentCompanyLabel* currentCompany_ = nullptr;
+  std::vector<QLabel*> lines_;
+  QRadioButton* toDiskette_ = nullptr;
+  QRadioButton* toFolder_ = nullptr;
+  // The rows last used to fill the dependent lists: a repeated notification for the same row
+  // of the same rows does nothing.
+  int handledCompany_ = -1;
+  int handledDeclaration_ = -1;
 };

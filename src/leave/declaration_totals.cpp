@@ -39,6 +39,8 @@ std::optional<StoredDeclaration> ReadDeclaration(CClient& client, qint64 index) 
   declaration.luna = static_cast<int>(StoredWhole(field("LUNA")));
   declaration.rectifNr = static_cast<int>(StoredWhole(field("RECTIF_NR")));
   declaration.rectifying = field("RECTIFICATIVA") == u"DA";
+  declaration.workingDays = field("ZILE_LUCRATOARE");
+  declaration.minimumWage = field("SALARIUL_MINIM");
   declaration.d = field("NR_ANG");
   declaration.e = field("FOND_DE_SALARII");
   declaration.f = field("CONTRIBUTII_DATORATE");

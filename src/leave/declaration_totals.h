@@ -14,6 +14,8 @@ struct StoredDeclaration {
   int luna = 0;      // MonthKey, 200906
   int rectifNr = 0;  // 0 for the initial declaration
   bool rectifying = false;
+  QString workingDays;
+  QString minimumWage;
   QString d;  // number of employees
   QString e;  // gross salary fund
   QString f;  // contributions owed for leave and indemnities

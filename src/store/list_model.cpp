@@ -103,6 +103,15 @@ void ListModel::AppendRows(std::vector<QStringList> rows) {
   endInsertRows();
 }
 
+void ListModel::InsertRow(int position) {
+  const int row = std::clamp(position, 0, RowCount());
+  QStringList cells;
+  cells.resize(ColumnCount());
+  beginInsertRows({}, row, row);
+  rows_.insert(rows_.begin() + row, Row{std::move(cells), std::nullopt});
+  endInsertRows();
+}
+
 void ListModel::RemoveRow(int row) {
   if (row < 0 || row >= RowCount()) return;
   beginRemoveRows({}, row, row);

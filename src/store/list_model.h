@@ -43,7 +43,8 @@ class ListModel : public QAbstractTableModel {
   // --- rows
   void DeleteAllRows();
   void ReserveRows(int count);
-  int AppendRow();  // an empty row at the end; returns its position
+  int AppendRow();               // an empty row at the end; returns its position
+  void InsertRow(int position);  // an empty row before `position` (at the end past the last)
   void RemoveRow(int row);
   int RowCount() const { return static_cast<int>(rows_.size()); }
 

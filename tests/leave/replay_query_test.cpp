@@ -12,6 +12,11 @@ class ReplayQueryTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { UpgradeSchema(server().Client()); }
   static TestServer& server() { return TestServer::Instance(); }
+  // The program's other tests leave their declarations behind.
+  void SetUp() override {
+    server().Run(QStringLiteral("TRUNCATE TABLE concedii.declaratii"));
+    server().Run(QStringLiteral("TRUNCATE TABLE concedii.concedii"));
+  }
 
   // A declaration of June 2009 (or another month); returns its index.
   qint64 Declaration(const char* cf, int luna, int number) {
