@@ -1,9 +1,59 @@
 #pragma once
 
+#include <QDir>
+#include <QFile>
+#include <QProcess>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include "leave_test_support.h"
 #include "support/register_fixture.h"
+
+// A folder that refuses new files, holding one older file `name` with the text "older".
+// Without write permission, and immutable as well when the tests run with rights that pass
+// over permissions. Unlocked again when it goes out of scope.
+class LockedFolder {
+ public:
+  explicit LockedFolder(const QString& name) {
+    QFile older(QDir(dir_.path()).filePath(name));
+    if (!older.open(QIODevice::WriteOnly) || older.write("older") != 5) return;
+    older.close();
+    QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::ExeOwner);
+    if (!Writable()) {
+      locked_ = true;
+      return;
+    }
+    immutable_ =
+        QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), dir_.path()}) == 0;
+    locked_ = immutable_ && !Writable();
+  }
+  ~LockedFolder() {
+    if (immutable_)
+      QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), dir_.path()});
+    QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  }
+  LockedFolder(const LockedFolder&) = delete;
+  LockedFolder& operator=(const LockedFolder&) = delete;
+
+  bool Locked() const { return locked_; }
+  QString Path() const { return dir_.path(); }
+  QByteArray Older(const QString& name) const {
+    QFile older(QDir(dir_.path()).filePath(name));
+    return older.open(QIODevice::ReadOnly) ? older.readAll() : QByteArray();
+  }
+
+ private:
+  bool Writable() const {
+    QFile probe(QDir(dir_.path()).filePath(QStringLiteral("probe")));
+    if (!probe.open(QIODevice::WriteOnly)) return false;
+    probe.remove();
+    return true;
+  }
+
+  QTemporaryDir dir_;
+  bool immutable_ = false;
+  bool locked_ = false;
+};
 
 // A company of county CJ with its June 2009 declarations and their certificates, on the
 // program's test server. Names carry comma-below letters, an apostrophe and a backslash.

@@ -22,17 +22,6 @@ class DeclarationPdfTest : public DeclarationTest {
   QTemporaryDir dir_;
 };
 
-TEST_F(DeclarationPdfTest, NamesOfTheInitialDeclarationAndOfARectification) {
-  StoredDeclaration declaration;
-  declaration.cf = kCui;
-  declaration.luna = kLuna;
-  EXPECT_EQ(DeclarationPdfName(declaration), QStringLiteral("12345674_200906_concedii.pdf"));
-  declaration.rectifying = true;
-  declaration.rectifNr = 2;
-  EXPECT_EQ(DeclarationPdfName(declaration),
-            QStringLiteral("12345674_200906_concedii_rectificativa_2.pdf"));
-}
-
 // The whole declaration as a PDF file: its pages, its title, the rows on the third page.
 TEST_F(DeclarationPdfTest, RealFileWithAllPages) {
   if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) {
@@ -84,12 +73,16 @@ TEST_F(DeclarationPdfTest, CancelledOrUnwritableFolder) {
   EXPECT_EQ(prompter().Texts(), QStringList{print_texts::kPdfFailed});
   EXPECT_FALSE(QFileInfo::exists(removed));
 
-  // Refused before any folder is asked for.
-  prompter().Clear();
-  prompter().QueueFolder(dir_.path());
-  EXPECT_EQ(SaveDeclarationPdf(client(), prompter(), std::nullopt), PrintOutcome::kStopped);
-  EXPECT_EQ(prompter().Texts(), QStringList{print_texts::kNotSelected});
-  EXPECT_TRUE(QDir(dir_.path()).isEmpty());
+  // A read-only folder keeps an older file of the same name whole.
+  const QString name = QStringLiteral("12345674_200906_concedii.pdf");
+  const LockedFolder locked(name);
+  if (locked.Locked()) {
+    prompter().Clear();
+    prompter().QueueFolder(locked.Path());
+    EXPECT_EQ(SaveDeclarationPdf(client(), prompter(), initial), PrintOutcome::kStopped);
+    EXPECT_EQ(prompter().Texts(), QStringList{print_texts::kPdfFailed});
+    EXPECT_EQ(locked.Older(name), QByteArray("older"));
+  }
 }
 
 }  // namespace
