@@ -61,7 +61,7 @@ bool UsableInFileNames(const QString& cf, const QString& jud) {
   return true;
 }
 
-// Steps 5 and 6: the figures, a fresh read of the company, the A1 file.
+// The figures after the month's replay, a fresh read of the company, then the A1 file.
 std::optional<DeclarationCompany> WriteA1(CClient& client, Prompter& prompter, const QString& cf,
                                           qint64 index, const QDir& folder) {
   if (!DeclarationPresent(client, prompter, index)) return std::nullopt;
@@ -79,7 +79,7 @@ std::optional<DeclarationCompany> WriteA1(CClient& client, Prompter& prompter, c
   return company;
 }
 
-// Steps 7 and 8: the declaration's entries, the A2 file.
+// The declaration read again, its entries in their printed order, then the A2 file.
 bool WriteA2(CClient& client, Prompter& prompter, const QString& cf, qint64 index,
              const QDir& folder, const DeclarationCompany& company) {
   if (!DeclarationPresent(client, prompter, index)) return false;
