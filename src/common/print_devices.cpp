@@ -9,7 +9,17 @@ QPageLayout::Orientation ToPageLayout(PageOrientation orientation) {
 
 PdfSurface::PdfSurface(const QString& path, int dotsPerInch, const QPageSize& size,
                        const QMarginsF& marginsMm)
-    : path_(path), writer_(std::make_unique<QPdfWriter>(path)) {
+    : hasTarget_(!path.isEmpty()), writer_(std::make_unique<QPdfWriter>(path)) {
+  Configure(dotsPerInch, size, marginsMm);
+}
+
+PdfSurface::PdfSurface(QIODevice* device, int dotsPerInch, const QPageSize& size,
+                       const QMarginsF& marginsMm)
+    : hasTarget_(device != nullptr), writer_(std::make_unique<QPdfWriter>(device)) {
+  Configure(dotsPerInch, size, marginsMm);
+}
+
+void PdfSurface::Configure(int dotsPerInch, const QPageSize& size, const QMarginsF& marginsMm) {
   writer_->setResolution(dotsPerInch);
   writer_->setPageLayout(
       QPageLayout(size, QPageLayout::Portrait, marginsMm, QPageLayout::Millimeter));
@@ -19,7 +29,7 @@ PdfSurface::PdfSurface(const QString& path, int dotsPerInch, const QPageSize& si
 PdfSurface::~PdfSurface() = default;
 
 bool PdfSurface::Open(PageOrientation orientation) {
-  if (path_.isEmpty()) return false;
+  if (!hasTarget_) return false;
   return writer_->setPageOrientation(ToPageLayout(orientation));
 }
 

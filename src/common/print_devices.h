@@ -8,12 +8,18 @@
 
 #include "common/print_painter_surface.h"
 
+class QIODevice;
 class QPdfWriter;
 
 // Pages written to a PDF file; the whole sheet is printable unless margins are given.
 class PdfSurface : public PainterSurface {
  public:
   explicit PdfSurface(const QString& path, int dotsPerInch = 600,
+                      const QPageSize& size = QPageSize(QPageSize::A4),
+                      const QMarginsF& marginsMm = QMarginsF());
+  // Pages written to a device the caller has opened and closes, such as a file that
+  // appears under its name only once it is complete.
+  explicit PdfSurface(QIODevice* device, int dotsPerInch = 600,
                       const QPageSize& size = QPageSize(QPageSize::A4),
                       const QMarginsF& marginsMm = QMarginsF());
   ~PdfSurface() override;
@@ -27,7 +33,9 @@ class PdfSurface : public PainterSurface {
   bool NextPage() override;
 
  private:
-  QString path_;
+  void Configure(int dotsPerInch, const QPageSize& size, const QMarginsF& marginsMm);
+
+  bool hasTarget_ = false;
   std::unique_ptr<QPdfWriter> writer_;
 };
 

@@ -9,16 +9,19 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "common/report_printer.h"
 #include "companies/company_buttons.h"
 #include "companies/company_list.h"
 #include "leave/c_declaration_dialog.h"
 #include "leave/declaration_lists.h"
+#include "leave/declaration_print.h"
 #include "leave/declaration_store.h"
 #include "leave/declaration_totals.h"
 #include "store/c_client.h"
 #include "store/prompter.h"
 #include "ui/c_current_company_label.h"
 #include "ui/c_list_view_ex.h"
+#include "ui/print_dialog.h"
 
 namespace {
 
@@ -44,7 +47,7 @@ CListViewEx* MakeList(QWidget* parent, const char* name) {
 
 CLeaveDeclarationsDialog::CLeaveDeclarationsDialog(QWidget* owner, CClient* client,
                                                    Prompter* prompter)
-    : CPanelDialog(owner, client, prompter) {
+    : CPanelDialog(owner, client, prompter), printerChooser_(DialogPrinterChooser(this)) {
   setWindowTitle(Title());
   BuildWindow();
   // Deliberately ignored: a failed query was shown by the client, and the empty list still
@@ -129,6 +132,12 @@ QLayout* CLeaveDeclarationsDialog::BuildFiguresColumn() {
   auto* print =
       MakeButton(this, QStringLiteral("Tipareste declaratia selectata"), "printDeclaration");
   connect(print, &QPushButton::clicked, this, &CLeaveDeclarationsDialog::PrintDeclaration);
+  auto* pdf = MakeButton(this, QStringLiteral("Salveaza declaratia ca PDF"), "saveDeclarationPdf");
+  connect(pdf, &QPushButton::clicked, this, &CLeaveDeclarationsDialog::SaveDeclarationPdf);
+  auto* printouts = new QVBoxLayout;
+  printouts->addWidget(print);
+  printouts->addWidget(pdf);
+  printouts->addStretch();
   auto* files = new QGroupBox(this);
   auto* filesLayout = new QVBoxLayout(files);
   auto* save =
@@ -145,7 +154,7 @@ QLayout* CLeaveDeclarationsDialog::BuildFiguresColumn() {
 
   // The printout beside the files keeps the panel low enough to stand beside the menu.
   auto* outputs = new QHBoxLayout;
-  outputs->addWidget(print, 0, Qt::AlignTop);
+  outputs->addLayout(printouts);
   outputs->addWidget(files, 1);
   auto* column = new QVBoxLayout;
   column->addWidget(figures);
@@ -320,19 +329,29 @@ void CLeaveDeclarationsDialog::DeleteCertificate() {
   }
 }
 
+std::optional<qint64> CLeaveDeclarationsDialog::SelectedDeclaration() const {
+  const int row = declarations_->SelectedRow();
+  if (row < 0) return std::nullopt;
+  return DeclarationIndexAt(*declarations_, row);
+}
+
+// Each command says itself what is missing, in the order of its own refusals.
 void CLeaveDeclarationsDialog::PrintDeclaration() {
-  if (SelectedOrRefuse(*declarations_, "Trebuie sa selectezi o declaratie pentru a o tipari!") >=
-      0) {
-    NotYetAvailable();
-  }
+  ReportPrinter printer(GetPrompter(), printerChooser_);
+  static_cast<void>(::PrintDeclaration(*Client(), *GetPrompter(), printer, SelectedDeclaration()));
+}
+
+void CLeaveDeclarationsDialog::SaveDeclarationPdf() {
+  static_cast<void>(::SaveDeclarationPdf(*Client(), *GetPrompter(), SelectedDeclaration()));
 }
 
 void CLeaveDeclarationsDialog::SaveReportFiles() {
-  if (SelectedOrRefuse(*declarations_,
-                       "Trebuie sa selectezi o declaratie pentru a-i salva "
-                       "rapoartele electronice!") >= 0) {
-    NotYetAvailable();
-  }
+  const int company = companies_->SelectedRow();
+  const QString cf = company >= 0 ? companyList_->Cf(company) : QString();
+  const FilesDestination destination =
+      SavesToDiskette() ? FilesDestination::kRemovable : FilesDestination::kFolder;
+  static_cast<void>(SaveDeclarationFiles(*Client(), *GetPrompter(), cf, SelectedDeclaration(),
+                                         destination, filesSeams_));
 }
 
 void CLeaveDeclarationsDialog::NotYetAvailable() const {

@@ -4,6 +4,8 @@
 #include <memory>
 #include <vector>
 
+#include "common/print_surface.h"
+#include "leave/declaration_files.h"
 #include "ui/c_panel_dialog.h"
 
 class CCurrentCompanyLabel;
@@ -36,6 +38,10 @@ class CLeaveDeclarationsDialog : public CPanelDialog {
 
   QSize sizeHint() const override;
 
+  // Where the printout goes and where removable media are looked for; tests supply their own.
+  void SetPrinterChooser(PrinterChooser chooser) { printerChooser_ = std::move(chooser); }
+  void SetFilesSeams(FilesSeams seams) { filesSeams_ = std::move(seams); }
+
  protected:
   void keyPressEvent(QKeyEvent* event) override;
 
@@ -61,7 +67,9 @@ class CLeaveDeclarationsDialog : public CPanelDialog {
   void AddCertificate();
   void ModifyCertificate();
   void DeleteCertificate();
+  std::optional<qint64> SelectedDeclaration() const;
   void PrintDeclaration();
+  void SaveDeclarationPdf();
   void SaveReportFiles();
   void NotYetAvailable() const;
 
@@ -76,6 +84,8 @@ class CLeaveDeclarationsDialog : public CPanelDialog {
   std::vector<QLabel*> lines_;
   QRadioButton* toDiskette_ = nullptr;
   QRadioButton* toFolder_ = nullptr;
+  PrinterChooser printerChooser_;
+  FilesSeams filesSeams_;
   // The rows last used to fill the dependent lists: a repeated notification for the same row
   // of the same rows does nothing.
   int handledCompany_ = -1;
