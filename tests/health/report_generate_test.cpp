@@ -9,6 +9,7 @@
 #include "annex_fixture.h"
 #include "common/dbf_file.h"
 #include "common/report_destination.h"
+#include "form_script.h"
 #include "health/annex_save.h"
 #include "health/c_report_generate_dialog.h"
 #include "health/c_report_wizard_dialog.h"
@@ -24,23 +25,13 @@ const QString kNotAvailable =
 // handed to the next step of the script.
 class ReportGenerateTest : public AnnexTest {
  protected:
-  using Step = std::function<void(QDialog&)>;
-
   void SetUp() override {
     AnnexTest::SetUp();
     AddCompany(kOtherCui, QStringLiteral("ALTA SRL"));  // one insured, at CASAB
-    SetModalDriver([this](QDialog& form) {
-      if (script_.empty()) {
-        ADD_FAILURE() << "unexpected form: " << form.windowTitle().toStdString();
-        return;
-      }
-      Step step = std::move(script_.front());
-      script_.pop_front();
-      step(form);
-    });
+    script_.Install();
   }
-  void Then(Step step) { script_.push_back(std::move(step)); }
-  bool ScriptDone() const { return script_.empty(); }
+  void Then(FormScript::Step step) { script_.Then(std::move(step)); }
+  bool ScriptDone() const { return script_.Done(); }
 
   static QString Label(QWidget& form, const char* name) {
     auto* label = form.findChild<QLabel*>(QLatin1String(name));
@@ -72,7 +63,7 @@ class ReportGenerateTest : public AnnexTest {
     });
   }
 
-  std::deque<Step> script_;
+  FormScript script_;
 };
 
 TEST_F(ReportGenerateTest, WizardStepFourSavesTheFilesOfAHouseAndRefusesWhatCannotBeSaved) {
