@@ -35,7 +35,8 @@ std::optional<NamingForm> ChooseNaming(Prompter& prompter, const SaveChoices& ch
 std::optional<QString> ChooseFolder(Prompter& prompter, Destination destination,
                                     const SaveSeams& seams, bool& refused) {
   if (destination == Destination::kFolder) {
-    const QString folder = prompter.ChooseFolder(destination_texts::kChooseFolderTitle);
+    const QString folder =
+        prompter.ChooseFolder(destination_texts::kChooseFolderTitle, FolderChooserStart());
     if (folder.isEmpty()) return std::nullopt;
     return folder;
   }
@@ -122,12 +123,12 @@ SaveOutcome SaveReportFiles(CClient& client, Prompter& prompter, const SaveChoic
   const std::optional<QString> folder = ChooseFolder(prompter, choices.destination, seams, refused);
   if (!folder) return refused ? SaveOutcome::kRefused : SaveOutcome::kCancelled;
   return WriteReportFiles(client, prompter, month, choices.cf, HousesToWrite(choices), *naming,
-                          *folder);
+                          *folder, seams.progress);
 }
 
 SaveOutcome WriteReportFiles(CClient& client, Prompter& prompter, const MonthParts& month,
                              const QString& cf, const QStringList& houses, NamingForm naming,
-                             const QString& folder) {
+                             const QString& folder, const HousesProgress& progress) {
   const std::optional<AnnexHeader> header = ReadHeader(client, month, cf);
   if (!header) return SaveOutcome::kFailed;
   // Every name is checked before the first file is written.
@@ -139,10 +140,13 @@ SaveOutcome WriteReportFiles(CClient& client, Prompter& prompter, const MonthPar
   }
   const QDir destination(folder);
   HouseRecords gathered(client, *header);
-  for (const QString& cas : houses) {
-    if (!WriteHouse(gathered, prompter, *header, cas, naming, destination)) {
+  const auto total = static_cast<int>(houses.size());
+  if (progress) progress(0, total);
+  for (int done = 0; done < total; ++done) {
+    if (!WriteHouse(gathered, prompter, *header, houses[done], naming, destination)) {
       return SaveOutcome::kFailed;
     }
+    if (progress) progress(done + 1, total);
   }
   return SaveOutcome::kSaved;
 }

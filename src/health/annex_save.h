@@ -45,12 +45,17 @@ struct NamingChoice {
   std::array<QString, 3> byHouse;
 };
 
+// Houses whose files are written (done = 0 before the first) out of the total.
+using HousesProgress = std::function<void(int done, int total)>;
+
 struct SaveSeams {
   // Opens the naming form (by-house radio selected); nothing when the user leaves it with
   // "[ESC]   Renunta". A choice NamingRefusal refuses is told and the form opens again.
   std::function<std::optional<NamingForm>(const NamingChoice&)> chooseNaming;
   QStringList mountRoots = DefaultMountRoots();
   std::function<QStringList()> mountedVolumes = MountedVolumes;
+  // Told before the first house's files and after each house's, once the destination is known.
+  HousesProgress progress;
 };
 
 enum class SaveOutcome {
@@ -72,4 +77,5 @@ enum class SaveOutcome {
 [[nodiscard]] SaveOutcome WriteReportFiles(CClient& client, Prompter& prompter,
                                            const MonthParts& month, const QString& cf,
                                            const QStringList& houses, NamingForm naming,
-                                           const QString& folder);
+                                           const QString& folder,
+                                           const HousesProgress& progress = {});

@@ -7,6 +7,7 @@
 
 #include "health/c_employee_amounts_dialog.h"
 #include "health/c_employer_amounts_dialog.h"
+#include "health/c_report_generate_dialog.h"
 #include "health/c_report_month_dialog.h"
 #include "health/report_month.h"
 #include "store/prompter.h"
@@ -81,7 +82,5 @@ void CReportWizardDialog::EnterEmployerAmounts() {
 }
 
 void CReportWizardDialog::GenerateReports() {
-  if (!HasMonth()) return;
-  // The report files and printed lists come with their own step.
-  prompter_.Inform(QStringLiteral("Aceasta parte a programului nu este inca disponibila."));
+  if (HasMonth()) CReportGenerateDialog::Open(this, client_, prompter_, month_);
 }

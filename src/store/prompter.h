@@ -22,7 +22,8 @@ class Prompter {
   }
   // Empty text when the user cancels.
   virtual QString ChooseFile(const QString& filter) = 0;
-  virtual QString ChooseFolder(const QString& title) = 0;
+  // `start` is the folder the chooser opens at; empty lets the toolkit choose.
+  virtual QString ChooseFolder(const QString& title, const QString& start = QString()) = 0;
 
   static QString DefaultCaption() { return QStringLiteral("Velka Asigurati"); }
 

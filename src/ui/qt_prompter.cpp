@@ -50,6 +50,6 @@ QString QtPrompter::ChooseFile(const QString& filter) {
                                       filter);
 }
 
-QString QtPrompter::ChooseFolder(const QString& title) {
-  return QFileDialog::getExistingDirectory(Owner(), title);
+QString QtPrompter::ChooseFolder(const QString& title, const QString& start) {
+  return QFileDialog::getExistingDirectory(Owner(), title, start);
 }

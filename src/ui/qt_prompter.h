@@ -15,7 +15,7 @@ class QtPrompter : public Prompter {
   void ShowMessage(const QString& text, const QString& caption, Icon icon) override;
   bool AskQuestion(const QString& text, const QString& caption, Icon icon) override;
   QString ChooseFile(const QString& filter) override;
-  QString ChooseFolder(const QString& title) override;
+  QString ChooseFolder(const QString& title, const QString& start) override;
 
  private:
   QWidget* Owner() const;

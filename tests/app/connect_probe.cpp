@@ -22,7 +22,7 @@ class StdoutPrompter : public Prompter {
     return false;
   }
   QString ChooseFile(const QString&) override { return {}; }
-  QString ChooseFolder(const QString&) override { return {}; }
+  QString ChooseFolder(const QString&, const QString&) override { return {}; }
 };
 
 }  // namespace

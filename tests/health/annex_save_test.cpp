@@ -86,8 +86,14 @@ class AnnexSaveTest : public AnnexTest {
 };
 
 TEST_F(AnnexSaveTest, AllHousesByHouseGiveThreeFilesEachAndNoMessage) {
-  EXPECT_EQ(Save(Choices(HouseScope::kAll), {NamingForm::kByHouse}), SaveOutcome::kSaved);
+  SaveSeams seams = Seams({NamingForm::kByHouse});
+  std::vector<std::pair<int, int>> progress;
+  seams.progress = [&progress](int done, int total) { progress.emplace_back(done, total); };
+  prompter().QueueFolder(dir_.path());
+  EXPECT_EQ(SaveReportFiles(client(), prompter(), Choices(HouseScope::kAll), seams),
+            SaveOutcome::kSaved);
   EXPECT_EQ(prompter().Texts(), QStringList());
+  EXPECT_EQ(progress, (std::vector<std::pair<int, int>>{{0, 3}, {1, 3}, {2, 3}, {3, 3}}));
   QStringList expected;
   for (const QString& cas : kHouses) {
     for (const char* annex : {"1A", "1B", "1C"}) {

@@ -33,7 +33,7 @@ void Print(const QString& line) {
 class PrintingPrompter : public Prompter {
  public:
   QString ChooseFile(const QString&) override { return {}; }
-  QString ChooseFolder(const QString&) override { return {}; }
+  QString ChooseFolder(const QString&, const QString&) override { return {}; }
 
  protected:
   void ShowMessage(const QString& text, const QString&, Icon) override {

@@ -22,7 +22,8 @@ QString ScriptedPrompter::ChooseFile(const QString&) {
   return path;
 }
 
-QString ScriptedPrompter::ChooseFolder(const QString&) {
+QString ScriptedPrompter::ChooseFolder(const QString& title, const QString& start) {
+  choosers_.emplace_back(title, start);
   if (folders_.empty()) return {};
   QString path = folders_.front();
   folders_.pop_front();
@@ -44,5 +45,6 @@ void ScriptedPrompter::Clear() {
   answers_.clear();
   files_.clear();
   folders_.clear();
+  choosers_.clear();
   unanswered_ = 0;
 }

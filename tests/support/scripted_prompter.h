@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <utility>
+#include <vector>
 
 #include "store/prompter.h"
 
@@ -18,7 +20,7 @@ class ScriptedPrompter : public Prompter {
   void ShowMessage(const QString& text, const QString& caption, Icon icon) override;
   bool AskQuestion(const QString& text, const QString& caption, Icon icon) override;
   QString ChooseFile(const QString& filter) override;
-  QString ChooseFolder(const QString& title) override;
+  QString ChooseFolder(const QString& title, const QString& start) override;
 
   // Answers for the next questions, in order; a question without a queued answer is "Nu".
   void QueueAnswers(std::initializer_list<bool> answers);
@@ -29,6 +31,8 @@ class ScriptedPrompter : public Prompter {
   QStringList Texts() const;
   QString LastText() const { return shown_.empty() ? QString() : shown_.back().text; }
   int UnansweredQuestions() const { return unanswered_; }
+  // Title and starting folder of each folder chooser opened.
+  const std::vector<std::pair<QString, QString>>& FolderChoosers() const { return choosers_; }
   void Clear();
 
  private:
@@ -36,5 +40,6 @@ class ScriptedPrompter : public Prompter {
   std::deque<bool> answers_;
   std::deque<QString> files_;
   std::deque<QString> folders_;
+  std::vector<std::pair<QString, QString>> choosers_;
   int unanswered_ = 0;
 };

@@ -1,0 +1,172 @@
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <deque>
+#include <functional>
+
+#include "annex_fixture.h"
+#include "common/dbf_file.h"
+#include "common/report_destination.h"
+#include "form_script.h"
+#include "health/annex_save.h"
+#include "health/c_report_generate_dialog.h"
+#include "health/c_report_wizard_dialog.h"
+#include "store/list_model.h"
+#include "ui/c_list_view_ex.h"
+
+namespace {
+
+const QString kNotAvailable =
+    QStringLiteral("Aceasta parte a programului nu este inca disponibila.");
+
+// The annexes' company with the forms expected to open, in order: each form that opens is
+// handed to the next step of the script.
+class ReportGenerateTest : public AnnexTest {
+ protected:
+  void SetUp() override {
+    AnnexTest::SetUp();
+    AddCompany(kOtherCui, QStringLiteral("ALTA SRL"));  // one insured, at CASAB
+    script_.Install();
+  }
+  void Then(FormScript::Step step) { script_.Then(std::move(step)); }
+  bool ScriptDone() const { return script_.Done(); }
+
+  static QString Label(QWidget& form, const char* name) {
+    auto* label = form.findChild<QLabel*>(QLatin1String(name));
+    return label != nullptr ? label->text() : QStringLiteral("<no label>");
+  }
+  static void Click(QWidget& form, const char* name) {
+    auto* button = form.findChild<QAbstractButton*>(QLatin1String(name));
+    ASSERT_NE(button, nullptr) << name;
+    QTest::mouseClick(button, Qt::LeftButton);
+  }
+  // The panel: company, house, count.
+  static QStringList Panel(QWidget& step) {
+    return {Label(step, "company"), Label(step, "house"), Label(step, "count")};
+  }
+  static QStringList Column(const CListViewEx& list, const QString& name) {
+    QStringList cells;
+    for (int row = 0; row < list.RowCount(); ++row) cells.append(list.GetCellText(row, name));
+    return cells;
+  }
+  // The naming form: checks what it shows, then chooses and saves.
+  void ExpectNamingForm(const char* radio, const QString& shownLegal, const QString& shownByHouse) {
+    Then([radio, shownLegal, shownByHouse](QDialog& form) {
+      EXPECT_EQ(form.windowTitle(), QStringLiteral("Selecteaza forma denumirii fisierelor"));
+      EXPECT_TRUE(form.findChild<QRadioButton*>("byHouse")->isChecked());
+      EXPECT_EQ(Label(form, "legal1"), shownLegal);
+      EXPECT_EQ(Label(form, "byHouse1"), shownByHouse);
+      Click(form, radio);
+      Click(form, "save");
+    });
+  }
+
+  FormScript script_;
+};
+
+TEST_F(ReportGenerateTest, WizardStepFourSavesTheFilesOfAHouseAndRefusesWhatCannotBeSaved) {
+  CReportWizardDialog wizard(nullptr, client(), prompter());
+  wizard.show();
+  Then([](QDialog& month) {
+    Retype(month, "luna", "7");
+    Retype(month, "an", "2009");
+    Press(month, Qt::Key_F2);
+  });
+  QTest::keyClick(&wizard, Qt::Key_F2);
+  QTemporaryDir emptyRoot;
+  Then([&](QDialog& form) {
+    auto& step = dynamic_cast<CReportGenerateDialog&>(form);
+    EXPECT_EQ(step.windowTitle(), QStringLiteral("Pasul 4: Generare de rapoarte"));
+    EXPECT_EQ(Label(step, "month"), QStringLiteral("Luna curenta: 7 2009"));
+    EXPECT_EQ(Column(step.Companies(), "DENUMIRE"), QStringList({"SOCIETATEA", "ALTA SRL"}));
+    EXPECT_EQ(step.Houses().RowCount(), 0);
+    EXPECT_EQ(Panel(step), QStringList({"", "", ""}));
+    for (const char* checked : {"selectedHouse", "annexA", "removable"}) {
+      EXPECT_TRUE(step.findChild<QRadioButton*>(checked)->isChecked()) << checked;
+    }
+    // Each company lists its own houses of the month; none is selected.
+    step.Companies().SelectRow(1);
+    EXPECT_EQ(Column(step.Houses(), "CAS"), QStringList({"CASAB"}));
+    EXPECT_EQ(Panel(step), QStringList({"ALTA SRL", "", "1"}));
+    step.Companies().SelectRow(0);
+    EXPECT_EQ(Column(step.Houses(), "CAS"), QStringList({"CASAB", "CASVL", "CAS_B"}));
+    EXPECT_EQ(step.Houses().SelectedRow(), -1);
+    EXPECT_EQ(Panel(step), QStringList({"SOCIETATEA", "", "6"}));
+    Click(step, "save");
+    EXPECT_EQ(prompter().LastText(), save_texts::kNoHouse);
+    step.Houses().SelectRow(2);
+    const QString houseName = step.Houses().GetCellText(2, "CASA");
+    EXPECT_FALSE(houseName.isEmpty());
+    EXPECT_EQ(Panel(step), QStringList({"SOCIETATEA", houseName, "2"}));
+
+    // By house into a chosen folder: three files that read back.
+    prompter().Clear();
+    Click(step, "folder");
+    prompter().QueueFolder(dir_.path());
+    ExpectNamingForm("byHouse", "1a_0709_12345674.dbf", "CAS_B_12345674_200907_anexa1A.dbf");
+    Click(step, "save");
+    EXPECT_EQ(prompter().Texts(), QStringList());
+    ASSERT_EQ(prompter().FolderChoosers().size(), 1u);
+    EXPECT_EQ(prompter().FolderChoosers()[0],
+              std::pair(destination_texts::kChooseFolderTitle, FolderChooserStart()));
+    EXPECT_EQ(FilesIn(dir_.path()),
+              QStringList({"CAS_B_12345674_200907_anexa1A.dbf", "CAS_B_12345674_200907_anexa1B.dbf",
+                           "CAS_B_12345674_200907_anexa1C.dbf"}));
+    for (const auto& [annex, records] :
+         {std::pair{"1A", 2}, std::pair{"1B", 1}, std::pair{"1C", 3}}) {
+      DbfFile file;
+      ListModel read;
+      ASSERT_TRUE(file.ReadDbf(
+          dir_.filePath(
+              QStringLiteral("CAS_B_12345674_200907_anexa%1.dbf").arg(QLatin1String(annex))),
+          read));
+      EXPECT_EQ(read.RowCount(), records) << annex;
+      EXPECT_EQ(read.GetCellText(0, "CF"), kCui) << annex;
+    }
+    EXPECT_EQ(step.findChild<QRadioButton*>("folder")->isChecked(), true);
+
+    // Legal names for all houses: refused, the form opens again and is left; nothing written.
+    prompter().Clear();
+    Click(step, "allHouses");
+    ExpectNamingForm("legal", "1a_0709_12345674.dbf", "CAS_B_12345674_200907_anexa1A.dbf");
+    Then([](QDialog& form) { Press(form, Qt::Key_Escape); });
+    Click(step, "save");
+    EXPECT_EQ(prompter().Texts(), QStringList({naming_texts::kLegalForAllHouses}));
+    EXPECT_EQ(FilesIn(dir_.path()).size(), 3);
+    EXPECT_TRUE(prompter().FolderChoosers().empty());
+
+    // The removable medium when none is mounted.
+    prompter().Clear();
+    step.SetVolumeLookup({emptyRoot.path()}, [] { return QStringList{"/"}; });
+    Click(step, "selectedHouse");
+    Click(step, "removable");
+    ExpectNamingForm("legal", "1a_0709_12345674.dbf", "CAS_B_12345674_200907_anexa1A.dbf");
+    Click(step, "save");
+    EXPECT_EQ(prompter().Texts(), QStringList({destination_texts::kNoRemovableVolume}));
+    EXPECT_EQ(QDir(emptyRoot.path()).entryList(QDir::Files).size(), 0);
+
+    prompter().Clear();
+    Click(step, "print");
+    EXPECT_EQ(prompter().Texts(), QStringList({kNotAvailable}));
+    // No selection left: the houses go and the panel clears.
+    step.Companies().clearSelection();
+    EXPECT_EQ(step.Houses().RowCount(), 0);
+    EXPECT_EQ(Panel(step), QStringList({"", "", ""}));
+    Press(step, Qt::Key_Escape);
+  });
+  QTest::keyClick(&wizard, Qt::Key_F5);
+  EXPECT_TRUE(ScriptDone());
+}
+
+TEST_F(ReportGenerateTest, AStepThatCannotReadTheCompaniesDoesNotOpen) {
+  Run("RENAME TABLE asigurati.societati TO asigurati.societati_away");
+  CReportGenerateDialog::Open(nullptr, client(), prompter(), 200907);
+  EXPECT_EQ(client().Execute("RENAME TABLE asigurati.societati_away TO asigurati.societati"), 0);
+  ASSERT_EQ(prompter().Texts().size(), 1u);
+  EXPECT_TRUE(prompter().LastText().startsWith("EROARE Mysql:"));
+  EXPECT_TRUE(ScriptDone());  // no form was shown
+}
+
+}  // namespace
