@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
+#include <QTest>
 
 #include "common/dates.h"
 #include "support/form_driver.h"
@@ -47,6 +48,17 @@ TEST(DateInput, ValueIsTheDateAsTypedAndZeroOnlyWhenEmpty) {
     EXPECT_EQ(input.Value(), c.value) << typed;
     EXPECT_EQ(CheckDate(input.Day(), input.Month(), input.Year()), c.date) << typed;
   }
+}
+
+TEST(DateInput, ADateTypedStraightThroughFillsTheThreeParts) {
+  CDateInput input(QStringLiteral("data"));
+  input.show();
+  QApplication::setActiveWindow(&input);
+  Part(input, "zi")->setFocus();
+  for (const QChar c : QStringLiteral("01032009")) {
+    QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+  }
+  EXPECT_EQ(input.Value(), 20090301);
 }
 
 TEST(DateInput, TakesOnlyDigitsUpToTheWidthOfEachPart) {
