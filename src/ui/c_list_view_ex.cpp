@@ -5,6 +5,11 @@
 #include <QPainter>
 
 CListViewEx::CListViewEx(QWidget* parent) : QTreeView(parent) {
+  // The lists' column widths are pixels chosen for an 8-point face: a CNP's 13 digits fill a
+  // 100-pixel column. The larger default face of the desktop would cut them off.
+  QFont listFont = font();
+  listFont.setPointSize(8);
+  setFont(listFont);
   setModel(&model_);
   setRootIsDecorated(false);
   setItemsExpandable(false);
