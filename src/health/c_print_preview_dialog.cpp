@@ -15,28 +15,40 @@ namespace {
 
 constexpr QRgb kTotalRow = qRgb(255, 0, 0);
 
-void SetColumns(CListViewEx& list, std::initializer_list<const char*> names) {
+// The columns with widths that show a whole CNP and the longer names.
+void SetColumns(CListViewEx& list, std::initializer_list<std::pair<const char*, int>> columns) {
   int position = 0;
-  for (const char* name : names) list.InsertColumn(position++, QLatin1String(name));
+  for (const auto& [name, width] : columns) {
+    list.InsertColumn(position++, QLatin1String(name));
+    list.SetColumnWidth(QLatin1String(name), width);
+  }
+}
+
+// A person still employed shows no date of leaving, as on paper.
+QString NoDateEmpty(const QString& stored) {
+  return stored.trimmed().toLongLong() < 1 ? QString() : stored;
 }
 
 void Fill2a(CListViewEx& list, const std::vector<InsuredLine>& lines) {
-  SetColumns(list, {"CNP", "NUME", "PRENUME", "CATEGORIA", "DATORAT_LUNA", "VIRAT_LUNA",
-                    "DATA_ANGAJARII", "DATA_PLECARII"});
+  SetColumns(list, {{"CNP", 120},
+                    {"NUME", 140},
+                    {"PRENUME", 140},
+                    {"CATEGORIA", 90},
+                    {"DATORAT_LUNA", 130},
+                    {"VIRAT_LUNA", 130},
+                    {"DATA_ANGAJARII", 130},
+                    {"DATA_PLECARII", 130}});
   std::vector<QStringList> rows;
   rows.reserve(lines.size() + 1);
   for (const InsuredLine& l : lines) {
     rows.push_back({l.cnp, l.nume, l.prenume, l.categoria, FormatInteger(l.owed),
-                    FormatInteger(l.paid), l.hired, l.left});
+                    FormatInteger(l.paid), l.hired, NoDateEmpty(l.left)});
   }
   const InsuredTotals totals = SumInsured(lines);
   rows.push_back({QString(), QString(), QString(), QStringLiteral("TOTAL"),
                   FormatInteger(totals.owed), FormatInteger(totals.paid), QString(), QString()});
   list.Model().AppendRows(std::move(rows));
   list.SetRowColor(list.RowCount() - 1, kTotalRow);
-  for (const char* name : {"DATORAT_LUNA", "VIRAT_LUNA", "DATA_ANGAJARII", "DATA_PLECARII"}) {
-    list.SetColumnWidth(QLatin1String(name), 130);
-  }
   list.SetColumnKind(QStringLiteral("DATORAT_LUNA"), QStringLiteral("3"));
   list.SetColumnKind(QStringLiteral("VIRAT_LUNA"), QStringLiteral("3"));
   list.SetColumnKind(QStringLiteral("DATA_ANGAJARII"), QStringLiteral("1"));
@@ -44,7 +56,8 @@ void Fill2a(CListViewEx& list, const std::vector<InsuredLine>& lines) {
 }
 
 void Fill2b(CListViewEx& list, const std::vector<DependantLine>& lines) {
-  SetColumns(list, {"CNP_ANGAJAT", "CNP", "NUME", "PRENUME", "TIP"});
+  SetColumns(list,
+             {{"CNP_ANGAJAT", 130}, {"CNP", 120}, {"NUME", 200}, {"PRENUME", 200}, {"TIP", 60}});
   std::vector<QStringList> rows;
   rows.reserve(lines.size());
   for (const DependantLine& l : lines)
@@ -53,8 +66,11 @@ void Fill2b(CListViewEx& list, const std::vector<DependantLine>& lines) {
 }
 
 void Fill2c(CListViewEx& list, const HouseSummary& summary) {
-  SetColumns(
-      list, {"CASA", "ANG DATORAT LUNA", "ANG VIRAT LUNA", "ASIG DATORAT LUNA", "ASIG VIRAT LUNA"});
+  SetColumns(list, {{"CASA", 90},
+                    {"ANG DATORAT LUNA", 150},
+                    {"ANG VIRAT LUNA", 150},
+                    {"ASIG DATORAT LUNA", 150},
+                    {"ASIG VIRAT LUNA", 150}});
   std::vector<QStringList> rows;
   for (const HouseLine& h : summary.houses) {
     rows.push_back({h.cas, QString(), QString(), FormatInteger(h.owed), FormatInteger(h.paid)});
@@ -119,7 +135,7 @@ void CPrintPreviewDialog::BuildWindow() {
   buttons->addWidget(print);
   buttons->addWidget(cancel);
   layout->addLayout(buttons);
-  resize(900, 560);
+  resize(1060, 560);
 }
 
 void CPrintPreviewDialog::FillList(const AnnexPrintout& printout) {
