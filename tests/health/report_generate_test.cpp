@@ -172,6 +172,15 @@ TEST_F(ReportGenerateTest, WizardStepFourSavesTheFilesOfAHouseAndRefusesWhatCann
     EXPECT_EQ(record.title, QStringLiteral("CAS_B_12345674_200907_2A"));
     EXPECT_TRUE(record.finished);
     EXPECT_TRUE(prompter().Texts().isEmpty()) << prompter().LastText();
+
+    // Every house and every annex as one PDF, named after the choices, with no question.
+    QTemporaryDir pdfFolder;
+    prompter().QueueFolder(pdfFolder.path());
+    Click(step, "allHouses");
+    Click(step, "allAnnexes");
+    Click(step, "pdf");
+    EXPECT_EQ(FilesIn(pdfFolder.path()), QStringList({"TOATE_12345674_200907_ANEXE.pdf"}));
+    EXPECT_TRUE(prompter().Texts().isEmpty()) << prompter().LastText();
     // No selection left: the houses go and the panel clears.
     step.Companies().clearSelection();
     EXPECT_EQ(step.Houses().RowCount(), 0);
