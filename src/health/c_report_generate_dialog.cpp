@@ -14,7 +14,9 @@
 #include <memory>
 
 #include "common/number_texts.h"
+#include "common/report_printer.h"
 #include "health/amounts_store.h"
+#include "health/c_print_preview_dialog.h"
 #include "health/c_report_naming_dialog.h"
 #include "health/report_generate_store.h"
 #include "health/report_month.h"
@@ -24,6 +26,7 @@
 #include "ui/c_list_view_ex.h"
 #include "ui/function_keys.h"
 #include "ui/modal.h"
+#include "ui/print_dialog.h"
 
 namespace {
 
@@ -31,8 +34,6 @@ const QString kCompanyCf = QStringLiteral("CF");
 const QString kCompanyName = QStringLiteral("DENUMIRE");
 const QString kHouseCode = QStringLiteral("CAS");
 const QString kHouseName = QStringLiteral("CASA");
-const QString kNotAvailable =
-    QStringLiteral("Aceasta parte a programului nu este inca disponibila.");
 
 QPushButton* MakeButton(QWidget* parent, const QString& caption, const char* name) {
   auto* button = new QPushButton(caption, parent);
@@ -103,11 +104,18 @@ CReportGenerateDialog::CReportGenerateDialog(QWidget* parent, CClient& client, P
       prompter_(prompter),
       month_(month),
       mountRoots_(DefaultMountRoots()),
-      mountedVolumes_(MountedVolumes) {
+      mountedVolumes_(MountedVolumes),
+      printer_(std::make_unique<ReportPrinter>(&prompter, DialogPrinterChooser(this))) {
   setWindowTitle(Title());
   BuildWindow();
   loaded_ = LoadCompanies();
   RefreshPanel();
+}
+
+CReportGenerateDialog::~CReportGenerateDialog() = default;
+
+void CReportGenerateDialog::SetPrinterChooser(PrinterChooser chooser) {
+  printer_ = std::make_unique<ReportPrinter>(&prompter_, std::move(chooser));
 }
 
 void CReportGenerateDialog::SetVolumeLookup(const QStringList& mountRoots,
@@ -157,17 +165,25 @@ QWidget* CReportGenerateDialog::BuildPrintGroup() {
   allHouses_ = scope[1];
   houses->addStretch();
   auto* annexes = new QVBoxLayout;
-  (void)AddRadios(group, *annexes,
-                  {{"anexa A", "annexA"},
-                   {"anexa B", "annexB"},
-                   {"anexa C", "annexC"},
-                   {"toate anexele", "allAnnexes"}});
+  const auto annex = AddRadios(group, *annexes,
+                               {{"anexa A", "annexA"},
+                                {"anexa B", "annexB"},
+                                {"anexa C", "annexC"},
+                                {"toate anexele", "allAnnexes"}});
+  annexA_ = annex[0];
+  annexB_ = annex[1];
+  annexC_ = annex[2];
   auto* print = MakeButton(group, QStringLiteral("Tipareste"), "print");
-  connect(print, &QPushButton::clicked, this, &CReportGenerateDialog::Print);
+  connect(print, &QPushButton::clicked, this, [this] { (void)Print(); });
+  auto* pdf = MakeButton(group, QStringLiteral("Salveaza ca PDF"), "pdf");
+  connect(pdf, &QPushButton::clicked, this, [this] { (void)SavePdf(); });
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(print);
+  buttons->addWidget(pdf);
   auto* layout = new QGridLayout(group);
   layout->addLayout(houses, 0, 0);
   layout->addLayout(annexes, 0, 1);
-  layout->addWidget(print, 1, 0, 1, 2);
+  layout->addLayout(buttons, 1, 0, 1, 2);
   layout->setHorizontalSpacing(24);
   return group;
 }
@@ -299,9 +315,24 @@ SaveOutcome CReportGenerateDialog::SaveFiles() {
   return SaveReportFiles(client_, prompter_, Choices(), seams);
 }
 
-void CReportGenerateDialog::Print() {
-  // The printed lists come with their own step.
-  prompter_.Inform(kNotAvailable);
+AnnexPrintChoices CReportGenerateDialog::PrintChoices() const {
+  AnnexPrintChoices choices;
+  choices.houses = Choices();
+  if (annexA_->isChecked()) choices.annex = PrintedAnnex::k2A;
+  if (annexB_->isChecked()) choices.annex = PrintedAnnex::k2B;
+  if (annexC_->isChecked()) choices.annex = PrintedAnnex::k2C;
+  return choices;
+}
+
+AnnexPrintOutcome CReportGenerateDialog::Print() {
+  const AnnexPrintChoices choices = PrintChoices();
+  return PrintAnnexes(client_, prompter_, *printer_, choices, [&](const PlannedAnnex& planned) {
+    CPrintPreviewDialog::Open(this, client_, prompter_, *printer_, choices, planned);
+  });
+}
+
+AnnexPrintOutcome CReportGenerateDialog::SavePdf() {
+  return SaveAnnexesPdf(client_, prompter_, PrintChoices());
 }
 
 void CReportGenerateDialog::keyPressEvent(QKeyEvent* event) {

@@ -3,8 +3,11 @@
 #include <QDialog>
 #include <QStringList>
 #include <functional>
+#include <memory>
 #include <optional>
 
+#include "common/print_surface.h"
+#include "health/annex_print.h"
 #include "health/annex_save.h"
 
 class CClient;
@@ -12,6 +15,7 @@ class CListViewEx;
 class Prompter;
 class QLabel;
 class QRadioButton;
+class ReportPrinter;
 
 // Step 4 of the report wizard, "Pasul 4: Generare de rapoarte": a company, one or all of its
 // houses in the report month, and the reports of that choice, saved as the anexa 1A, 1B and
@@ -24,6 +28,7 @@ class CReportGenerateDialog : public QDialog {
   static void Open(QWidget* parent, CClient& client, Prompter& prompter, int month);
 
   CReportGenerateDialog(QWidget* parent, CClient& client, Prompter& prompter, int month);
+  ~CReportGenerateDialog() override;
 
   static QString Title() { return QStringLiteral("Pasul 4: Generare de rapoarte"); }
 
@@ -39,8 +44,13 @@ class CReportGenerateDialog : public QDialog {
 
   // "Salveaza fisiere de raportare" with the choices on the form.
   SaveOutcome SaveFiles();
-  // "Tipareste".
-  void Print();
+  // Where the print jobs go; the print dialog unless a test says otherwise.
+  void SetPrinterChooser(PrinterChooser chooser);
+
+  // "Tipareste": a single annex through the "Tiparire" form, several into one job.
+  AnnexPrintOutcome Print();
+  // "Salveaza ca PDF".
+  AnnexPrintOutcome SavePdf();
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -56,6 +66,7 @@ class CReportGenerateDialog : public QDialog {
   void LoadHouses(const QString& cf);
   void RefreshPanel();
   SaveChoices Choices() const;
+  AnnexPrintChoices PrintChoices() const;
 
   CClient& client_;
   Prompter& prompter_;
@@ -64,11 +75,15 @@ class CReportGenerateDialog : public QDialog {
   std::optional<QString> loadedCf_;  // the company whose houses are listed
   QStringList mountRoots_;
   std::function<QStringList()> mountedVolumes_;
+  std::unique_ptr<ReportPrinter> printer_;
 
   CListViewEx* companies_ = nullptr;
   CListViewEx* houses_ = nullptr;
   QRadioButton* selectedHouse_ = nullptr;
   QRadioButton* allHouses_ = nullptr;
+  QRadioButton* annexA_ = nullptr;
+  QRadioButton* annexB_ = nullptr;
+  QRadioButton* annexC_ = nullptr;
   QRadioButton* removable_ = nullptr;
   QRadioButton* folder_ = nullptr;
   QLabel* company_ = nullptr;

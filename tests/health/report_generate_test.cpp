@@ -8,6 +8,7 @@
 
 #include "annex_fixture.h"
 #include "common/dbf_file.h"
+#include "common/print_recording.h"
 #include "common/report_destination.h"
 #include "form_script.h"
 #include "health/annex_save.h"
@@ -17,9 +18,6 @@
 #include "ui/c_list_view_ex.h"
 
 namespace {
-
-const QString kNotAvailable =
-    QStringLiteral("Aceasta parte a programului nu este inca disponibila.");
 
 // The annexes' company with the forms expected to open, in order: each form that opens is
 // handed to the next step of the script.
@@ -147,9 +145,42 @@ TEST_F(ReportGenerateTest, WizardStepFourSavesTheFilesOfAHouseAndRefusesWhatCann
     EXPECT_EQ(prompter().Texts(), QStringList({destination_texts::kNoRemovableVolume}));
     EXPECT_EQ(QDir(emptyRoot.path()).entryList(QDir::Files).size(), 0);
 
+    // One annex: shown in "Tiparire" first, printed on its "Tipareste", the form then closed;
+    // a cancelled print dialog leaves the form open.
     prompter().Clear();
+    PrintRecord record;
+    bool cancel = true;
+    step.SetPrinterChooser([&](PageOrientation, bool) {
+      if (cancel) return PrinterChoice::Cancelled();
+      return PrinterChoice::Of(std::make_unique<RecordingSurface>(&record));
+    });
+    Then([&](QDialog& form) {
+      EXPECT_EQ(form.windowTitle(), QStringLiteral("Tiparire"));
+      EXPECT_EQ(Label(form, "annex"), QStringLiteral("Anexa 2A"));
+      auto* list = form.findChild<CListViewEx*>("list");
+      ASSERT_NE(list, nullptr);
+      EXPECT_EQ(Column(*list, "CATEGORIA"), QStringList({"S", "S", "TOTAL"}));
+      EXPECT_EQ(Column(*list, "DATORAT_LUNA"), QStringList({"100", "0", "100"}));
+      EXPECT_FALSE(record.started);
+      Click(form, "print");
+      EXPECT_TRUE(form.isVisible());
+      cancel = false;
+      Click(form, "print");
+      EXPECT_FALSE(form.isVisible());
+    });
     Click(step, "print");
-    EXPECT_EQ(prompter().Texts(), QStringList({kNotAvailable}));
+    EXPECT_EQ(record.title, QStringLiteral("CAS_B_12345674_200907_2A"));
+    EXPECT_TRUE(record.finished);
+    EXPECT_TRUE(prompter().Texts().isEmpty()) << prompter().LastText();
+
+    // Every house and every annex as one PDF, named after the choices, with no question.
+    QTemporaryDir pdfFolder;
+    prompter().QueueFolder(pdfFolder.path());
+    Click(step, "allHouses");
+    Click(step, "allAnnexes");
+    Click(step, "pdf");
+    EXPECT_EQ(FilesIn(pdfFolder.path()), QStringList({"TOATE_12345674_200907_ANEXE.pdf"}));
+    EXPECT_TRUE(prompter().Texts().isEmpty()) << prompter().LastText();
     // No selection left: the houses go and the panel clears.
     step.Companies().clearSelection();
     EXPECT_EQ(step.Houses().RowCount(), 0);
