@@ -1,14 +1,68 @@
 #include "exchange/c_import_menu_dialog.h"
 
+#include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QVBoxLayout>
+
+#include "exchange/c_import_external_dialog.h"
+#include "exchange/c_import_previous_dialog.h"
+#include "store/prompter.h"
+#include "ui/modal.h"
+
+namespace {
+
+QPushButton* MakeButton(QWidget* parent, const QString& caption, const char* name) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(QLatin1String(name));
+  button->setAutoDefault(false);  // Enter does nothing on the panel
+  return button;
+}
+
+QLabel* MakeNote(QWidget* parent, const QString& text) {
+  auto* note = new QLabel(text, parent);
+  note->setWordWrap(true);
+  note->setIndent(12);
+  return note;
+}
+
+}  // namespace
 
 CImportMenuDialog::CImportMenuDialog(QWidget* owner, CClient* client, Prompter* prompter)
     : CPanelDialog(owner, client, prompter) {
   setWindowTitle(Title());
+  auto* health = new QGroupBox(QStringLiteral("   Sanatate - 6 + 6.5%   "), this);
+  auto* external =
+      MakeButton(health, QStringLiteral("Importa date din sursa externa"), "importExternal");
+  auto* previous = MakeButton(health, QStringLiteral("Importa date dintr-o raportare anterioara"),
+                              "importPrevious");
+  auto* group = new QVBoxLayout(health);
+  group->addWidget(external);
+  group->addWidget(
+      MakeNote(health, QStringLiteral("vezi manualul de utilizare pentru formatul fisierului")));
+  group->addSpacing(8);
+  group->addWidget(previous);
+  group->addWidget(MakeNote(
+      health, QStringLiteral("importa fisiere raportate deja catre CAS intr-o luna anterioara")));
+  auto* verify = MakeButton(
+      this, QStringLiteral("Verifica fisiere de raportare generate cu alta aplicatie"), "verify");
+
   auto* layout = new QVBoxLayout(this);
-  auto* title = new QLabel(Title(), this);
-  layout->addWidget(title);
+  layout->addWidget(health);
+  layout->addWidget(verify);
   layout->addStretch();
   setMinimumSize(400, 300);
+
+  connect(external, &QPushButton::clicked, this, [this] {
+    CImportExternalDialog screen(this, *Client(), *GetPrompter());
+    RunModal(screen);
+  });
+  connect(previous, &QPushButton::clicked, this, [this] {
+    CImportPreviousDialog screen(this, *Client(), *GetPrompter());
+    RunModal(screen);
+  });
+  // The verification of reporting files is not built yet; the button says so.
+  connect(verify, &QPushButton::clicked, this, [this] {
+    GetPrompter()->Inform(QStringLiteral("Aceasta parte a programului nu este inca disponibila."));
+  });
 }
