@@ -1,5 +1,6 @@
 #include "leave/c_leave_certificate_dialog.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -34,6 +35,7 @@ struct CertificateField {
 };
 
 constexpr int kSeriesLimit = 5;
+constexpr int kIndemnityShownCharacters = 50;
 
 const CertificateField kFields[] = {
     {&Values::cnp, "cnp", "CNP:", 13, Typing::kDigits, kPerson, false},
@@ -220,6 +222,13 @@ void CLeaveCertificateDialog::BuildCertificate() {
   BuildTextFields(kCertificate, group);
   indemnity_ = NewList(*this, "cod_indemn");
   for (const char* text : kIndemnities) indemnity_->addItem(QLatin1String(text));
+  // The longest indemnity text would widen the form past the screen; its drop-down shows it
+  // whole.
+  indemnity_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  indemnity_->setMinimumContentsLength(kIndemnityShownCharacters);
+  indemnity_->view()->setTextElideMode(Qt::ElideNone);
+  indemnity_->view()->setMinimumWidth(
+      indemnity_->fontMetrics().horizontalAdvance(QLatin1String(kIndemnities[8])) + 40);
   AddRow(group, QStringLiteral("Codul indemnizatiei:"), *indemnity_);
 }
 
