@@ -13,6 +13,9 @@
 #include "companies/company_buttons.h"
 #include "companies/company_list.h"
 #include "leave/c_declaration_dialog.h"
+#include "leave/c_leave_certificate_dialog.h"
+#include "leave/certificate_store.h"
+#include "leave/declaration_checks.h"
 #include "leave/declaration_lists.h"
 #include "leave/declaration_print.h"
 #include "leave/declaration_store.h"
@@ -310,22 +313,105 @@ void CLeaveDeclarationsDialog::DeleteDeclaration() {
 void CLeaveDeclarationsDialog::AddCertificate() {
   if (SelectedOrRefuse(*declarations_,
                        "Trebuie sa selectezi o declaratie pentru a aduga un "
-                       "concediu medical!") >= 0) {
-    NotYetAvailable();
+                       "concediu medical!") < 0) {
+    return;
   }
+  const std::optional<CertificateDeclaration> declaration =
+      OpenDeclaration("Nu mai poti adauga concedii medicale.");
+  if (!declaration) return;
+  const std::optional<SavedCertificate> added = CLeaveCertificateDialog::Add(
+      this, *Client(), *GetPrompter(), *declaration, SelectedCompanyName());
+  if (!added) return;
+  const int row = certificates_->Model().AppendRow();
+  ShowCertificateRow(row, *added, declaration->rectifying);
+  certificates_->SelectRow(row);
+  ShowFigures(declaration->index);
 }
 
 void CLeaveDeclarationsDialog::ModifyCertificate() {
-  if (SelectedOrRefuse(*certificates_, "Trebuie sa selectezi un concediu pentru a-l modifica!") >=
-      0) {
-    NotYetAvailable();
-  }
+  const int row =
+      SelectedOrRefuse(*certificates_, "Trebuie sa selectezi un concediu pentru a-l modifica!");
+  if (row < 0) return;
+  const std::optional<CertificateDeclaration> declaration =
+      OpenDeclaration("Nu mai poti modifica concedii medicale.");
+  if (!declaration) return;
+  const std::optional<SavedCertificate> modified =
+      CLeaveCertificateDialog::Modify(this, *Client(), *GetPrompter(), *declaration,
+                                      SelectedCompanyName(), CertificateIndexAt(row));
+  if (!modified) return;
+  ShowCertificateRow(row, *modified, declaration->rectifying);
+  ShowFigures(declaration->index);
 }
 
 void CLeaveDeclarationsDialog::DeleteCertificate() {
-  if (SelectedOrRefuse(*certificates_, "Trebuie sa selectezi un concediu pentru a-l sterge!") >=
-      0) {
-    NotYetAvailable();
+  const int row =
+      SelectedOrRefuse(*certificates_, "Trebuie sa selectezi un concediu pentru a-l sterge!");
+  if (row < 0) return;
+  const std::optional<CertificateDeclaration> declaration =
+      OpenDeclaration("Nu mai poti sterge concedii medicale.");
+  if (!declaration) return;
+  // Deleting takes the entry out of its declaration; it is not an "S" operation.
+  if (!GetPrompter()->Ask(QStringLiteral("Esti sigur ca vrei sa stergi concediul selectat?")) ||
+      !::DeleteCertificate(*Client(), CertificateIndexAt(row))) {
+    return;
+  }
+  certificates_->Model().RemoveRow(row);
+  ShowFigures(declaration->index);
+}
+
+std::optional<CertificateDeclaration> CLeaveDeclarationsDialog::OpenDeclaration(
+    const char* refusal) {
+  const std::optional<qint64> index = SelectedDeclaration();
+  if (!index) return std::nullopt;
+  std::optional<CertificateDeclaration> declaration = ReadCertificateDeclaration(*Client(), *index);
+  if (!declaration) return std::nullopt;
+  // Only the month's last declaration takes changes to its certificates.
+  const std::optional<bool> later =
+      HasLaterRectification(*Client(), declaration->cf, declaration->luna, declaration->number);
+  if (!later) return std::nullopt;
+  if (*later) {
+    GetPrompter()->Inform(
+        QStringLiteral("Exista cel putin o alta declaratie rectificativa ulterioara acesteia, in "
+                       "aceeasi luna!\n\n") +
+        QLatin1String(refusal));
+    return std::nullopt;
+  }
+  return declaration;
+}
+
+QString CLeaveDeclarationsDialog::SelectedCompanyName() const {
+  const int company = companies_->SelectedRow();
+  return company >= 0 ? companyList_->Denumire(company) : QString();
+}
+
+qint64 CLeaveDeclarationsDialog::CertificateIndexAt(int row) const {
+  return certificates_->Model().GetCellText(row, QStringLiteral("INDEX")).toLongLong();
+}
+
+void CLeaveDeclarationsDialog::ShowCertificateRow(int row, const SavedCertificate& certificate,
+                                                  bool rectifying) {
+  const CertificateValues& values = certificate.values;
+  const std::pair<const char*, QString> cells[] = {
+      {"TIP", rectifying ? values.tipRectif : QString()},
+      {"CNP", values.cnp},
+      {"PRENUME", values.prenume},
+      {"NUME", values.nume},
+      {"CAS", values.cas},
+      {"CERT_SERIE", values.serie},
+      {"CERT_NUMAR", values.numar},
+      {"CERT_INIT_SERIE", values.initSerie},
+      {"CERT_INIT_NUMAR", values.initNumar},
+      {"COD_INDEMN", values.codIndemn},
+      {"ZILE_LUCRATOARE", values.zileLucratoare},
+      {"ZILE_LUCRATE", values.zileLucrate},
+      {"ZILE_PRESTATII", values.zilePrestatii},
+      {"ZILE_FNUASS", values.zileFnuass},
+      {"SUMA_FNUASS", values.sumaFnuass},
+      {"INDEX", QString::number(certificate.index)},
+  };
+  ListModel& model = certificates_->Model();
+  for (const auto& [column, text] : cells) {
+    static_cast<void>(model.SetCellText(row, QLatin1String(column), text));
   }
 }
 
@@ -352,10 +438,6 @@ void CLeaveDeclarationsDialog::SaveReportFiles() {
       SavesToDiskette() ? FilesDestination::kRemovable : FilesDestination::kFolder;
   static_cast<void>(SaveDeclarationFiles(*Client(), *GetPrompter(), cf, SelectedDeclaration(),
                                          destination, filesSeams_));
-}
-
-void CLeaveDeclarationsDialog::NotYetAvailable() const {
-  GetPrompter()->Inform(QStringLiteral("Aceasta parte a programului nu este inca disponibila."));
 }
 
 void CLeaveDeclarationsDialog::keyPressEvent(QKeyEvent* event) {

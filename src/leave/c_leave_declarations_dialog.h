@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "common/print_surface.h"
+#include "leave/certificate_store.h"
 #include "leave/declaration_files.h"
 #include "ui/c_panel_dialog.h"
 
@@ -71,7 +72,12 @@ class CLeaveDeclarationsDialog : public CPanelDialog {
   void PrintDeclaration();
   void SaveDeclarationPdf();
   void SaveReportFiles();
-  void NotYetAvailable() const;
+  // The selected declaration when its certificates may change, else nothing after telling
+  // the user that a later rectification of the month holds it (`refusal` says what not).
+  std::optional<CertificateDeclaration> OpenDeclaration(const char* refusal);
+  QString SelectedCompanyName() const;
+  qint64 CertificateIndexAt(int row) const;
+  void ShowCertificateRow(int row, const SavedCertificate& certificate, bool rectifying);
 
   static constexpr int kNoRowHandled = -2;
   static constexpr int kPreferredHeight = 580;

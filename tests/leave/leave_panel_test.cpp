@@ -8,7 +8,6 @@
 
 namespace {
 
-const QString kNotYet = QStringLiteral("Aceasta parte a programului nu este inca disponibila.");
 const QString kLater = QStringLiteral(
     "Exista cel putin o alta declaratie rectificativa ulterioara acesteia, in aceeasi luna!\n\n");
 
@@ -266,7 +265,7 @@ TEST_F(LeavePanelTest, DeletingACompanyAsksSureSureLastAndSelectsTheNextOne) {
             0);
 }
 
-TEST_F(LeavePanelTest, ActionsWithoutWhatTheyNeedSaySoAndTheOthersWaitForTheirForms) {
+TEST_F(LeavePanelTest, ActionsWithoutWhatTheyNeedSaySoAndTheOthersOpenTheirForms) {
   AddCompany(kCui, QStringLiteral("ALFA SRL"));
   StoreCertificate(StoreDeclaration(kCui, 200906, 0), kCui, "POPESCU", 40);
   auto panel = OpenPanel();
@@ -293,13 +292,24 @@ TEST_F(LeavePanelTest, ActionsWithoutWhatTheyNeedSaySoAndTheOthersWaitForTheirFo
   SelectRow(panel->CertificatesView(), 0);
   EXPECT_TRUE(panel->SavesToDiskette());
   prompter().Clear();
+  // With all three selected the certificate actions reach their forms and their question;
+  // leaving them changes nothing.
+  int forms = 0;
+  SetModalDriver([&forms](QDialog& form) {
+    ++forms;
+    form.reject();
+  });
+  prompter().QueueAnswers({false, false});
   for (const char* button : {"addCertificate", "modifyCertificate", "deleteCertificate"}) {
     Click(*panel, button);
   }
   for (Qt::Key key : {Qt::Key_F5, Qt::Key_F6, Qt::Key_F8, Qt::Key_Return}) {
     QTest::keyClick(&panel->CertificatesView(), key);
   }
-  EXPECT_EQ(prompter().Texts(), QStringList(6, kNotYet));
+  EXPECT_EQ(forms, 4);
+  EXPECT_EQ(prompter().Texts(),
+            QStringList(2, QStringLiteral("Esti sigur ca vrei sa stergi concediul selectat?")));
+  EXPECT_EQ(Count("concedii"), 1);
 }
 
 }  // namespace
