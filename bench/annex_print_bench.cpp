@@ -20,6 +20,7 @@
 #include "store/schema.h"
 
 #include "console_prompter.h"
+#include "median_reporter.h"
 
 namespace {
 
@@ -112,31 +113,17 @@ void EngineFromReadyTexts(benchmark::State& state) {
   state.counters["pages"] = ended;
 }
 
-class SummaryReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    ConsoleReporter::ReportRuns(runs);
-    for (const Run& run : runs) {
-      if (run.aggregate_name == "median")
-        medians_[run.run_name.function_name] = run.GetAdjustedRealTime();
-    }
+void Summary(const MedianReporter::Medians& medians) {
+  const double pdf = MedianReporter::Median(medians, "SaveAsPdf");
+  const double engine = MedianReporter::Median(medians, "EngineFromReadyTexts");
+  if (pdf > 0 && engine > 0) {
+    std::printf(
+        "anexa 2a of %d insured: PDF median %.1f ms (%s 4 s), engine from ready "
+        "texts %.1f ms, ratio %.2f (%s 1.3x)\n",
+        kInsured, pdf, pdf < 4000 ? "within" : "OVER", engine, pdf / engine,
+        pdf / engine <= 1.3 ? "within" : "OVER");
   }
-  void Finalize() override {
-    ConsoleReporter::Finalize();
-    const double pdf = medians_["SaveAsPdf"];
-    const double engine = medians_["EngineFromReadyTexts"];
-    if (pdf > 0 && engine > 0) {
-      std::printf(
-          "anexa 2a of %d insured: PDF median %.1f ms (%s 4 s), engine from ready "
-          "texts %.1f ms, ratio %.2f (%s 1.3x)\n",
-          kInsured, pdf, pdf < 4000 ? "within" : "OVER", engine, pdf / engine,
-          pdf / engine <= 1.3 ? "within" : "OVER");
-    }
-  }
-
- private:
-  std::map<std::string, double> medians_;
-};
+}
 
 }  // namespace
 
@@ -161,7 +148,7 @@ int main(int argc, char** argv) {
         ->ReportAggregatesOnly(true);
   }
   benchmark::Initialize(&argc, argv);
-  SummaryReporter reporter;
+  MedianReporter reporter(Summary);
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
   theClient.Disconnect();

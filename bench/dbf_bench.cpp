@@ -17,6 +17,8 @@
 #include "common/dbf_file.h"
 #include "store/list_model.h"
 
+#include "median_reporter.h"
+
 namespace {
 
 constexpr int kRecords = 100000;
@@ -177,34 +179,23 @@ void ReadAndSplitByHand(benchmark::State& state) {
   }
 }
 
-// Keeps each benchmark's median and prints the ratios once all have run.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    ConsoleReporter::ReportRuns(runs);
-    for (const Run& run : runs) {
-      if (run.aggregate_name == "median")
-        medians_[run.run_name.function_name] = run.GetAdjustedRealTime();
-    }
-  }
-  void Finalize() override {
-    ConsoleReporter::Finalize();
-    Ratio("WriteDbf", "WriteOneBuffer");
-    Ratio("WriteDbf", "WriteOneBufferSafely");
-    Ratio("WriteDbfToPlainFile", "WriteOneBuffer");
-    Ratio("ReadDbf", "ReadAndSplitByHand");
-  }
+// Prints a benchmark's median against the plain work it is measured by.
+void Ratio(const MedianReporter::Medians& medians, const std::string& ours,
+           const std::string& plain) {
+  const double mine = MedianReporter::Median(medians, ours);
+  const double base = MedianReporter::Median(medians, plain);
+  if (mine < 0 || base <= 0) return;
+  const double ratio = mine / base;
+  std::printf("%-19s median %8.1f ms, %-20s median %8.1f ms: ratio %.2f (%s 3x)\n", ours.c_str(),
+              mine, plain.c_str(), base, ratio, ratio <= 3.0 ? "within" : "OVER");
+}
 
- private:
-  void Ratio(const std::string& ours, const std::string& plain) {
-    if (!medians_.count(ours) || !medians_.count(plain)) return;
-    const double ratio = medians_[ours] / medians_[plain];
-    std::printf("%-19s median %8.1f ms, %-20s median %8.1f ms: ratio %.2f (%s 3x)\n", ours.c_str(),
-                medians_[ours], plain.c_str(), medians_[plain], ratio,
-                ratio <= 3.0 ? "within" : "OVER");
-  }
-  std::map<std::string, double> medians_;
-};
+void Summary(const MedianReporter::Medians& medians) {
+  Ratio(medians, "WriteDbf", "WriteOneBuffer");
+  Ratio(medians, "WriteDbf", "WriteOneBufferSafely");
+  Ratio(medians, "WriteDbfToPlainFile", "WriteOneBuffer");
+  Ratio(medians, "ReadDbf", "ReadAndSplitByHand");
+}
 
 }  // namespace
 
@@ -223,7 +214,7 @@ int main(int argc, char** argv) {
   }
   benchmark::Initialize(&argc, argv);
   Shared();
-  RatioReporter reporter;
+  MedianReporter reporter(Summary);
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
   return 0;

@@ -28,6 +28,7 @@
 #include "store/schema.h"
 
 #include "console_prompter.h"
+#include "median_reporter.h"
 
 namespace {
 
@@ -149,35 +150,20 @@ void RawFilesWork(benchmark::State& state) {
   }
 }
 
-class SummaryReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    ConsoleReporter::ReportRuns(runs);
-    for (const Run& run : runs) {
-      if (run.aggregate_name == "median")
-        medians_[run.run_name.function_name] = run.GetAdjustedRealTime();
-    }
+void Summary(const MedianReporter::Medians& medians) {
+  const auto median = [&medians](const char* name) {
+    return MedianReporter::Median(medians, name);
+  };
+  std::printf("printout of %d certificates: PDF median %.1f ms (%s 2 s), recorder %.1f ms\n",
+              kCertificates, median("PrintoutToPdf"),
+              median("PrintoutToPdf") < 2000 ? "within" : "OVER", median("PrintoutToRecorder"));
+  const double files = median("DeclarationFiles");
+  const double raw = median("RawFilesWork");
+  if (files > 0 && raw > 0) {
+    std::printf("A1 + A2: median %.1f ms, raw work %.1f ms, ratio %.2f (%s 3x)\n", files, raw,
+                files / raw, files / raw <= 3 ? "within" : "OVER");
   }
-  void Finalize() override {
-    ConsoleReporter::Finalize();
-    const auto median = [this](const char* name) {
-      const auto found = medians_.find(name);
-      return found == medians_.end() ? -1.0 : found->second;
-    };
-    std::printf("printout of %d certificates: PDF median %.1f ms (%s 2 s), recorder %.1f ms\n",
-                kCertificates, median("PrintoutToPdf"),
-                median("PrintoutToPdf") < 2000 ? "within" : "OVER", median("PrintoutToRecorder"));
-    const double files = median("DeclarationFiles");
-    const double raw = median("RawFilesWork");
-    if (files > 0 && raw > 0) {
-      std::printf("A1 + A2: median %.1f ms, raw work %.1f ms, ratio %.2f (%s 3x)\n", files, raw,
-                  files / raw, files / raw <= 3 ? "within" : "OVER");
-    }
-  }
-
- private:
-  std::map<std::string, double> medians_;
-};
+}
 
 }  // namespace
 
@@ -204,7 +190,7 @@ int main(int argc, char** argv) {
         ->ReportAggregatesOnly(true);
   }
   benchmark::Initialize(&argc, argv);
-  SummaryReporter reporter;
+  MedianReporter reporter(Summary);
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
   theClient.Disconnect();

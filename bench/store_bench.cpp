@@ -3,7 +3,6 @@
 #include <benchmark/benchmark.h>
 #include <mysql.h>
 
-
 #include "store/c_client.h"
 #include "store/list_model.h"
 
