@@ -14,16 +14,10 @@
 #include "store/c_client.h"
 #include "store/prompter.h"
 #include "store/wait_cursor.h"
+#include "ui/buttons.h"
 #include "ui/c_list_view_ex.h"
 
 namespace {
-
-QPushButton* MakeButton(QWidget* parent, const QString& caption, const char* name) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(QLatin1String(name));
-  button->setAutoDefault(false);
-  return button;
-}
 
 QLineEdit* MakeEdit(QWidget* parent, const char* name, int maxLength) {
   auto* edit = new QLineEdit(parent);

@@ -8,16 +8,10 @@
 #include "exchange/c_import_external_dialog.h"
 #include "exchange/c_import_previous_dialog.h"
 #include "store/prompter.h"
+#include "ui/buttons.h"
 #include "ui/modal.h"
 
 namespace {
-
-QPushButton* MakeButton(QWidget* parent, const QString& caption, const char* name) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(QLatin1String(name));
-  button->setAutoDefault(false);  // Enter does nothing on the panel
-  return button;
-}
 
 QLabel* MakeNote(QWidget* parent, const QString& text) {
   auto* note = new QLabel(text, parent);

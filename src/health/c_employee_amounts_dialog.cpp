@@ -17,6 +17,7 @@
 #include "store/c_client.h"
 #include "store/prompter.h"
 #include "store/text_numbers.h"
+#include "ui/buttons.h"
 #include "ui/c_list_view_ex.h"
 #include "ui/function_keys.h"
 #include "ui/modal.h"
@@ -44,13 +45,6 @@ QLabel* ValueLabel(QWidget* parent, const char* name) {
   label->setObjectName(QLatin1String(name));
   label->setMinimumWidth(110);
   return label;
-}
-
-QPushButton* MakeButton(QWidget* parent, const QString& caption, const char* name) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(QLatin1String(name));
-  button->setAutoDefault(false);
-  return button;
 }
 
 }  // namespace

@@ -18,6 +18,7 @@
 #include "health/c_report_wizard_dialog.h"
 #include "store/c_client.h"
 #include "store/prompter.h"
+#include "ui/buttons.h"
 #include "ui/c_current_company_label.h"
 #include "ui/c_list_view_ex.h"
 #include "ui/modal.h"
@@ -48,13 +49,6 @@ ScreenRule RuleOf(Screen screen) {
       return {nullptr, false, false};
   }
   return {nullptr, false, false};
-}
-
-QPushButton* MakeButton(QWidget* parent, const QString& caption, const char* name) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(QLatin1String(name));
-  button->setAutoDefault(false);  // Enter does nothing on the panel
-  return button;
 }
 
 QLabel* MakeCountLabel(QWidget* parent, const char* name) {

@@ -19,6 +19,7 @@
 #include "store/c_client.h"
 #include "store/prompter.h"
 #include "store/text_numbers.h"
+#include "ui/buttons.h"
 #include "ui/c_current_company_label.h"
 #include "ui/c_list_view_ex.h"
 
@@ -65,13 +66,6 @@ void SetCells(CListViewEx& list, int row, const Cells& values) {
 
 void HideColumns(CListViewEx& list, std::initializer_list<const char*> names) {
   for (const char* name : names) list.SetColumnWidth(QLatin1String(name), 0);
-}
-
-QPushButton* MakeButton(QWidget* parent, const char* caption, const char* name) {
-  auto* button = new QPushButton(QLatin1String(caption), parent);
-  button->setObjectName(QLatin1String(name));
-  button->setAutoDefault(false);
-  return button;
 }
 
 // A square of the colour and its meaning, for the legend under the list.

@@ -23,6 +23,7 @@
 #include "store/c_client.h"
 #include "store/prompter.h"
 #include "store/wait_cursor.h"
+#include "ui/buttons.h"
 #include "ui/c_list_view_ex.h"
 #include "ui/function_keys.h"
 #include "ui/modal.h"
@@ -34,13 +35,6 @@ const QString kCompanyCf = QStringLiteral("CF");
 const QString kCompanyName = QStringLiteral("DENUMIRE");
 const QString kHouseCode = QStringLiteral("CAS");
 const QString kHouseName = QStringLiteral("CASA");
-
-QPushButton* MakeButton(QWidget* parent, const QString& caption, const char* name) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(QLatin1String(name));
-  button->setAutoDefault(false);
-  return button;
-}
 
 // Radios of one choice, the first checked: radios sharing a group box are told apart by
 // their button group.

@@ -22,6 +22,7 @@
 #include "leave/declaration_totals.h"
 #include "store/c_client.h"
 #include "store/prompter.h"
+#include "ui/buttons.h"
 #include "ui/c_current_company_label.h"
 #include "ui/c_list_view_ex.h"
 #include "ui/print_dialog.h"
@@ -32,13 +33,6 @@ namespace {
 constexpr int kPanelLines = 10;
 constexpr const char* kLineNames[kPanelLines] = {"lineD", "lineE", "lineF", "lineH", "lineI",
                                                  "lineJ", "lineK", "lineL", "lineM", "lineN"};
-
-QPushButton* MakeButton(QWidget* parent, const QString& caption, const char* name) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(QLatin1String(name));
-  button->setAutoDefault(false);  // Enter does nothing on the panel
-  return button;
-}
 
 CListViewEx* MakeList(QWidget* parent, const char* name) {
   auto* list = new CListViewEx(parent);
