@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "companies/company_buttons.h"
 #include "companies/company_counts.h"
 #include "companies/company_list.h"
 #include "health/c_coinsured_dialog.h"
@@ -155,24 +156,10 @@ QLayout* CHealthDialog::BuildCurrentCompany() {
 }
 
 QLayout* CHealthDialog::BuildCompanyActions() {
-  auto* add = MakeButton(this, QStringLiteral("Adauga societate"), "addCompany");
-  auto* modify = MakeButton(this, QStringLiteral("Modifica societate"), "modifyCompany");
-  auto* remove = MakeButton(this, QStringLiteral("Sterge societate"), "deleteCompany");
-  // Each action that changed the list shows the current company afresh: a new one, a new
-  // name or fiscal code, or another company at the deleted one's place.
-  connect(add, &QPushButton::clicked, this, [this] {
-    if (companyList_->Add()) RefreshCurrentCompany();
-  });
-  const auto modifyCompany = [this] {
-    if (companyList_->Modify()) RefreshCurrentCompany();
-  };
-  connect(modify, &QPushButton::clicked, this, modifyCompany);
-  connect(companies_, &QAbstractItemView::doubleClicked, this, modifyCompany);
-  connect(remove, &QPushButton::clicked, this, [this] {
-    if (companyList_->Delete(FinalQuestion::kNone)) RefreshCurrentCompany();
-  });
+  const CompanyButtons buttons = MakeCompanyButtons(
+      *this, *companyList_, *companies_, FinalQuestion::kNone, [this] { RefreshCurrentCompany(); });
   auto* row = new QHBoxLayout;
-  for (QPushButton* button : {add, modify, remove}) row->addWidget(button);
+  for (QPushButton* button : {buttons.add, buttons.modify, buttons.remove}) row->addWidget(button);
   return row;
 }
 
