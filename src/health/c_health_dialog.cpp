@@ -276,9 +276,6 @@ void CHealthDialog::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_F9:
       OpenRegisterScreen(RegisterScreen::kInsuredList);
       return;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-      return;  // Enter does nothing on the panel
     default:
       CPanelDialog::keyPressEvent(event);
   }

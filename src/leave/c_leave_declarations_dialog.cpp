@@ -447,9 +447,6 @@ void CLeaveDeclarationsDialog::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_F8:
       control ? DeleteDeclaration() : DeleteCertificate();
       return;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-      return;  // Enter does nothing on the panel
     default:
       CPanelDialog::keyPressEvent(event);
   }

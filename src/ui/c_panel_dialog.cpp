@@ -1,6 +1,7 @@
 #include "ui/c_panel_dialog.h"
 
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QThread>
 
 CPanelDialog::CPanelDialog(QWidget* owner, CClient* client, Prompter* prompter)
@@ -59,4 +60,9 @@ void CPanelDialog::SlideShut() { Slide(false); }
 void CPanelDialog::reject() {
   // As a posted message: the menu asks its question after this key press is handled.
   QMetaObject::invokeMethod(this, &CPanelDialog::ExitRequested, Qt::QueuedConnection);
+}
+
+void CPanelDialog::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) return;
+  QDialog::keyPressEvent(event);
 }

@@ -39,6 +39,10 @@ class CPanelDialog : public QDialog {
  public slots:
   void reject() override;
 
+ protected:
+  // Enter does nothing on a panel; the rest goes to the dialog.
+  void keyPressEvent(QKeyEvent* event) override;
+
  private:
   void Slide(bool opening);
   QSize FullSize() const;
