@@ -24,6 +24,7 @@
 
 #include "bench_server.h"
 #include "console_prompter.h"
+#include "register_codes.h"
 
 namespace {
 
@@ -45,8 +46,6 @@ YesPrompter prompter;
 CClient* client = nullptr;
 std::vector<double> copyTimes;
 std::vector<double> rawTimes;
-
-QString CompanyCode(int company) { return QString::number(10000000 + company); }
 
 void Run(const QString& sql) {
   if (client->Execute(sql) != 0) std::printf("set-up failed: %s\n", sql.toUtf8().constData());

@@ -15,6 +15,7 @@
 
 #include "bench_server.h"
 #include "console_prompter.h"
+#include "register_codes.h"
 
 namespace {
 
@@ -26,12 +27,6 @@ constexpr int kSmallInsured = 50;
 
 ConsolePrompter prompter;
 CClient* client = nullptr;
-
-QString CompanyCode(int company) { return QString::number(10000000 + company); }
-
-QString PersonCode(int company, int person) {
-  return QString::number(1700000000000LL + company * 100000LL + person);
-}
 
 void Fill() {
   QStringList companies;

@@ -18,6 +18,7 @@
 
 #include "bench_server.h"
 #include "console_prompter.h"
+#include "register_codes.h"
 
 namespace {
 
@@ -32,12 +33,6 @@ constexpr int kChosenPerson = 15;
 
 ConsolePrompter prompter;
 CClient* client = nullptr;
-
-QString CompanyCode(int company) { return QString::number(10000000 + company); }
-
-QString PersonCode(int company, int person) {
-  return QString::number(1700000000000LL + company * 100000LL + person);
-}
 
 QString ChosenCnp() { return PersonCode(kLarge, kChosenPerson); }
 

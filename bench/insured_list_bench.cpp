@@ -20,6 +20,7 @@
 
 #include "bench_server.h"
 #include "console_prompter.h"
+#include "register_codes.h"
 
 namespace {
 
@@ -32,10 +33,6 @@ constexpr int kOthersInsured = 30000;
 ConsolePrompter prompter;
 CClient* client = nullptr;
 
-QString CompanyCode(int company) { return QString::number(10000000 + company); }
-QString PersonCode(int company, int person) {
-  return QString::number(1700000000000LL + company * 100000LL + person);
-}
 // Surnames spread over the alphabet, so the list's order is not the insertion order.
 QString Surname(int person) {
   return QStringLiteral("%1ESCU%2").arg(QChar(u'A' + person % 26)).arg(person % 997);
