@@ -29,14 +29,17 @@ void PrintCompany(Console& console, const BatchCompany& company, const CompanyRe
   if (!result.error.isEmpty()) console.Result(QStringLiteral("  eroare: ") + result.error);
 }
 
-QString Summary(const BatchRun& run, const Totals& totals, int companies) {
+// `done` of `companies` were run: fewer when the user stopped the command.
+QString Summary(const BatchRun& run, const Totals& totals, int done, int companies) {
   const QString folder = QDir::toNativeSeparators(run.folder);
   QString text = run.simulate
                      ? QStringLiteral(
                            "%1: %2 fisiere ar fi scrise in %3 pentru %4 societati (simulare, nu "
                            "s-a scris nimic)")
                      : QStringLiteral("%1: %2 fisiere scrise in %3 pentru %4 societati");
-  text = text.arg(run.title).arg(totals.files).arg(folder).arg(companies);
+  const QString counted = done < companies ? QStringLiteral("%1 din %2").arg(done).arg(companies)
+                                           : QString::number(companies);
+  text = text.arg(run.title).arg(totals.files).arg(folder, counted);
   text +=
       QStringLiteral("; %1 cu erori, %2 cu avertismente.").arg(totals.failed).arg(totals.warned);
   return text;
@@ -93,7 +96,8 @@ int RunSelected(Console& console, const BatchRun& run, const std::vector<BatchCo
   Totals totals;
   const auto count = static_cast<int>(companies.size());
   bool stopped = false;
-  for (int i = 0; i < count && !stopped; ++i) {
+  int done = 0;
+  for (int i = 0; i < count && !stopped; ++i, ++done) {
     const BatchCompany& company = companies[static_cast<size_t>(i)];
     console.Progress(QStringLiteral("%1: societatea %2 din %3 (%4)")
                          .arg(run.command)
@@ -107,7 +111,7 @@ int RunSelected(Console& console, const BatchRun& run, const std::vector<BatchCo
     if (!result.warnings.isEmpty()) ++totals.warned;
     stopped = result.stopped || CommandStop::Requested();
   }
-  console.Result(Summary(run, totals, count));
+  console.Result(Summary(run, totals, done, count));
   if (stopped) console.Error(cli_texts::kStopped);
   return stopped || totals.failed > 0 || totals.files == 0 ? 1 : 0;
 }

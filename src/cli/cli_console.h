@@ -25,13 +25,15 @@ class Console {
 };
 
 // The prompter of a command: what a screen would show in a message box is kept for the
-// command's report, a question is answered "Nu" (a command never asks), no chooser opens.
+// command's report, a question is answered "Nu" (a command never asks), a folder chooser
+// gets the command's folder and a file chooser nothing.
 class CollectingPrompter : public Prompter {
  public:
   // The messages since the last call, each on one line.
   QStringList Take();
+  void AnswerFolder(const QString& folder) { folder_ = folder; }
   QString ChooseFile(const QString&) override { return {}; }
-  QString ChooseFolder(const QString&, const QString&) override { return {}; }
+  QString ChooseFolder(const QString&, const QString&) override { return folder_; }
 
  protected:
   void ShowMessage(const QString& text, const QString&, Icon) override;
@@ -39,4 +41,5 @@ class CollectingPrompter : public Prompter {
 
  private:
   QStringList shown_;
+  QString folder_;
 };

@@ -205,10 +205,16 @@ TEST_F(CommandLineTest, MonthOfEveryCompanyAsTheScreensWriteIt) {
 
 TEST_F(CommandLineTest, LegalNamesRefusedForSeveralHousesAsOnTheScreen) {
   const ProgramRun run = Command({"rapoarte", "--luna", kMonthText, "--folder", out_.path(),
-                                  "--denumire", "lege", "--cf", kCui, "--cf", kOtherCui});
+                                  "--denumire", "lege", "--cf", kCui, "--cf", kOtherCui, "--pdf"});
   EXPECT_EQ(run.code, 1);
   EXPECT_EQ(FilesIn(out_.path()),
-            QStringList({"1A_0609_13548146.dbf", "1B_0609_13548146.dbf", "1C_0609_13548146.dbf"}));
+            QStringList({"1A_0609_13548146.dbf", "1B_0609_13548146.dbf", "1C_0609_13548146.dbf",
+                         "CASCJ_13548146_200906_2A.pdf", "CASCJ_13548146_200906_2B.pdf",
+                         "CASCJ_13548146_200906_2C.pdf"}));
+  for (const char* list : {"2A", "2B", "2C"}) {
+    const QString name = QStringLiteral("CASCJ_13548146_200906_%1.pdf").arg(QLatin1String(list));
+    EXPECT_TRUE(Bytes(out_.filePath(name)).startsWith("%PDF")) << list;
+  }
   EXPECT_TRUE(run.out.contains(QStringLiteral("  eroare: ") +
                                QString(naming_texts::kLegalForAllHouses).replace(u'\n', u' ')))
       << run.out.toStdString();
