@@ -13,6 +13,7 @@
 #include "cli/cli_console.h"
 #include "cli/cli_declarations.h"
 #include "cli/cli_help.h"
+#include "cli/cli_import.h"
 #include "cli/cli_register.h"
 #include "cli/cli_reports.h"
 #include "cli/cli_stop.h"
@@ -75,6 +76,17 @@ int RunDeclarationsCommand(Console& console, const CommandRequest& request,
   });
 }
 
+int RunImportCommand(Console& console, const CommandRequest& request, const QString& version) {
+  const ImportRequest import{Absolute(request.importFile), request.previous, request.cas};
+  if (const QString problem = ImportHouseProblem(import); !problem.isEmpty()) {
+    console.Error(problem);
+    return 2;
+  }
+  return RunOnRegister(console, request, version, [&](CClient& client, CollectingPrompter& p) {
+    return RunImport(client, p, console, import);
+  });
+}
+
 }  // namespace
 
 bool IsCommandLine(int argc, char** argv) { return IsCommandStart(Words(argc, argv)); }
@@ -104,8 +116,9 @@ int RunCommandLine(int argc, char** argv, const QString& version) {
       return RunReportsCommand(console, request, version);
     case CommandKind::kDeclarations:
       return RunDeclarationsCommand(console, request, version);
-    case CommandKind::kVerify:
     case CommandKind::kImport:
+      return RunImportCommand(console, request, version);
+    case CommandKind::kVerify:
     case CommandKind::kHelp:
       break;
   }

@@ -91,4 +91,42 @@ inline const QString kStopped =
     QStringLiteral("Oprit la cererea utilizatorului; fisierele scrise pana atunci sunt intregi.");
 inline const QString kQueryFailed = QStringLiteral("Citirea din registru nu a reusit.");
 
+// Files read by the commands.
+inline QString MissingFile(const QString& file) {
+  return QStringLiteral("Fisierul %1 nu exista.").arg(Quoted(file));
+}
+inline QString NotDbf(const QString& file) {
+  return QStringLiteral("Fisierul %1 nu este un fisier dBase (.dbf).").arg(Quoted(file));
+}
+inline QString InFile(const QString& file, const QString& message) {
+  QString line = message;
+  line.replace(u'\n', u' ');
+  return QStringLiteral("%1: %2").arg(file, line.simplified());
+}
+// One record of a file: "fisier, inregistrarea 3: the rule's text".
+inline QString RecordLine(const QString& file, int record, const QString& text) {
+  return QStringLiteral("%1, inregistrarea %2: %3").arg(file).arg(record).arg(text);
+}
+inline QString RecordFailed(const QString& file, int record, const QString& error) {
+  return RecordLine(file, record, error) +
+         QStringLiteral(" Importul s-a oprit; inregistrarile de dinainte au fost salvate.");
+}
+inline QString UnknownHouse(const QString& cas) {
+  return QStringLiteral("Casa de asigurari %1 nu exista in lista caselor.").arg(Quoted(cas));
+}
+inline QString ImportCompanyMissing(const QString& cf) {
+  return QStringLiteral(
+             "Societatea cu codul fiscal %1 din fisier nu exista in registru. Adaugati-o din "
+             "program si importati din nou.")
+      .arg(Quoted(cf));
+}
+inline QString ImportSummary(const QString& file, int stored, int rejected, int done, int total) {
+  QString text = QStringLiteral("Import din %1: %2 inregistrari salvate, %3 respinse")
+                     .arg(file)
+                     .arg(stored)
+                     .arg(rejected);
+  if (done < total) text += QStringLiteral(" (oprit dupa %1 din %2)").arg(done).arg(total);
+  return text + u'.';
+}
+
 }  // namespace cli_texts

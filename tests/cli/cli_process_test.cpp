@@ -11,11 +11,14 @@
 #include <QThread>
 
 #include "cli/cli_texts.h"
+#include "common/dbf_file.h"
+#include "exchange/import_checks.h"
 #include "health/annex_save.h"
 #include "health/report_generate_store.h"
 #include "leave/declaration_files.h"
 #include "leave/declaration_fixture.h"
 #include "leave/declaration_store.h"
+#include "store/list_model.h"
 
 namespace {
 
@@ -264,6 +267,57 @@ TEST_F(CommandLineTest, BadInputIsNamedAndNothingIsWritten) {
   }
   // Not even a configuration is created where there was no register.
   EXPECT_TRUE(QDir(empty.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+}
+
+// An external-source file of `cf` with the given (CNP, form) records, hired after the
+// month the other tests report, so that their files stay as they are.
+QString ExternalFile(const QString& folder, const QString& cf,
+                     const std::vector<std::pair<const char*, const char*>>& records) {
+  DbfFile table;
+  ListModel list;
+  for (const QString& name : ExternalFieldNames()) {
+    const bool amount = name.startsWith(QLatin1String("AS")) ||
+                        name.startsWith(QLatin1String("ANG_")) || name == u"SALARIU";
+    table.AddField(name, amount ? QStringLiteral("N") : QStringLiteral("C"), amount ? 12 : 30);
+    list.InsertColumn(list.ColumnCount(), name);
+  }
+  for (const auto& [cnp, form] : records) {
+    list.AppendRowCells({cf, "CASAB", cnp, "NOU", "ION", "20090801", form, "1000", "55", "55", "52",
+                         "52", "200908"});
+  }
+  const QString path = QDir(folder).filePath(cf + QStringLiteral(".dbf"));
+  EXPECT_TRUE(table.WriteDbf(path, list));
+  return path;
+}
+
+TEST_F(CommandLineTest, ImportForRegisteredCompaniesOnlyWithEachRejectionOnALine) {
+  const QString file = ExternalFile(
+      out_.path(), kThirdCui, {{"1800101221144", "S"}, {"1800101221144", "XX"}, {"123", "S"}});
+  const ProgramRun run = Command({"importa", "--extern", file});
+  EXPECT_EQ(run.code, 1) << run.err.toStdString();
+  const QStringList lines = run.out.split(u'\n', Qt::SkipEmptyParts);
+  ASSERT_EQ(lines.size(), 3) << run.out.toStdString();
+  EXPECT_EQ(lines[0], cli_texts::RecordLine(
+                          file, 2, ExternalRecordProblem("1800101221144", "20090801", "XX")));
+  EXPECT_EQ(lines[1],
+            cli_texts::RecordLine(file, 3, ExternalRecordProblem("123", "20090801", "S")));
+  EXPECT_EQ(lines[2], cli_texts::ImportSummary(file, 1, 2, 3, 3));
+
+  const QString stranger =
+      ExternalFile(out_.path(), QStringLiteral("24681350"), {{"1800101221144", "S"}});
+  const ProgramRun refused = Command({"importa", "--extern", stranger});
+  EXPECT_EQ(refused.code, 1);
+  EXPECT_TRUE(refused.err.contains(cli_texts::ImportCompanyMissing("24681350")))
+      << refused.err.toStdString();
+
+  QFile text(out_.filePath(QStringLiteral("text.dbf")));
+  ASSERT_TRUE(text.open(QIODevice::WriteOnly) && text.write("nu este dBase\n") > 0);
+  text.close();
+  const ProgramRun unreadable =
+      Command({"importa", "--anterior", text.fileName(), "--cas", "CASAB"});
+  EXPECT_EQ(unreadable.code, 2);
+  EXPECT_TRUE(unreadable.err.startsWith(text.fileName() + QStringLiteral(": ")))
+      << unreadable.err.toStdString();
 }
 
 TEST_F(CommandLineTest, RefusedWhileTheWindowHoldsTheRegister) {
