@@ -22,18 +22,15 @@ struct AnnexTexts {
 // name it otherwise ("Anexa 1A", "Anexa 3C") and keep doing so.
 AnnexTexts Texts(const char* annex, const char* countAnnex, const char* namesAnnex, int fields) {
   const QString name = QLatin1String(annex);
-  return {
-      {QStringLiteral("%1: Fisierul selectat este invalid!\n\nTrebuie sa contina %2 campuri.")
-           .arg(QLatin1String(countAnnex))
-           .arg(fields),
-       QLatin1String(namesAnnex) +
-           QStringLiteral(": Fisierul selectat este invalid!\n\nUnul sau mai multe campuri "
-                          "nu au denumirea corecta")},
-      name + QStringLiteral(": Fisierul selectat nu contine inregistrari!"),
-      name + QStringLiteral(": Fisierul a fost verificat!\n\nInregistrarile marcate cu rosu sunt "
-                            "eronate. Verifica coloana EROARE de la sfarsitul tabelului"),
-      name + QStringLiteral(": Fisierul a fost verificat cu succes!\n\nNu au fost remarcate "
-                            "erori.")};
+  return {{QStringLiteral("%1: Fisierul selectat este invalid!\n\nTrebuie sa contina %2 campuri.")
+               .arg(QLatin1String(countAnnex))
+               .arg(fields),
+           QLatin1String(namesAnnex) +
+               QStringLiteral(": Fisierul selectat este invalid!\n\nUnul sau mai multe campuri "
+                              "nu au denumirea corecta")},
+          name + QStringLiteral(": Fisierul selectat nu contine inregistrari!"),
+          name + QStringLiteral(": ") + FaultsSummary(),
+          name + QStringLiteral(": ") + SuccessSummary()};
 }
 
 using Passes = std::function<bool(const RecordCells&)>;

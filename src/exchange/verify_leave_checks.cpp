@@ -101,9 +101,7 @@ VerifyReport VerifyLeave1(const ReadTable& table) {
     return report;
   }
   report.heading = check.heading;
-  report.message = kLeave1 + QStringLiteral(
-                                 "Fisierul a fost verificat cu succes!\n\nNu au fost remarcate "
-                                 "erori.");
+  report.message = kLeave1 + SuccessSummary();
   return report;
 }
 
@@ -147,11 +145,6 @@ VerifyReport VerifyLeave2(const ReadTable& table, const VerifyProgress& progress
     }
     if (progress) progress(row + 1, total);
   }
-  report.message =
-      kLeave2 +
-      (report.faults.empty()
-           ? QStringLiteral("Fisierul a fost verificat cu succes!\n\nNu au fost remarcate erori.")
-           : QStringLiteral("Fisierul a fost verificat!\n\nInregistrarile marcate cu rosu sunt "
-                            "eronate. Verifica coloana EROARE de la sfarsitul tabelului"));
+  report.message = kLeave2 + (report.faults.empty() ? SuccessSummary() : FaultsSummary());
   return report;
 }

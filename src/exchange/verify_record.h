@@ -32,5 +32,15 @@ struct HeaderTexts {
 std::optional<QString> HeaderProblem(VerifiedFile file, const ReadTable& table,
                                      const HeaderTexts& texts);
 
+// The summaries a check ends with, after the file's name and ": ".
+inline QString SuccessSummary() {
+  return QStringLiteral("Fisierul a fost verificat cu succes!\n\nNu au fost remarcate erori.");
+}
+inline QString FaultsSummary() {
+  return QStringLiteral(
+      "Fisierul a fost verificat!\n\nInregistrarile marcate cu rosu sunt eronate. Verifica "
+      "coloana EROARE de la sfarsitul tabelului");
+}
+
 VerifyReport VerifyLeave1(const ReadTable& table);
 VerifyReport VerifyLeave2(const ReadTable& table, const VerifyProgress& progress);
