@@ -12,8 +12,5 @@ if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" && -z "${QT_QPA_PLATFORM:-}
 fi
 bash "$root/scripts/setup-deps.sh"
 bash "$root/scripts/build.sh" "$root/build" -DVELKA_TESTS=OFF
-data="${XDG_DATA_HOME:-$HOME/.local/share}/velka-asigurati"
-mkdir -p "$data"
-chmod 700 "$data"
-cd "$data"
-exec "$root/build/src/velka-asigurati"
+# The launcher the menu entry runs: it starts the program in the per-user data folder.
+exec "$root/build/src/velka-asigurati-start"

@@ -5,6 +5,7 @@
 
 #include "app/stop_signals.h"
 #include "store/schema.h"
+#include "ui/images.h"
 #include "ui/qt_prompter.h"
 
 namespace {
@@ -29,6 +30,9 @@ int RunApplication() {
     return 1;
   }
   InstallStyling();
+  // The menu entry's name lets the desktop match every window to it, icon included.
+  QGuiApplication::setDesktopFileName(QStringLiteral("velka-asigurati"));
+  QApplication::setWindowIcon(ApplicationIcon());
   return RunMainMenu(prompter, [](CClient& client) { UpgradeSchema(client); });
 }
 

@@ -50,7 +50,7 @@ CMainMenuDialog::~CMainMenuDialog() { CloseAllPanels(); }
 
 void CMainMenuDialog::BuildWindow() {
   setWindowTitle(QStringLiteral("Velka Asigurati"));
-  setWindowIcon(QIcon(ApplicationImage()));
+  setWindowIcon(ApplicationIcon());
   auto* layout = new QGridLayout(this);
   auto* picture = new QLabel(this);
   picture->setPixmap(ApplicationImage());

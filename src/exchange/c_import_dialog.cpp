@@ -1,6 +1,5 @@
 #include "exchange/c_import_dialog.h"
 
-#include <QCoreApplication>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -16,6 +15,7 @@
 #include "store/wait_cursor.h"
 #include "ui/buttons.h"
 #include "ui/c_list_view_ex.h"
+#include "ui/progress_steps.h"
 
 namespace {
 
@@ -25,9 +25,6 @@ QLineEdit* MakeEdit(QWidget* parent, const char* name, int maxLength) {
   edit->setMaxLength(maxLength);
   return edit;
 }
-
-// The window is repainted and its progress shown this often while a file is read or saved.
-constexpr int kRowsPerRefresh = 200;
 
 }  // namespace
 
@@ -113,18 +110,7 @@ void CImportDialog::SetCompanyEnabled(bool enabled) {
   save_->setEnabled(enabled);
 }
 
-DbfProgress CImportDialog::ProgressReporter() {
-  return [this](int done, int total) {
-    if (done == 0) {
-      progress_->setRange(0, std::max(total, 1));
-      progress_->setVisible(true);
-    }
-    if (done % kRowsPerRefresh != 0 && done != total) return;
-    progress_->setValue(done);
-    // Repaints the window; the user's input waits until the work is done.
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-  };
-}
+DbfProgress CImportDialog::ProgressReporter() { return ProgressOn(*progress_); }
 
 void CImportDialog::OpenFile() {
   const QString path = prompter_.ChooseFile(QStringLiteral("Fisier dbf  (*.dbf *.DBF)"));

@@ -7,6 +7,7 @@
 
 #include "exchange/c_import_external_dialog.h"
 #include "exchange/c_import_previous_dialog.h"
+#include "exchange/c_verify_files_dialog.h"
 #include "store/prompter.h"
 #include "ui/buttons.h"
 #include "ui/modal.h"
@@ -55,8 +56,8 @@ CImportMenuDialog::CImportMenuDialog(QWidget* owner, CClient* client, Prompter* 
     CImportPreviousDialog screen(this, *Client(), *GetPrompter());
     RunModal(screen);
   });
-  // The verification of reporting files is not built yet; the button says so.
   connect(verify, &QPushButton::clicked, this, [this] {
-    GetPrompter()->Inform(QStringLiteral("Aceasta parte a programului nu este inca disponibila."));
+    CVerifyFilesDialog screen(this, *GetPrompter());
+    RunModal(screen);
   });
 }

@@ -19,6 +19,10 @@ QPixmap ApplicationImage() {
   return image;
 }
 
+QIcon ApplicationIcon() {
+  return QIcon::fromTheme(QStringLiteral("velka-asigurati"), QIcon(ApplicationImage()));
+}
+
 QPixmap IndicatorImage(bool open) {
   QPixmap image(16, 16);
   image.fill(Qt::transparent);
