@@ -17,6 +17,7 @@
 #include "cli/cli_register.h"
 #include "cli/cli_reports.h"
 #include "cli/cli_stop.h"
+#include "cli/cli_verify.h"
 #include "store/c_client.h"
 
 namespace {
@@ -119,9 +120,11 @@ int RunCommandLine(int argc, char** argv, const QString& version) {
     case CommandKind::kImport:
       return RunImportCommand(console, request, version);
     case CommandKind::kVerify:
-    case CommandKind::kHelp:
       break;
+    case CommandKind::kHelp:
+      return 0;  // answered above
   }
-  console.Error(QStringLiteral("Comanda nu este inca disponibila."));
-  return 2;
+  // No register: the files alone, named as typed, with Ctrl-C after the file being checked.
+  CommandStop stop;
+  return RunVerify(console, VerifyRequest{request.annex, request.files, request.json});
 }

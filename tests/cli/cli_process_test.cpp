@@ -13,6 +13,7 @@
 #include "cli/cli_texts.h"
 #include "common/dbf_file.h"
 #include "exchange/import_checks.h"
+#include "exchange/verify_fixture.h"
 #include "health/annex_save.h"
 #include "health/report_generate_store.h"
 #include "leave/declaration_files.h"
@@ -108,17 +109,17 @@ class CommandLineTest : public DeclarationTest {
             .arg(Q(kOtherCui), Q(kOtherName), Q(kThirdCui), Q(kThirdName)));
     Person(kCui, "CASAB", "1800101221144", "MUȚU", "55.5");
     Person(kCui, "CASAB", "2800404221145", "BRÂNCUȘI", "30.5");
-    Person(kCui, "CAS_B", "1700303221147", "POPA", "100.4");
-    Person(kCui, "CASCJ", "1750505221148", "RADU", nullptr);
+    Person(kCui, "CAS_B", "1700303221140", "POPA", "100.4");
+    Person(kCui, "CASCJ", "1750505221144", "RADU", nullptr);
     Run(QStringLiteral("INSERT INTO asigurati.coasigurati (cf, cnp, cnp_asig, nume, prenume, tip) "
-                       "VALUES (%1, '2900909221150', '1800101221144', 'MUȚU', 'ANA', 'S')")
+                       "VALUES (%1, '2900909221151', '1800101221144', 'MUȚU', 'ANA', 'S')")
             .arg(Q(kCui)));
     Run(QStringLiteral("INSERT INTO asigurati.sume_societati (cf, luna, datorat, virat) VALUES "
                        "(%1, %2, 120.5, 100)")
             .arg(Q(kCui))
             .arg(kMonth));
-    Person(kOtherCui, "CASCJ", "1650606221149", "VASILE", "7");
-    Person(kThirdCui, "CASAB", "1600909221142", "ALBU", nullptr);
+    Person(kOtherCui, "CASCJ", "1650606221144", "VASILE", "7");
+    Person(kThirdCui, "CASAB", "1900202221147", "ALBU", nullptr);
     const qint64 initial = AddDeclaration(0);
     AddEntries(initial,
                {{"", "MUŢU", "Ştefan", "1800101221144", "CASCJ", "CCMAA", "12", 1, 10, "300"},
@@ -318,6 +319,56 @@ TEST_F(CommandLineTest, ImportForRegisteredCompaniesOnlyWithEachRejectionOnALine
   EXPECT_EQ(unreadable.code, 2);
   EXPECT_TRUE(unreadable.err.startsWith(text.fileName() + QStringLiteral(": ")))
       << unreadable.err.toStdString();
+}
+
+TEST_F(CommandLineTest, VerificationPassesOwnFilesAndNamesTheRuleOfADamagedRecord) {
+  const ProgramRun reports = Command(
+      {"rapoarte", "--luna", kMonthText, "--folder", out_.path(), "--cf", kCui, "--cf", kOtherCui});
+  ASSERT_EQ(reports.code, 0) << reports.err.toStdString();
+  QTemporaryDir declarations;
+  ASSERT_EQ(Command({"declaratii", "--luna", kMonthText, "--folder", declarations.path()}).code, 0);
+  const auto files = [](const QString& folder, const char* pattern) {
+    QStringList paths;
+    for (const QString& name : QDir(folder).entryList({QLatin1String(pattern)}, QDir::Files)) {
+      paths.append(QDir(folder).filePath(name));
+    }
+    return paths;
+  };
+  const struct {
+    const char* annex;
+    QStringList paths;
+  } kinds[] = {{"A", files(out_.path(), "*anexa1A.dbf")},
+               // The houses without co-insured persons have an anexa 1B without records,
+               // which the checks call invalid.
+               {"B", files(out_.path(), "CASAB*anexa1B.dbf")},
+               {"C", files(out_.path(), "*anexa1C.dbf")},
+               {"1", files(declarations.path(), "*_A1.dbf")},
+               {"2", files(declarations.path(), "*_A2.dbf")}};
+  for (const auto& kind : kinds) {
+    ASSERT_FALSE(kind.paths.isEmpty()) << kind.annex;
+    const ProgramRun run = Command(QStringList{"verifica", "--anexa", kind.annex} + kind.paths);
+    EXPECT_EQ(run.code, 0) << kind.annex << "\n" << run.out.toStdString();
+  }
+
+  const QString own = out_.filePath(QStringLiteral("CASAB_12345674_200906_anexa1A.dbf"));
+  const QString damaged = out_.filePath(QStringLiteral("damaged.dbf"));
+  ASSERT_TRUE(QFile::copy(own, damaged));
+  verify_files::Damage(damaged, 1, QStringLiteral("CNP"), "0000000000000");
+  const ProgramRun run = Command({"verifica", "--anexa", "A", damaged, own});
+  EXPECT_EQ(run.code, 1);
+  const QString rule = QStringLiteral("Campul CNP: Codul Numeric Personal incorect");
+  EXPECT_TRUE(run.out.startsWith(cli_texts::RecordLine(damaged, 2, rule) + u'\n' + damaged +
+                                 QStringLiteral(": Anexa A: Fisierul a fost verificat!")))
+      << run.out.toStdString();
+  const ProgramRun json = Command({"verifica", "--anexa", "A", "--json", damaged});
+  const QString faultLine =
+      QStringLiteral("{\"eroare\":\"%1\",\"fisier\":\"%2\",\"inregistrare\":2}\n")
+          .arg(rule, damaged);
+  EXPECT_TRUE(json.out.startsWith(faultLine)) << json.out.toStdString();
+
+  const ProgramRun missing = Command({"verifica", "--anexa", "A", out_.filePath("lipsa.dbf")});
+  EXPECT_EQ(missing.code, 2);
+  EXPECT_TRUE(missing.err.contains(cli_texts::MissingFile(out_.filePath("lipsa.dbf"))));
 }
 
 TEST_F(CommandLineTest, RefusedWhileTheWindowHoldsTheRegister) {
