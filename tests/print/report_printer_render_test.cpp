@@ -2,6 +2,10 @@
 
 #include <QImage>
 
+#include <QFontMetricsF>
+
+#include "common/print_fonts.h"
+#include "common/print_ink_bounds.h"
 #include "common/print_painter_surface.h"
 #include "print/print_fixture.h"
 
@@ -177,6 +181,32 @@ TEST_F(RenderTest, RomanianNamesPrintWholeOrCutAtTheCellEdge) {
       EXPECT_LT(marked.right, Dev(1600));
     }
     top += 200;
+  }
+}
+
+// The box within which a line may put ink holds the ink Qt's own shaping gives the line,
+// whatever the font, anchor or letters: a cell whose text lies inside it draws unclipped.
+TEST(InkBounds, HoldTheShapedInkOfTheLine) {
+  QImage device(10, 10, QImage::Format_RGB32);
+  InkBounds bounds;
+  for (const int pixels : {22, 90, 300}) {
+    for (const bool heavy : {false, true}) {
+      const QFont font = MakeReportFont({QStringLiteral("Times New Roman"), 90, heavy}, pixels);
+      const QFontMetricsF metrics(font, &device);
+      for (const QString& text :
+           {QStringLiteral("ŢUŢEA-BRÂNCUŞI Ştefan"), QStringLiteral("fiffi WAVE Ij"),
+            QStringLiteral("1.234.567"), QStringLiteral("ĂÂÎȘȚăâîșț")}) {
+        const QRectF ink = metrics.tightBoundingRect(text);
+        const qreal width = metrics.horizontalAdvance(text);
+        for (const int align : {0, 1, 2}) {
+          const qreal x = 1000;
+          const qreal start = align == 0 ? x : align == 1 ? x - width / 2 : x - width;
+          const QRectF placed = ink.translated(start, 500 + metrics.ascent());
+          EXPECT_TRUE(bounds.Of(font, &device, text, align, x, 500).contains(placed))
+              << text.toStdString() << " " << pixels << " " << align;
+        }
+      }
+    }
   }
 }
 
