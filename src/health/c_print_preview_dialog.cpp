@@ -7,7 +7,10 @@
 #include <QVBoxLayout>
 
 #include "common/number_texts.h"
+#include "common/report_printer.h"
 #include "health/annex_print_pages.h"
+#include "store/c_client.h"
+#include "store/text_numbers.h"
 #include "ui/c_list_view_ex.h"
 #include "ui/modal.h"
 
@@ -81,30 +84,90 @@ void Fill2c(CListViewEx& list, const HouseSummary& summary) {
   list.Model().AppendRows(std::move(rows));
 }
 
+// The list's rows back as the page lines: the printout shows what the form showed.
+class ListRows {
+ public:
+  explicit ListRows(const ListModel& model) : model_(model) {}
+  int Count() const { return model_.RowCount(); }
+  int Column(const char* name) const { return model_.FindColumn(QLatin1String(name)); }
+  QString Text(int row, int column) const { return model_.Cell(row, column); }
+  double Lei(int row, int column) const {
+    return static_cast<double>(LeadingInteger(model_.Cell(row, column)));
+  }
+
+ private:
+  const ListModel& model_;
+};
+
+// Every row but the last is a person; the last is the TOTAL row.
+void Read2a(const ListRows& rows, AnnexPrintout& printout) {
+  const int cnp = rows.Column("CNP"), nume = rows.Column("NUME"), prenume = rows.Column("PRENUME"),
+            categoria = rows.Column("CATEGORIA"), owed = rows.Column("DATORAT_LUNA"),
+            paid = rows.Column("VIRAT_LUNA"), hired = rows.Column("DATA_ANGAJARII"),
+            left = rows.Column("DATA_PLECARII");
+  const int people = rows.Count() - 1;
+  if (people < 0) return;
+  printout.insured.reserve(static_cast<size_t>(people));
+  for (int r = 0; r < people; ++r) {
+    printout.insured.push_back({rows.Text(r, cnp), rows.Text(r, nume), rows.Text(r, prenume),
+                                rows.Text(r, categoria), rows.Lei(r, owed), rows.Lei(r, paid),
+                                rows.Text(r, hired), rows.Text(r, left)});
+  }
+  printout.insuredTotals = {rows.Lei(people, owed), rows.Lei(people, paid)};
+}
+
+void Read2b(const ListRows& rows, AnnexPrintout& printout) {
+  const int insured = rows.Column("CNP_ANGAJAT"), cnp = rows.Column("CNP"),
+            nume = rows.Column("NUME"), prenume = rows.Column("PRENUME"), tip = rows.Column("TIP");
+  printout.dependants.reserve(static_cast<size_t>(rows.Count()));
+  for (int r = 0; r < rows.Count(); ++r) {
+    printout.dependants.push_back({rows.Text(r, insured), rows.Text(r, cnp), rows.Text(r, nume),
+                                   rows.Text(r, prenume), rows.Text(r, tip)});
+  }
+}
+
+// House rows, then the TOTAL row with the employer's amounts.
+void Read2c(const ListRows& rows, AnnexPrintout& printout) {
+  const int casa = rows.Column("CASA"), employerOwed = rows.Column("ANG DATORAT LUNA"),
+            employerPaid = rows.Column("ANG VIRAT LUNA"), owed = rows.Column("ASIG DATORAT LUNA"),
+            paid = rows.Column("ASIG VIRAT LUNA");
+  const int houses = rows.Count() - 1;
+  if (houses < 0) return;
+  HouseSummary& summary = printout.houses;
+  for (int r = 0; r < houses; ++r) {
+    summary.houses.push_back({rows.Text(r, casa), rows.Lei(r, owed), rows.Lei(r, paid)});
+  }
+  summary.employerOwed = rows.Lei(houses, employerOwed);
+  summary.employerPaid = rows.Lei(houses, employerPaid);
+  summary.insuredOwed = rows.Lei(houses, owed);
+  summary.insuredPaid = rows.Lei(houses, paid);
+}
+
 }  // namespace
 
-void CPrintPreviewDialog::Open(QWidget* parent, CClient& client, Prompter& prompter,
-                               ReportPrinter& printer, const AnnexPrintChoices& choices,
-                               const PlannedAnnex& planned) {
-  const std::optional<AnnexPrintout> printout = ReadAnnexPrintout(
-      client, prompter, planned.annex, choices.houses.cf, planned.cas, choices.houses.month);
-  if (!printout) return;
-  CPrintPreviewDialog form(parent, client, prompter, printer, choices, planned, *printout);
+AnnexPrintOutcome CPrintPreviewDialog::Open(QWidget* parent, CClient& client, Prompter& prompter,
+                                            ReportPrinter& printer, const SaveChoices& houses,
+                                            const PlannedAnnex& planned, bool standalone) {
+  CPrintPreviewDialog form(parent, client, prompter, printer, houses, planned, standalone);
+  if (!form.FillList()) return AnnexPrintOutcome::kStopped;
+  if (!standalone) return form.Print();
   RunModal(form);
+  return form.printed_ ? AnnexPrintOutcome::kPrinted : AnnexPrintOutcome::kCancelled;
 }
 
 CPrintPreviewDialog::CPrintPreviewDialog(QWidget* parent, CClient& client, Prompter& prompter,
-                                         ReportPrinter& printer, const AnnexPrintChoices& choices,
-                                         const PlannedAnnex& planned, const AnnexPrintout& printout)
+                                         ReportPrinter& printer, const SaveChoices& houses,
+                                         const PlannedAnnex& planned, bool standalone)
     : QDialog(parent),
       client_(client),
       prompter_(prompter),
       printer_(printer),
-      choices_(choices),
-      planned_(planned) {
+      cf_(houses.cf),
+      month_(houses.month),
+      planned_(planned),
+      standalone_(standalone) {
   setWindowTitle(Title());
   BuildWindow();
-  FillList(printout);
 }
 
 void CPrintPreviewDialog::BuildWindow() {
@@ -138,23 +201,59 @@ void CPrintPreviewDialog::BuildWindow() {
   resize(1060, 560);
 }
 
-void CPrintPreviewDialog::FillList(const AnnexPrintout& printout) {
-  switch (printout.annex) {
+bool CPrintPreviewDialog::FillList() {
+  const std::optional<AnnexPrintout> printout =
+      ReadAnnexPrintout(client_, prompter_, planned_.annex, cf_, planned_.cas, month_);
+  if (!printout) return false;
+  switch (printout->annex) {
     case PrintedAnnex::k2A:
-      Fill2a(*list_, printout.insured);
+      Fill2a(*list_, printout->insured);
       break;
     case PrintedAnnex::k2B:
-      Fill2b(*list_, printout.dependants);
+      Fill2b(*list_, printout->dependants);
       break;
     case PrintedAnnex::k2C:
-      Fill2c(*list_, printout.houses);
+      Fill2c(*list_, printout->houses);
       break;
   }
+  return true;
+}
+
+std::optional<AnnexPrintout> CPrintPreviewDialog::PrintoutFromList() {
+  std::optional<AnnexPrintHead> head =
+      ReadAnnexPrintHead(client_, prompter_, cf_, planned_.cas, month_);
+  if (!head) return std::nullopt;
+  AnnexPrintout printout;
+  printout.annex = planned_.annex;
+  printout.head = std::move(*head);
+  const ListRows rows(list_->Model());
+  switch (planned_.annex) {
+    case PrintedAnnex::k2A:
+      Read2a(rows, printout);
+      break;
+    case PrintedAnnex::k2B:
+      Read2b(rows, printout);
+      break;
+    case PrintedAnnex::k2C:
+      Read2c(rows, printout);
+      break;
+  }
+  return printout;
 }
 
 AnnexPrintOutcome CPrintPreviewDialog::Print() {
-  const AnnexPrintOutcome outcome =
-      PrintSingleAnnex(client_, prompter_, printer_, choices_, planned_);
-  if (outcome == AnnexPrintOutcome::kPrinted) accept();
-  return outcome;
+  if (standalone_) {
+    // A cancelled dialog is silent and leaves the form open; a missing printer has been told.
+    if (!printer_.BeginJob(PageOrientation::Portrait, true)) return AnnexPrintOutcome::kCancelled;
+    if (!printer_.StartDocument(AnnexDocumentTitle(planned_.cas, cf_, month_, planned_.annex))) {
+      return AnnexPrintOutcome::kStopped;
+    }
+  }
+  const std::optional<AnnexPrintout> printout = PrintoutFromList();
+  if (printout) DrawAnnex(printer_, *printout, client_.Version());
+  if (standalone_) printer_.EndJob();
+  if (!printout) return AnnexPrintOutcome::kStopped;
+  printed_ = true;
+  accept();
+  return AnnexPrintOutcome::kPrinted;
 }
