@@ -5,9 +5,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <map>
@@ -129,7 +129,7 @@ void Summary(const MedianReporter::Medians& medians) {
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication application(argc, argv);
+  QApplication application(argc, argv);
   QTemporaryDir data;
   QTemporaryDir output;
   folder = &output;

@@ -85,8 +85,10 @@ double PlainLoop(CClient& client, const QString& path) {
   if (!EnsureImportCompany(client, company)) return -1;
   QElapsedTimer timer;
   timer.start();
+  ExternalImportRows rows(cf);
+  if (!rows.Read(client)) return -1;
   for (int row = 0; row < list.RowCount(); ++row) {
-    if (ImportExternalRecord(client, cf, RowFields(list, row)).kind ==
+    if (ImportExternalRecord(client, rows, RowFields(list, row)).kind ==
         ImportOutcome::Kind::kFailed) {
       return -1;
     }

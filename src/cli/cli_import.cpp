@@ -33,6 +33,51 @@ struct ImportCount {
   int rejected = 0;
 };
 
+// The file's records, read and checked, for the registered company of `cf`.
+struct ReadRecords {
+  QString shown;  // the file as the messages name it
+  QString cf;
+  ListModel list;
+};
+
+// Hands each record to the screen's record step, as its save does, after what that save
+// prepares before the first record: the month of an anexa 1A, the company's rows of an
+// external source.
+int ImportRecords(CClient& client, CollectingPrompter& prompter, Console& console,
+                  const ImportRequest& request, ReadRecords& file) {
+  const QString month = PreviousAmountsMonth(file.list.GetCellText(0, QStringLiteral("AN")),
+                                             file.list.GetCellText(0, QStringLiteral("LN")));
+  ExternalImportRows registerRows(file.cf);
+  if (!request.previous && !registerRows.Read(client)) {
+    console.Error(ShownError(prompter));
+    return 2;
+  }
+  ImportCount count;
+  const int total = file.list.RowCount();
+  for (int row = 0; row < total; ++row) {
+    console.Progress(QStringLiteral("importa: inregistrarea %1 din %2").arg(row + 1).arg(total));
+    const ImportFields fields = RowFields(file.list, row);
+    const ImportOutcome outcome =
+        request.previous ? ImportPreviousRecord(client, file.cf, request.cas, month, fields)
+                         : ImportExternalRecord(client, registerRows, fields);
+    if (outcome.kind == ImportOutcome::Kind::kFailed) {
+      console.Error(cli_texts::RecordFailed(file.shown, row + 1, ShownError(prompter)));
+      return 1;
+    }
+    const bool rejected = outcome.kind == ImportOutcome::Kind::kRejected;
+    ++(rejected ? count.rejected : count.stored);
+    if (rejected) console.Result(cli_texts::RecordLine(file.shown, row + 1, outcome.text));
+    if (CommandStop::Requested() && row + 1 < total) {
+      console.Result(
+          cli_texts::ImportSummary(file.shown, count.stored, count.rejected, row + 1, total));
+      console.Error(cli_texts::kStopped);
+      return 1;
+    }
+  }
+  console.Result(cli_texts::ImportSummary(file.shown, count.stored, count.rejected, total, total));
+  return count.rejected > 0 || count.stored == 0 ? 1 : 0;
+}
+
 }  // namespace
 
 QString ImportHouseProblem(const ImportRequest& request) {
@@ -42,53 +87,27 @@ QString ImportHouseProblem(const ImportRequest& request) {
 
 int RunImport(CClient& client, CollectingPrompter& prompter, Console& console,
               const ImportRequest& request) {
-  const QString shown = QDir::toNativeSeparators(request.file);
+  ReadRecords file;
+  file.shown = QDir::toNativeSeparators(request.file);
   if (!QFileInfo(request.file).isFile()) {
-    console.Error(cli_texts::MissingFile(shown));
+    console.Error(cli_texts::MissingFile(file.shown));
     return 2;
   }
-  ListModel records;
   const ImportLayout layout = request.previous ? ImportLayout::kPrevious : ImportLayout::kExternal;
-  const ImportFileResult read = ReadImportFile(request.file, layout, records);
-  if (const auto problem = FileProblem(shown, read)) {
+  const ImportFileResult read = ReadImportFile(request.file, layout, file.list);
+  if (const auto problem = FileProblem(file.shown, read)) {
     console.Error(*problem);
     return 2;
   }
-  const auto company = FindImportCompany(client, read.cf);
+  file.cf = read.cf;
+  const auto company = FindImportCompany(client, file.cf);
   if (!company) {
     console.Error(ShownError(prompter));
     return 2;
   }
   if (!*company) {
-    console.Error(cli_texts::ImportCompanyMissing(read.cf));
+    console.Error(cli_texts::ImportCompanyMissing(file.cf));
     return 1;
   }
-  const QString month = PreviousAmountsMonth(records.GetCellText(0, QStringLiteral("AN")),
-                                             records.GetCellText(0, QStringLiteral("LN")));
-  ImportCount count;
-  const int rows = records.RowCount();
-  for (int row = 0; row < rows; ++row) {
-    console.Progress(QStringLiteral("importa: inregistrarea %1 din %2").arg(row + 1).arg(rows));
-    const ImportFields fields = RowFields(records, row);
-    const ImportOutcome outcome =
-        request.previous ? ImportPreviousRecord(client, read.cf, request.cas, month, fields)
-                         : ImportExternalRecord(client, read.cf, fields);
-    if (outcome.kind == ImportOutcome::Kind::kFailed) {
-      console.Error(cli_texts::RecordFailed(shown, row + 1, ShownError(prompter)));
-      return 1;
-    }
-    if (outcome.kind == ImportOutcome::Kind::kRejected) {
-      ++count.rejected;
-      console.Result(cli_texts::RecordLine(shown, row + 1, outcome.text));
-    } else {
-      ++count.stored;
-    }
-    if (CommandStop::Requested() && row + 1 < rows) {
-      console.Result(cli_texts::ImportSummary(shown, count.stored, count.rejected, row + 1, rows));
-      console.Error(cli_texts::kStopped);
-      return 1;
-    }
-  }
-  console.Result(cli_texts::ImportSummary(shown, count.stored, count.rejected, rows, rows));
-  return count.rejected > 0 || count.stored == 0 ? 1 : 0;
+  return ImportRecords(client, prompter, console, request, file);
 }

@@ -39,6 +39,9 @@ bool PainterSurface::StartDocument(const QString& title) {
   SetTitle(title);
   if (!painter_.begin(Device())) return false;
   pages_ = 0;
+  penWidth_ = -1;
+  fontSet_ = false;
+  painter_.setBrush(Qt::NoBrush);
   return true;
 }
 
@@ -54,27 +57,55 @@ void PainterSurface::Finish() {
 
 void PainterSurface::Draw(const PrintItem& item, const QFont& font, int penWidth) {
   if (!painter_.isActive()) return;
+  UsePen(penWidth);
+  // Before any save: what a restore brings back must be what was last set.
+  if (item.kind != PrintItem::Kind::Frame) UseFont(font);
   switch (item.kind) {
     case PrintItem::Kind::Frame:
-      DrawFrame(item.deviceCell, penWidth);
+      DrawFrame(item.deviceCell);
       return;
     case PrintItem::Kind::Text:
-      DrawLines(item, font);
+      DrawLines(item);
       return;
     case PrintItem::Kind::Cell:
     case PrintItem::Kind::Box:
+      if (item.shaded) painter_.fillRect(ToQRect(item.deviceCell), kShade);
+      if (LinesInside(item, font)) {
+        DrawLines(item);
+        return;
+      }
       painter_.save();
       painter_.setClipRect(ToQRect(item.deviceCell));
-      if (item.shaded) painter_.fillRect(ToQRect(item.deviceCell), kShade);
-      DrawLines(item, font);
+      DrawLines(item);
       painter_.restore();
       return;
   }
 }
 
-void PainterSurface::DrawLines(const PrintItem& item, const QFont& font) {
+void PainterSurface::UsePen(int penWidth) {
+  if (penWidth == penWidth_) return;
+  painter_.setPen(QPen(Qt::black, penWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  penWidth_ = penWidth;
+}
+
+void PainterSurface::UseFont(const QFont& font) {
+  if (fontSet_ && font == font_) return;
   painter_.setFont(font);
-  painter_.setPen(Qt::black);
+  font_ = font;
+  fontSet_ = true;
+}
+
+bool PainterSurface::LinesInside(const PrintItem& item, const QFont& font) {
+  const QRectF cell = ToQRect(item.deviceCell);
+  for (const PrintLine& line : item.lines) {
+    const QRectF box = ink_.Of(font, Device(), line.text, static_cast<int>(item.align),
+                               line.device.x, line.device.y);
+    if (!cell.contains(box)) return false;
+  }
+  return true;
+}
+
+void PainterSurface::DrawLines(const PrintItem& item) {
   for (const PrintLine& line : item.lines) {
     int flags = 0;
     const QRect box = AnchorBox(line.device, item.align, flags);
@@ -82,9 +113,7 @@ void PainterSurface::DrawLines(const PrintItem& item, const QFont& font) {
   }
 }
 
-void PainterSurface::DrawFrame(const PrintRect& rect, int penWidth) {
-  painter_.setPen(QPen(Qt::black, penWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-  painter_.setBrush(Qt::NoBrush);
+void PainterSurface::DrawFrame(const PrintRect& rect) {
   const QPolygon outline({QPoint(rect.left, rect.top), QPoint(rect.right, rect.top),
                           QPoint(rect.right, rect.bottom), QPoint(rect.left, rect.bottom),
                           QPoint(rect.left, rect.top)});

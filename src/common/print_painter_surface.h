@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "common/print_ink_bounds.h"
 #include "common/print_surface.h"
 
 class QPaintDevice;
@@ -22,9 +23,19 @@ class PainterSurface : public PrintSurface {
   virtual bool NextPage() = 0;
 
  private:
-  void DrawLines(const PrintItem& item, const QFont& font);
-  void DrawFrame(const PrintRect& rect, int penWidth);
+  void DrawLines(const PrintItem& item);
+  void DrawFrame(const PrintRect& rect);
+  // True when every line's ink stays inside the cell, so that clipping would change nothing.
+  bool LinesInside(const PrintItem& item, const QFont& font);
+  // One black pen serves frames and text (text takes only its colour); fonts and the pen are
+  // set only when they change, so the PDF does not repeat its graphics state per cell.
+  void UsePen(int penWidth);
+  void UseFont(const QFont& font);
 
   QPainter painter_;
   int pages_ = 0;
+  int penWidth_ = -1;
+  QFont font_;
+  bool fontSet_ = false;
+  InkBounds ink_;
 };

@@ -1,7 +1,11 @@
 #include "exchange/c_import_dialog.h"
 
+#include <QCoreApplication>
+#include <QCursor>
+#include <QElapsedTimer>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,13 +13,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <memory>
 
 #include "store/c_client.h"
 #include "store/prompter.h"
 #include "store/wait_cursor.h"
 #include "ui/buttons.h"
 #include "ui/c_list_view_ex.h"
-#include "ui/progress_steps.h"
 
 namespace {
 
@@ -25,6 +29,10 @@ QLineEdit* MakeEdit(QWidget* parent, const char* name, int maxLength) {
   edit->setMaxLength(maxLength);
   return edit;
 }
+
+// While a file is read or saved, the window repaints, shows its progress and takes input
+// this often (milliseconds): often enough to feel immediate, rarely enough to cost nothing.
+constexpr int kRefreshInterval = 50;
 
 }  // namespace
 
@@ -36,6 +44,20 @@ QString CImportDialog::SavedMessage() {
   return QStringLiteral(
       "Salvarea a fost realizata cu succes!\n\nInregistrarile cu rosu nu au putut fi "
       "importate.\nDeruleaza lista catre dreapta pentru a vedea mesajele de eroare.");
+}
+
+QString CImportDialog::StopQuestion() {
+  return QStringLiteral(
+      "Opresti salvarea in baza de date?\n\nInregistrarile salvate pana acum raman in baza de "
+      "date.");
+}
+
+QString CImportDialog::StoppedMessage(int done, int total) {
+  return QStringLiteral(
+             "Salvarea a fost oprita dupa %1 din %2 inregistrari.\n\nInregistrarile salvate pana "
+             "acum raman in baza de date; celelalte nu au fost procesate.")
+      .arg(done)
+      .arg(total);
 }
 
 QString CImportDialog::FiscalCode() const { return cf_->text(); }
@@ -55,11 +77,15 @@ void CImportDialog::Build() {
   connect(save_, &QPushButton::clicked, this, &CImportDialog::Save);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
+  controls_ = new QWidget(this);
+  auto* controls = new QVBoxLayout(controls_);
+  controls->setContentsMargins(0, 0, 0, 0);
+  controls->addWidget(open);
+  AddControls(*controls);
+  controls->addWidget(BuildCompanyGroup());
+  controls->addWidget(save_);
   auto* side = new QVBoxLayout;
-  side->addWidget(open);
-  AddControls(*side);
-  side->addWidget(BuildCompanyGroup());
-  side->addWidget(save_);
+  side->addWidget(controls_);
   side->addStretch();
   side->addWidget(cancel);
   auto* body = new QHBoxLayout;
@@ -110,7 +136,38 @@ void CImportDialog::SetCompanyEnabled(bool enabled) {
   save_->setEnabled(enabled);
 }
 
-DbfProgress CImportDialog::ProgressReporter() { return ProgressOn(*progress_); }
+void CImportDialog::SetBusy(Work work) {
+  work_ = work;
+  stopAsked_ = false;
+  const bool idle = work == Work::kNone;
+  controls_->setEnabled(idle);
+  // The list too: a click on its header would re-sort the rows under the save.
+  records_->setEnabled(idle);
+  if (idle) progress_->setVisible(false);
+}
+
+void CImportDialog::reject() {
+  if (work_ == Work::kNone) {
+    QDialog::reject();
+  } else if (work_ == Work::kSaving) {
+    stopAsked_ = true;
+  }
+}
+
+DbfProgress CImportDialog::ProgressReporter() {
+  auto shown = std::make_shared<QElapsedTimer>();
+  return [this, shown](int done, int total) {
+    if (done == 0) {
+      progress_->setRange(0, std::max(total, 1));
+      progress_->setVisible(true);
+    } else if (done != total && shown->isValid() && shown->elapsed() < kRefreshInterval) {
+      return;
+    }
+    progress_->setValue(done);
+    QCoreApplication::processEvents();
+    shown->start();
+  };
+}
 
 void CImportDialog::OpenFile() {
   const QString path = prompter_.ChooseFile(QStringLiteral("Fisier dbf  (*.dbf *.DBF)"));
@@ -119,8 +176,9 @@ void CImportDialog::OpenFile() {
   ImportFileResult result;
   {
     WaitCursor cursor;
+    SetBusy(Work::kReading);
     result = ReadImportFile(path, layout_, records_->Model(), ProgressReporter());
-    progress_->setVisible(false);
+    SetBusy(Work::kNone);
   }
   if (result.outcome == ImportFileResult::Outcome::kIgnored) return;
   if (result.outcome == ImportFileResult::Outcome::kRefused) {
@@ -171,29 +229,42 @@ void CImportDialog::Save() {
   company.repr = repr_->text().trimmed();
   company.ziuaLic = QString::number(ziuaLic_->text().trimmed().toInt());
   company.lunaLicUrmatoare = nextMonth_->isChecked();
-  if (!EnsureImportCompany(client_, company) || !PrepareSave()) return;
-  bool saved = false;
+  SaveEnd end = SaveEnd::kFailed;
   {
     WaitCursor cursor;
-    saved = ProcessRecords();
-    progress_->setVisible(false);
+    SetBusy(Work::kSaving);
+    if (EnsureImportCompany(client_, company) && PrepareSave()) end = ProcessRecords();
+    SetBusy(Work::kNone);
   }
-  if (saved) prompter_.Inform(SavedMessage());
+  if (end == SaveEnd::kDone) prompter_.Inform(SavedMessage());
+  if (end == SaveEnd::kStopped) prompter_.Inform(StoppedMessage(processed_, records_->RowCount()));
 }
 
-bool CImportDialog::ProcessRecords() {
+bool CImportDialog::StopConfirmed() {
+  stopAsked_ = false;
+  // The question is answered with the ordinary pointer, not the wait cursor of the save.
+  QGuiApplication::setOverrideCursor(QCursor(Qt::ArrowCursor));
+  const bool stop = prompter_.Ask(StopQuestion());
+  QGuiApplication::restoreOverrideCursor();
+  return stop;
+}
+
+CImportDialog::SaveEnd CImportDialog::ProcessRecords() {
   ListModel& list = records_->Model();
   const QString error = QLatin1String(kErrorColumn);
   const DbfProgress progress = ProgressReporter();
   const int rows = list.RowCount();
   progress(0, rows);
-  for (int row = 0; row < rows; ++row) {
+  for (processed_ = 0; processed_ < rows; ++processed_) {
+    // Between two records: the one before is whole, the next not begun.
+    if (stopAsked_ && StopConfirmed()) return SaveEnd::kStopped;
+    const int row = processed_;
     const ImportOutcome outcome = ProcessRecord(RowFields(list, row));
-    if (outcome.kind == ImportOutcome::Kind::kFailed) return false;
+    if (outcome.kind == ImportOutcome::Kind::kFailed) return SaveEnd::kFailed;
     list.SetCellText(row, error, outcome.text);
     const bool rejected = outcome.kind == ImportOutcome::Kind::kRejected;
     list.SetRowColor(row, rejected ? RejectedColor() : qRgb(0, 0, 0));
     progress(row + 1, rows);
   }
-  return true;
+  return SaveEnd::kDone;
 }

@@ -19,6 +19,10 @@ class QVBoxLayout;
 // What the two import screens share: the list of the file's records with "EROARE" appended,
 // the group of the company's data, opening the file and the save, which registers the
 // company and hands every record to the screen's own record step. Rejected records turn red.
+// While a file is read or saved the window repaints and takes input, its progress bar moves
+// and everything that starts work is disabled; Esc (or "[ESC]   Renunta", or closing the
+// window) during a save asks whether to stop it, and a stop comes between two records, so
+// no record is left half written.
 class CImportDialog : public QDialog {
   Q_OBJECT
 
@@ -28,6 +32,11 @@ class CImportDialog : public QDialog {
   QString FiscalCode() const;
 
   static QString SavedMessage();
+  static QString StopQuestion();
+  static QString StoppedMessage(int done, int total);
+  // Esc, "[ESC]   Renunta" and closing the window: during a save a request to stop it, while
+  // a file is read nothing, otherwise the window closes.
+  void reject() override;
   static QRgb RejectedColor() { return qRgb(255, 0, 0); }
 
  protected:
@@ -48,13 +57,19 @@ class CImportDialog : public QDialog {
   CClient& Client() { return client_; }
 
  private:
+  enum class Work { kNone, kReading, kSaving };
+
   QGroupBox* BuildCompanyGroup();
   void OpenFile();
   void ShowCompany();
   void Save();
   [[nodiscard]] bool CheckCompany() const;
-  [[nodiscard]] bool ProcessRecords();
+  enum class SaveEnd { kDone, kFailed, kStopped };
+  [[nodiscard]] SaveEnd ProcessRecords();
+  [[nodiscard]] bool StopConfirmed();
   void SetCompanyEnabled(bool enabled);
+  // Work under way: the wait cursor, the progress bar, the controls that start work disabled.
+  void SetBusy(Work work);
   DbfProgress ProgressReporter();
 
   CClient& client_;
@@ -62,6 +77,10 @@ class CImportDialog : public QDialog {
   ImportLayout layout_;
   Captions captions_;
   CListViewEx* records_ = nullptr;
+  QWidget* controls_ = nullptr;  // everything on the side that starts work
+  Work work_ = Work::kNone;
+  bool stopAsked_ = false;
+  int processed_ = 0;  // records handled by the current save
   QGroupBox* company_ = nullptr;
   QLineEdit* denumire_ = nullptr;
   QLineEdit* cf_ = nullptr;

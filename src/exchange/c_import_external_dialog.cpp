@@ -15,6 +15,11 @@ void CImportExternalDialog::SetColumnKinds() {
   Records().SetColumnKind(QStringLiteral("LA_LUNA"), QStringLiteral("2"));
 }
 
+bool CImportExternalDialog::PrepareSave() {
+  rows_.emplace(FiscalCode());
+  return rows_->Read(Client());
+}
+
 ImportOutcome CImportExternalDialog::ProcessRecord(const ImportFields& fields) {
-  return ImportExternalRecord(Client(), FiscalCode(), fields);
+  return ImportExternalRecord(Client(), *rows_, fields);
 }

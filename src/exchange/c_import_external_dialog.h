@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "exchange/c_import_dialog.h"
 
 // "Import de date din sursa externa": insured persons and their month's amounts from a file
@@ -14,5 +16,9 @@ class CImportExternalDialog : public CImportDialog {
 
  protected:
   void SetColumnKinds() override;
+  bool PrepareSave() override;
   ImportOutcome ProcessRecord(const ImportFields& fields) override;
+
+ private:
+  std::optional<ExternalImportRows> rows_;  // the company's rows, read at the start of a save
 };

@@ -82,7 +82,7 @@ void AddAmountColumns(CClient& client, int insured, const QString& cf, const Imp
 }
 
 // Step of the external record after its insured record is written: the month's amounts.
-ImportOutcome ExternalAmounts(CClient& client, const QString& cf, const ImportFields& fields,
+ImportOutcome ExternalAmounts(CClient& client, ExternalImportRows& rows, const ImportFields& fields,
                               int insured, QString status) {
   const QString month = Field(fields, "LA_LUNA");
   if (!IsAmountsMonth(month)) return {Kind::kStored, status + BadMonthText()};
@@ -92,13 +92,22 @@ ImportOutcome ExternalAmounts(CClient& client, const QString& cf, const ImportFi
                                                      {"ANG_DAT", "ANG_DATORAT"},
                                                      {"ANG_VIR", "ANG_VIRAT"}});
   if (!amounts.problem.isEmpty()) return {Kind::kStored, status + amounts.problem};
-  const std::optional<int> existing = MonthRowIndex(client, insured, month);
+  const std::optional<int> existing = rows.MonthRow(client, insured, month);
   if (!existing) return Failed();
-  AddAmountColumns(client, insured, cf, fields, month, amounts);
-  if (!WriteRow(client, "SUME", *existing)) return Failed();
+  AddAmountColumns(client, insured, rows.Cf(), fields, month, amounts);
+  const std::optional<int> written = WriteRow(client, "SUME", *existing);
+  if (!written) return Failed();
+  rows.AddMonthRow(insured, month, *written);
   status += *existing > 0 ? QStringLiteral("; Sumele in luna existente: au fost modificate")
                           : QStringLiteral("; Sumele in luna inexistente: au fost adaugate");
   return {Kind::kStored, status};
+}
+
+// The server compares CNPs without regard to case or trailing blanks; so does the lookup.
+QString CnpKey(const QString& cnp) {
+  qsizetype end = cnp.size();
+  while (end > 0 && cnp[end - 1] == u' ') --end;
+  return cnp.left(end).toUpper();
 }
 
 }  // namespace
@@ -135,25 +144,77 @@ bool EnsureImportCompany(CClient& client, const CompanyRecord& company) {
   return client.AuditedInsert(QStringLiteral("ASIGURATI"), QStringLiteral("SOCIETATI")) == 0;
 }
 
-ImportOutcome ImportExternalRecord(CClient& client, const QString& cf, const ImportFields& fields) {
+bool ExternalImportRows::Read(CClient& client) {
+  active_.clear();
+  monthRows_.clear();
+  if (client.Execute(Sql(u"SELECT a.`INDEX` AS `INDEX`, a.CNP AS CNP FROM asigurati.asigurati "
+                         u"AS a WHERE a.cf=%1 AND a.iesire=0 ORDER BY a.`INDEX`",
+                         client.Text(cf_)),
+                     1) != 0) {
+    return false;
+  }
+  const ResultTable& result = client.Result();
+  active_.reserve(static_cast<qsizetype>(result.RowCount()));
+  for (int row = 0; row < result.RowCount(); ++row) {
+    const QString cnp = CnpKey(result.GetField(row, QStringLiteral("CNP")));
+    if (!active_.contains(cnp))
+      active_.insert(cnp, result.GetField(row, QStringLiteral("INDEX")).toInt());
+  }
+  return true;
+}
+
+int ExternalImportRows::ActiveRecord(const QString& cnp) const {
+  return active_.value(CnpKey(cnp), 0);
+}
+
+void ExternalImportRows::AddRecord(const QString& cnp, int index) {
+  active_.insert(CnpKey(cnp), index);
+}
+
+std::optional<int> ExternalImportRows::MonthRow(CClient& client, int record, const QString& month) {
+  auto found = monthRows_.find(month);
+  if (found == monthRows_.end()) {
+    if (client.Execute(Sql(u"SELECT s.`INDEX` AS `INDEX`, s.ID_CNP AS ID_CNP FROM asigurati.sume "
+                           u"AS s, asigurati.asigurati AS a WHERE a.`INDEX`=s.ID_CNP AND a.cf=%1 "
+                           u"AND a.iesire=0 AND s.LUNA=%2 ORDER BY s.`INDEX`",
+                           client.Text(cf_), Number(month)),
+                       1) != 0) {
+      return std::nullopt;
+    }
+    QHash<int, int> rows;
+    const ResultTable& result = client.Result();
+    for (int row = 0; row < result.RowCount(); ++row) {
+      const int record = result.GetField(row, QStringLiteral("ID_CNP")).toInt();
+      if (!rows.contains(record))
+        rows.insert(record, result.GetField(row, QStringLiteral("INDEX")).toInt());
+    }
+    found = monthRows_.insert(month, rows);
+  }
+  return found->value(record, 0);
+}
+
+void ExternalImportRows::AddMonthRow(int record, const QString& month, int index) {
+  monthRows_[month].insert(record, index);
+}
+
+ImportOutcome ImportExternalRecord(CClient& client, ExternalImportRows& rows,
+                                   const ImportFields& fields) {
   if (const QString problem = ExternalRecordProblem(fields.value(QStringLiteral("CNP")),
                                                     fields.value(QStringLiteral("INTRARE")),
                                                     fields.value(QStringLiteral("FORMA")));
       !problem.isEmpty()) {
     return Rejected(problem);
   }
-  const std::optional<int> active = FirstIndex(
-      client, Sql(u"SELECT * FROM asigurati.asigurati AS a WHERE  a.cf=%1 AND a.cnp=%2 AND "
-                  u"a.iesire=0",
-                  client.Text(cf), client.Text(Field(fields, "CNP"))));
-  if (!active) return Failed();
-  AddInsuredColumns(client, cf, ImportHouse(fields.value(QStringLiteral("CAS"))), fields, "FORMA",
-                    "INTRARE");
-  const std::optional<int> insured = WriteRow(client, "ASIGURATI", *active);
+  const QString cnp = Field(fields, "CNP");
+  const int active = rows.ActiveRecord(cnp);
+  AddInsuredColumns(client, rows.Cf(), ImportHouse(fields.value(QStringLiteral("CAS"))), fields,
+                    "FORMA", "INTRARE");
+  const std::optional<int> insured = WriteRow(client, "ASIGURATI", active);
   if (!insured) return Failed();
-  const QString status = *active > 0 ? QStringLiteral("Asigurat existent: a fost modificat")
-                                     : QStringLiteral("Asigurat inexistent: a fost adaugat");
-  return ExternalAmounts(client, cf, fields, *insured, status);
+  rows.AddRecord(cnp, *insured);
+  const QString status = active > 0 ? QStringLiteral("Asigurat existent: a fost modificat")
+                                    : QStringLiteral("Asigurat inexistent: a fost adaugat");
+  return ExternalAmounts(client, rows, fields, *insured, status);
 }
 
 ImportOutcome ImportPreviousRecord(CClient& client, const QString& cf, const QString& cas,

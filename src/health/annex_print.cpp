@@ -6,6 +6,7 @@
 #include "common/print_devices.h"
 #include "common/report_printer.h"
 #include "health/annex_print_pages.h"
+#include "health/c_print_preview_dialog.h"
 #include "store/c_client.h"
 #include "store/prompter.h"
 #include "store/wait_cursor.h"
@@ -24,14 +25,15 @@ bool UsableInFileName(const QString& text) {
   return true;
 }
 
-// Each planned annex read and drawn in order; false at the first that cannot be read (shown).
+// Each planned annex through its preview form, which prints into the open job and closes
+// unseen; false at the first that cannot be read or printed (shown).
 bool DrawPlanned(CClient& client, Prompter& prompter, ReportPrinter& printer,
                  const AnnexPrintChoices& choices, const std::vector<PlannedAnnex>& planned) {
   for (const PlannedAnnex& item : planned) {
-    const std::optional<AnnexPrintout> printout = ReadAnnexPrintout(
-        client, prompter, item.annex, choices.houses.cf, item.cas, choices.houses.month);
-    if (!printout) return false;
-    DrawAnnex(printer, *printout, client.Version());
+    if (CPrintPreviewDialog::Open(nullptr, client, prompter, printer, choices.houses, item,
+                                  false) != AnnexPrintOutcome::kPrinted) {
+      return false;
+    }
   }
   return true;
 }
@@ -51,6 +53,7 @@ std::optional<AnnexPrintout> ReadAnnexPrintout(CClient& client, Prompter& prompt
       auto lines = ReadInsuredLines(client, printout.head);
       if (!lines) return std::nullopt;
       printout.insured = std::move(*lines);
+      printout.insuredTotals = SumInsured(printout.insured);
       break;
     }
     case PrintedAnnex::k2B: {
@@ -72,7 +75,7 @@ std::optional<AnnexPrintout> ReadAnnexPrintout(CClient& client, Prompter& prompt
 void DrawAnnex(ReportPrinter& printer, const AnnexPrintout& printout, const QString& footer) {
   switch (printout.annex) {
     case PrintedAnnex::k2A:
-      DrawAnnex2a(printer, printout.head, printout.insured, footer);
+      DrawAnnex2a(printer, printout.head, printout.insured, printout.insuredTotals, footer);
       break;
     case PrintedAnnex::k2B:
       DrawAnnex2b(printer, printout.head, printout.dependants, footer);
@@ -127,16 +130,9 @@ std::optional<std::vector<PlannedAnnex>> PlanAnnexes(Prompter& prompter,
 
 AnnexPrintOutcome PrintSingleAnnex(CClient& client, Prompter& prompter, ReportPrinter& printer,
                                    const AnnexPrintChoices& choices, const PlannedAnnex& planned) {
-  // A cancelled dialog is silent; a missing printer has been told by the engine.
-  if (!printer.BeginJob(PageOrientation::Portrait, true)) return AnnexPrintOutcome::kCancelled;
-  const SaveChoices& houses = choices.houses;
-  if (!printer.StartDocument(
-          AnnexDocumentTitle(planned.cas, houses.cf, houses.month, planned.annex))) {
-    return AnnexPrintOutcome::kStopped;
-  }
-  const bool drawn = DrawPlanned(client, prompter, printer, choices, {planned});
-  printer.EndJob();
-  return drawn ? AnnexPrintOutcome::kPrinted : AnnexPrintOutcome::kStopped;
+  CPrintPreviewDialog form(nullptr, client, prompter, printer, choices.houses, planned, true);
+  if (!form.FillList()) return AnnexPrintOutcome::kStopped;
+  return form.Print();
 }
 
 AnnexPrintOutcome PrintAnnexes(CClient& client, Prompter& prompter, ReportPrinter& printer,

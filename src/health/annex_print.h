@@ -32,6 +32,7 @@ struct AnnexPrintout {
   PrintedAnnex annex = PrintedAnnex::k2A;
   AnnexPrintHead head;
   std::vector<InsuredLine> insured;       // 2a
+  InsuredTotals insuredTotals;            // 2a's TOTAL row
   std::vector<DependantLine> dependants;  // 2b
   HouseSummary houses;                    // 2c
 };
@@ -78,7 +79,8 @@ enum class AnnexPrintOutcome { kPrinted, kStopped, kCancelled };
     CClient& client, Prompter& prompter, ReportPrinter& printer, const AnnexPrintChoices& choices,
     const std::function<void(const PlannedAnnex&)>& preview);
 
-// Prints one standalone annex: its own job under AnnexDocumentTitle, ended after the pages.
+// One annex as its standalone preview form prints it on "Tipareste": its own job under
+// AnnexDocumentTitle, ended after the pages.
 [[nodiscard]] AnnexPrintOutcome PrintSingleAnnex(CClient& client, Prompter& prompter,
                                                  ReportPrinter& printer,
                                                  const AnnexPrintChoices& choices,

@@ -254,8 +254,8 @@ PageElements Annex2cClosing(const QString& repr, int place) {
 }
 
 void DrawAnnex2a(ReportPrinter& printer, const AnnexPrintHead& head,
-                 const std::vector<InsuredLine>& lines, const QString& footer) {
-  const InsuredTotals totals = SumInsured(lines);
+                 const std::vector<InsuredLine>& lines, const InsuredTotals& totals,
+                 const QString& footer) {
   DrawPaged(
       printer, footer, AnnexPageHead(PrintedAnnex::k2A, head), kAnnex2aRows, kAnnex2aRows - 1,
       static_cast<int>(lines.size()),
@@ -274,9 +274,10 @@ void DrawAnnex2b(ReportPrinter& printer, const AnnexPrintHead& head,
 
 void DrawAnnex2c(ReportPrinter& printer, const AnnexPrintHead& head, const HouseSummary& summary,
                  const QString& footer) {
-  // The representative's lines fit below a full page of 49 rows, above the footnotes.
+  // Below a full page of 49 rows the representative's name would run into the page footer:
+  // the closing lines then go onto a page of their own, as in 2a and 2b.
   DrawPaged(
-      printer, footer, AnnexPageHead(PrintedAnnex::k2C, head), kAnnex2cRows, kAnnex2cRows,
+      printer, footer, AnnexPageHead(PrintedAnnex::k2C, head), kAnnex2cRows, kAnnex2cRows - 1,
       static_cast<int>(summary.houses.size()) + 1,
       [&](int first, int count) { return Annex2cRows(summary, head.cas, first, count); },
       [&](int place) { return Annex2cClosing(head.repr, place); });

@@ -41,8 +41,10 @@ inline constexpr int kAnnex2cRows = 49;
 
 // Draws the annex into a job whose document has started, from a new page on; the last page
 // is ended, the job stays open. Each page carries `footer`.
+// 2a's TOTAL shows `totals`.
 void DrawAnnex2a(ReportPrinter& printer, const AnnexPrintHead& head,
-                 const std::vector<InsuredLine>& lines, const QString& footer);
+                 const std::vector<InsuredLine>& lines, const InsuredTotals& totals,
+                 const QString& footer);
 void DrawAnnex2b(ReportPrinter& printer, const AnnexPrintHead& head,
                  const std::vector<DependantLine>& lines, const QString& footer);
 void DrawAnnex2c(ReportPrinter& printer, const AnnexPrintHead& head, const HouseSummary& summary,

@@ -6,105 +6,37 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "common/number_texts.h"
+#include "common/report_printer.h"
 #include "health/annex_print_pages.h"
+#include "health/annex_print_rows.h"
+#include "store/c_client.h"
 #include "ui/c_list_view_ex.h"
 #include "ui/modal.h"
 
-namespace {
-
-constexpr QRgb kTotalRow = qRgb(255, 0, 0);
-
-// The columns with widths that show a whole CNP and the longer names.
-void SetColumns(CListViewEx& list, std::initializer_list<std::pair<const char*, int>> columns) {
-  int position = 0;
-  for (const auto& [name, width] : columns) {
-    list.InsertColumn(position++, QLatin1String(name));
-    list.SetColumnWidth(QLatin1String(name), width);
-  }
-}
-
-// A person still employed shows no date of leaving, as on paper.
-QString NoDateEmpty(const QString& stored) {
-  return stored.trimmed().toLongLong() < 1 ? QString() : stored;
-}
-
-void Fill2a(CListViewEx& list, const std::vector<InsuredLine>& lines) {
-  SetColumns(list, {{"CNP", 120},
-                    {"NUME", 140},
-                    {"PRENUME", 140},
-                    {"CATEGORIA", 90},
-                    {"DATORAT_LUNA", 130},
-                    {"VIRAT_LUNA", 130},
-                    {"DATA_ANGAJARII", 130},
-                    {"DATA_PLECARII", 130}});
-  std::vector<QStringList> rows;
-  rows.reserve(lines.size() + 1);
-  for (const InsuredLine& l : lines) {
-    rows.push_back({l.cnp, l.nume, l.prenume, l.categoria, FormatInteger(l.owed),
-                    FormatInteger(l.paid), l.hired, NoDateEmpty(l.left)});
-  }
-  const InsuredTotals totals = SumInsured(lines);
-  rows.push_back({QString(), QString(), QString(), QStringLiteral("TOTAL"),
-                  FormatInteger(totals.owed), FormatInteger(totals.paid), QString(), QString()});
-  list.Model().AppendRows(std::move(rows));
-  list.SetRowColor(list.RowCount() - 1, kTotalRow);
-  list.SetColumnKind(QStringLiteral("DATORAT_LUNA"), QStringLiteral("3"));
-  list.SetColumnKind(QStringLiteral("VIRAT_LUNA"), QStringLiteral("3"));
-  list.SetColumnKind(QStringLiteral("DATA_ANGAJARII"), QStringLiteral("1"));
-  list.SetColumnKind(QStringLiteral("DATA_PLECARII"), QStringLiteral("1"));
-}
-
-void Fill2b(CListViewEx& list, const std::vector<DependantLine>& lines) {
-  SetColumns(list,
-             {{"CNP_ANGAJAT", 130}, {"CNP", 120}, {"NUME", 200}, {"PRENUME", 200}, {"TIP", 60}});
-  std::vector<QStringList> rows;
-  rows.reserve(lines.size());
-  for (const DependantLine& l : lines)
-    rows.push_back({l.cnpAngajat, l.cnp, l.nume, l.prenume, l.tip});
-  list.Model().AppendRows(std::move(rows));
-}
-
-void Fill2c(CListViewEx& list, const HouseSummary& summary) {
-  SetColumns(list, {{"CASA", 90},
-                    {"ANG DATORAT LUNA", 150},
-                    {"ANG VIRAT LUNA", 150},
-                    {"ASIG DATORAT LUNA", 150},
-                    {"ASIG VIRAT LUNA", 150}});
-  std::vector<QStringList> rows;
-  for (const HouseLine& h : summary.houses) {
-    rows.push_back({h.cas, QString(), QString(), FormatInteger(h.owed), FormatInteger(h.paid)});
-  }
-  rows.push_back({QStringLiteral("TOTAL"), FormatInteger(summary.employerOwed),
-                  FormatInteger(summary.employerPaid), FormatInteger(summary.insuredOwed),
-                  FormatInteger(summary.insuredPaid)});
-  list.Model().AppendRows(std::move(rows));
-}
-
-}  // namespace
-
-void CPrintPreviewDialog::Open(QWidget* parent, CClient& client, Prompter& prompter,
-                               ReportPrinter& printer, const AnnexPrintChoices& choices,
-                               const PlannedAnnex& planned) {
-  const std::optional<AnnexPrintout> printout = ReadAnnexPrintout(
-      client, prompter, planned.annex, choices.houses.cf, planned.cas, choices.houses.month);
-  if (!printout) return;
-  CPrintPreviewDialog form(parent, client, prompter, printer, choices, planned, *printout);
+AnnexPrintOutcome CPrintPreviewDialog::Open(QWidget* parent, CClient& client, Prompter& prompter,
+                                            ReportPrinter& printer, const SaveChoices& houses,
+                                            const PlannedAnnex& planned, bool standalone) {
+  // Unseen, the form would only list and print: that needs no window.
+  if (!standalone) return PrintListedAnnex(client, prompter, printer, houses, planned);
+  CPrintPreviewDialog form(parent, client, prompter, printer, houses, planned, standalone);
+  if (!form.FillList()) return AnnexPrintOutcome::kStopped;
   RunModal(form);
+  return form.printed_ ? AnnexPrintOutcome::kPrinted : AnnexPrintOutcome::kCancelled;
 }
 
 CPrintPreviewDialog::CPrintPreviewDialog(QWidget* parent, CClient& client, Prompter& prompter,
-                                         ReportPrinter& printer, const AnnexPrintChoices& choices,
-                                         const PlannedAnnex& planned, const AnnexPrintout& printout)
+                                         ReportPrinter& printer, const SaveChoices& houses,
+                                         const PlannedAnnex& planned, bool standalone)
     : QDialog(parent),
       client_(client),
       prompter_(prompter),
       printer_(printer),
-      choices_(choices),
-      planned_(planned) {
+      cf_(houses.cf),
+      month_(houses.month),
+      planned_(planned),
+      standalone_(standalone) {
   setWindowTitle(Title());
   BuildWindow();
-  FillList(printout);
 }
 
 void CPrintPreviewDialog::BuildWindow() {
@@ -138,23 +70,31 @@ void CPrintPreviewDialog::BuildWindow() {
   resize(1060, 560);
 }
 
-void CPrintPreviewDialog::FillList(const AnnexPrintout& printout) {
-  switch (printout.annex) {
-    case PrintedAnnex::k2A:
-      Fill2a(*list_, printout.insured);
-      break;
-    case PrintedAnnex::k2B:
-      Fill2b(*list_, printout.dependants);
-      break;
-    case PrintedAnnex::k2C:
-      Fill2c(*list_, printout.houses);
-      break;
-  }
+bool CPrintPreviewDialog::FillList() {
+  const std::optional<AnnexPrintout> printout =
+      ReadAnnexPrintout(client_, prompter_, planned_.annex, cf_, planned_.cas, month_);
+  if (!printout) return false;
+  FillAnnexRows(*printout, list_->Model());
+  return true;
+}
+
+std::optional<AnnexPrintout> CPrintPreviewDialog::PrintoutFromList() {
+  return ListedPrintout(client_, prompter_, cf_, month_, planned_, list_->Model());
 }
 
 AnnexPrintOutcome CPrintPreviewDialog::Print() {
-  const AnnexPrintOutcome outcome =
-      PrintSingleAnnex(client_, prompter_, printer_, choices_, planned_);
-  if (outcome == AnnexPrintOutcome::kPrinted) accept();
-  return outcome;
+  if (standalone_) {
+    // A cancelled dialog is silent and leaves the form open; a missing printer has been told.
+    if (!printer_.BeginJob(PageOrientation::Portrait, true)) return AnnexPrintOutcome::kCancelled;
+    if (!printer_.StartDocument(AnnexDocumentTitle(planned_.cas, cf_, month_, planned_.annex))) {
+      return AnnexPrintOutcome::kStopped;
+    }
+  }
+  const std::optional<AnnexPrintout> printout = PrintoutFromList();
+  if (printout) DrawAnnex(printer_, *printout, client_.Version());
+  if (standalone_) printer_.EndJob();
+  if (!printout) return AnnexPrintOutcome::kStopped;
+  printed_ = true;
+  accept();
+  return AnnexPrintOutcome::kPrinted;
 }

@@ -321,7 +321,8 @@ AnnexPrintChoices CReportGenerateDialog::PrintChoices() const {
 AnnexPrintOutcome CReportGenerateDialog::Print() {
   const AnnexPrintChoices choices = PrintChoices();
   return PrintAnnexes(client_, prompter_, *printer_, choices, [&](const PlannedAnnex& planned) {
-    CPrintPreviewDialog::Open(this, client_, prompter_, *printer_, choices, planned);
+    (void)CPrintPreviewDialog::Open(this, client_, prompter_, *printer_, choices.houses, planned,
+                                    true);
   });
 }
 

@@ -8,6 +8,7 @@
 #include "common/report_printer.h"
 #include "health/annex_print.h"
 #include "health/annex_print_pages.h"
+#include "health/c_print_preview_dialog.h"
 
 namespace {
 
@@ -197,6 +198,101 @@ p1 cell 400,1900-4600,2000 right Body |D'ANGELO ION VASILE|)");
   ASSERT_NE(footnote, nullptr);
   EXPECT_EQ(footnote->anchor, (PrintPoint{200, 6500}));
   EXPECT_EQ(footnote->font, ReportFont::Small);
+}
+
+// A 2c with more houses than one page holds (codes outside the 44, from old data) goes on
+// over a new page with the head; the closing lines follow the TOTAL row, on a page of their
+// own when the rows filled the last one (below them the name would meet the footer).
+TEST_F(AnnexPrintTest, Annex2cContinuesOnANewPage) {
+  struct Case {
+    int houses;  // besides the fixture's three
+    std::vector<int> rows;
+    int reprTop;  // on the last page
+  };
+  for (const Case& c : {Case{44, {48}, 6200}, Case{45, {49, 0}, 1400}, Case{57, {49, 12}, 2600}}) {
+    Run(QStringLiteral("DELETE FROM asigurati.asigurati WHERE cas LIKE 'X%'"));
+    for (int i = 0; i < c.houses; ++i) {
+      const QString code = QStringLiteral("X%1").arg(i, 2, 10, QLatin1Char('0'));
+      Person(QStringLiteral("1%1").arg(700000000000 + i), code.toLatin1().constData(),
+             QStringLiteral("N"), QStringLiteral("P"), "S", 20050101, 0, QStringLiteral("1"),
+             QStringLiteral("1"));
+    }
+    PrintOne(PrintedAnnex::k2C);
+    const int pages = static_cast<int>(c.rows.size());
+    ASSERT_EQ(record_.pagesBegun, pages) << c.houses;
+    int rowsPage = 0;
+    for (int page = 1; page <= pages; ++page) {
+      const int rows = c.rows[static_cast<size_t>(page - 1)];
+      EXPECT_EQ(Column(page, 900, 1700, 1200).size(), rows) << c.houses << " " << page;
+      EXPECT_TRUE(record_.Texts(page).contains(QStringLiteral("ANEXA Nr. 2c)")));
+      EXPECT_NE(record_.Find(kFirstFootnoteWithoutPoint, page), nullptr);
+      if (rows > 0) rowsPage = page;
+    }
+    const QStringList owed = Column(rowsPage, 2900, 3500, 1200);
+    EXPECT_EQ(owed.back(), PrintedLei(87 + 100 + c.houses)) << c.houses;
+    EXPECT_EQ(Column(rowsPage, 900, 1700, 1200).back(), QStringLiteral("TOTAL"));
+    const PrintItem* repr = record_.Find(QStringLiteral("D'ANGELO ION VASILE"), pages);
+    ASSERT_NE(repr, nullptr) << c.houses;
+    EXPECT_EQ(repr->cell.top, c.reprTop + 100) << c.houses;
+  }
+}
+
+// The preview prints the rows it shows: what changes in the register after the list was
+// filled does not reach the paper.
+TEST_F(AnnexPrintTest, PreviewPrintsTheRowsOfItsList) {
+  const AnnexPrintChoices choices = Choices(HouseScope::kSelected, PrintedAnnex::k2A);
+  CPrintPreviewDialog form(nullptr, client(), prompter(), Printer(), choices.houses,
+                           {QStringLiteral("CASAB"), PrintedAnnex::k2A}, true);
+  ASSERT_TRUE(form.FillList());
+  Run(QStringLiteral("DELETE FROM asigurati.sume"));
+  Run(QStringLiteral("UPDATE asigurati.asigurati SET nume='ALTUL'"));
+  ASSERT_EQ(form.Print(), AnnexPrintOutcome::kPrinted);
+  EXPECT_EQ(Column(1, 900, 1600), (QStringList{"BRÂNCUȘI", "MUȚU", "O'NEIL"}));
+  EXPECT_EQ(Column(1, 2800, 3250), (QStringList{"31", "56", "0", "87"}));
+}
+
+// A list query that fails: the server's message, no preview and nothing printed for one
+// annex; in a job of several, the job is closed with the annexes printed before it; no PDF.
+TEST_F(AnnexPrintTest, FailingListQueryStopsThePrint) {
+  struct Case {
+    const char* table;
+    std::optional<PrintedAnnex> annex;
+    bool started;
+    int pages;
+  };
+  const Case cases[] = {
+      {"sume", PrintedAnnex::k2A, false, 0},
+      {"coasigurati", PrintedAnnex::k2B, false, 0},
+      {"coasigurati", std::nullopt, true, 1},  // 2a printed, 2b failed, 2c never read
+  };
+  const auto preview = [this](const PlannedAnnex& planned) {
+    EXPECT_EQ(CPrintPreviewDialog::Open(nullptr, client(), prompter(), *printer_,
+                                        Choices(HouseScope::kSelected, planned.annex).houses,
+                                        planned, true),
+              AnnexPrintOutcome::kStopped);
+  };
+  for (const Case& c : cases) {
+    const QString table = QStringLiteral("asigurati.") + QLatin1String(c.table);
+    Run(QStringLiteral("RENAME TABLE %1 TO %1_away").arg(table));
+    prompter().Clear();
+    asked_ = 0;
+    const AnnexPrintChoices choices = Choices(HouseScope::kSelected, c.annex);
+    (void)PrintAnnexes(client(), prompter(), Printer(), choices, preview);
+    ASSERT_EQ(prompter().Texts().size(), 1u) << c.table;
+    EXPECT_TRUE(prompter().LastText().startsWith(QStringLiteral("EROARE Mysql:")));
+    EXPECT_EQ(record_.started, c.started) << c.table;
+    EXPECT_EQ(record_.finished, c.started);
+    EXPECT_EQ(record_.pagesBegun, c.pages);
+    EXPECT_EQ(record_.pagesEnded, c.pages);
+    EXPECT_EQ(asked_, c.started ? 1 : 0);
+
+    prompter().Clear();
+    prompter().QueueFolder(dir_.path());
+    EXPECT_EQ(SaveAnnexesPdf(client(), prompter(), choices), AnnexPrintOutcome::kStopped);
+    EXPECT_EQ(prompter().Texts().size(), 1u);
+    EXPECT_TRUE(FilesIn(dir_.path()).isEmpty());
+    Run(QStringLiteral("RENAME TABLE %1_away TO %1").arg(table));
+  }
 }
 
 // All houses and all annexes: one job under its own title, the annexes house by house in

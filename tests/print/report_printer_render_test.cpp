@@ -2,6 +2,10 @@
 
 #include <QImage>
 
+#include <QFontMetricsF>
+
+#include "common/print_fonts.h"
+#include "common/print_ink_bounds.h"
 #include "common/print_painter_surface.h"
 #include "print/print_fixture.h"
 
@@ -126,6 +130,84 @@ TEST_F(RenderTest, CellTextIsCutAtTheCellEdgeAndBoxTextWraps) {
   ASSERT_TRUE(wrapped.Any());
   EXPECT_LT(wrapped.right, Dev(900));
   EXPECT_GE(TextRows(Dev(200), Dev(1300), Dev(900), Dev(1800)), 3);
+}
+
+// Names wider than their cell stop at its edge whichever side they are anchored to, and
+// the Romanian letters print with their marks: the commas and cedillas below the line and
+// the breve and circumflex above the capitals, where their plain letters leave no ink.
+TEST_F(RenderTest, RomanianNamesPrintWholeOrCutAtTheCellEdge) {
+  const QString kWide = QStringLiteral("ŢUŢEA-BRÂNCUŞI ŞTEFĂNESCU-ÎNŢELEPCIUNE ANA-MARIA");
+  struct Case {
+    TextAlign align;
+    QString text;
+    QString plain;  // the same letters without their marks; empty: not compared
+  };
+  const Case cases[] = {
+      {TextAlign::Left, kWide, {}},
+      {TextAlign::Centre, kWide, {}},
+      {TextAlign::Right, kWide, {}},
+      {TextAlign::Left, QStringLiteral("ŞŢşţ"), QStringLiteral("STst")},
+      {TextAlign::Left, QStringLiteral("ȘȚșț"), QStringLiteral("STst")},
+      {TextAlign::Left, QStringLiteral("ĂÂÎ"), QStringLiteral("AAI")},
+  };
+  // Each case on a row of its own, the cell 900..1600 with a neighbour on either side.
+  int top = 1100;
+  for (const Case& c : cases) {
+    printer_.CellText(900, top, 1600, top + 100, c.text, c.align, false, false);
+    if (!c.plain.isEmpty()) {
+      printer_.CellText(2900, top, 3600, top + 100, c.plain, c.align, false, false);
+    }
+    top += 200;
+  }
+  top = 1100;
+  for (const Case& c : cases) {
+    const Ink ink = InkIn(0, Dev(top - 50), Page().width(), Dev(top + 150));
+    ASSERT_TRUE(ink.Any()) << c.text.toStdString();
+    if (c.plain.isEmpty()) {
+      // Within the cell, and running up to the edge on the side away from the anchor.
+      EXPECT_GE(ink.left, Dev(900)) << static_cast<int>(c.align);
+      EXPECT_LT(ink.right, Dev(1600));
+      if (c.align != TextAlign::Left) {
+        EXPECT_LE(ink.left, Dev(900) + 4);
+      }
+      if (c.align != TextAlign::Right) {
+        EXPECT_GE(ink.right, Dev(1600) - 4);
+      }
+    } else {
+      const Ink marked = InkIn(Dev(900), Dev(top), Dev(1600), Dev(top + 100));
+      const Ink plain = InkIn(Dev(2900), Dev(top), Dev(3600), Dev(top + 100));
+      ASSERT_TRUE(plain.Any());
+      EXPECT_TRUE(marked.bottom > plain.bottom || marked.top < plain.top) << c.text.toStdString();
+      EXPECT_LT(marked.right, Dev(1600));
+    }
+    top += 200;
+  }
+}
+
+// The box within which a line may put ink holds the ink Qt's own shaping gives the line,
+// whatever the font, anchor or letters: a cell whose text lies inside it draws unclipped.
+TEST(InkBounds, HoldTheShapedInkOfTheLine) {
+  QImage device(10, 10, QImage::Format_RGB32);
+  InkBounds bounds;
+  for (const int pixels : {22, 90, 300}) {
+    for (const bool heavy : {false, true}) {
+      const QFont font = MakeReportFont({QStringLiteral("Times New Roman"), 90, heavy}, pixels);
+      const QFontMetricsF metrics(font, &device);
+      for (const QString& text :
+           {QStringLiteral("ŢUŢEA-BRÂNCUŞI Ştefan"), QStringLiteral("fiffi WAVE Ij"),
+            QStringLiteral("1.234.567"), QStringLiteral("ĂÂÎȘȚăâîșț")}) {
+        const QRectF ink = metrics.tightBoundingRect(text);
+        const qreal width = metrics.horizontalAdvance(text);
+        for (const int align : {0, 1, 2}) {
+          const qreal x = 1000;
+          const qreal start = align == 0 ? x : align == 1 ? x - width / 2 : x - width;
+          const QRectF placed = ink.translated(start, 500 + metrics.ascent());
+          EXPECT_TRUE(bounds.Of(font, &device, text, align, x, 500).contains(placed))
+              << text.toStdString() << " " << pixels << " " << align;
+        }
+      }
+    }
+  }
 }
 
 TEST_F(RenderTest, ShadingFillsTheCellAndFramesDrawTheOutline) {
