@@ -1,7 +1,5 @@
 #include "cli/cli_declarations.h"
 
-#include <QDir>
-
 #include "cli/cli_batch.h"
 #include "cli/cli_console.h"
 #include "cli/cli_texts.h"
@@ -24,6 +22,7 @@ QString Described(const SavedDeclaration& declaration) {
              : QStringLiteral("declaratia initiala");
 }
 
+// The name the panel gives the printed declaration.
 QString PlannedPdfName(const QString& cf, const SavedDeclaration& declaration) {
   StoredDeclaration stored;
   stored.cf = cf;
@@ -33,34 +32,22 @@ QString PlannedPdfName(const QString& cf, const SavedDeclaration& declaration) {
   return DeclarationPdfName(stored);
 }
 
-// The printed declaration into the folder under the panel's name for it.
-std::optional<QString> WritePdf(CClient& client, CollectingPrompter& prompter, qint64 index,
-                                const QString& folder) {
-  const std::optional<DeclarationPrintout> printout =
-      PrepareDeclarationPrintout(client, prompter, index);
-  if (!printout) return std::nullopt;
-  const StoredDeclaration& declaration = printout->totals.stored;
-  const QString name = DeclarationPdfName(declaration);
-  if (!CfUsableInFileName(declaration.cf) ||
-      !WriteDeclarationPdf(*printout, QDir(folder).filePath(name), client.Version())) {
-    prompter.Inform(print_texts::kPdfFailed);
-    return std::nullopt;
-  }
-  return name;
-}
-
 CompanyResult DeclareCompany(CClient& client, CollectingPrompter& prompter,
                              const DeclarationsRequest& request, const BatchCompany& company) {
   CompanyResult result;
   prompter.Take();
   const auto latest = LatestDeclaration(client, company.cf, request.month);
-  const auto county = ReadDeclarationCompany(client, prompter, company.cf);
-  if (!latest || !county) {
+  if (!latest) {
     result.error = ShownError(prompter);
     return result;
   }
   if (!*latest) {
     result.warnings.append(NoDeclaration(request.month));
+    return result;
+  }
+  const auto county = ReadDeclarationCompany(client, prompter, company.cf);
+  if (!county) {
+    result.error = ShownError(prompter);
     return result;
   }
   if (county->jud.isEmpty()) {
@@ -85,9 +72,10 @@ CompanyResult DeclareCompany(CClient& client, CollectingPrompter& prompter,
   }
   result.files = names;
   if (!request.pdf) return result;
-  if (const std::optional<QString> pdf =
-          WritePdf(client, prompter, declaration.index, request.folder)) {
-    result.files.append(*pdf);
+  // The panel's "Salveaza declaratia ca PDF", its folder chooser answered with the folder.
+  prompter.AnswerFolder(request.folder);
+  if (SaveDeclarationPdf(client, prompter, declaration.index) == PrintOutcome::kPrinted) {
+    result.files.append(PlannedPdfName(company.cf, declaration));
   } else {
     result.error = ShownError(prompter);
   }
