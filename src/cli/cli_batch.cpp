@@ -95,7 +95,7 @@ int RunSelected(Console& console, const BatchRun& run, const std::vector<BatchCo
   }
   Totals totals;
   const auto count = static_cast<int>(companies.size());
-  bool stopped = false;
+  bool stopped = CommandStop::Requested();
   int done = 0;
   for (int i = 0; i < count && !stopped; ++i, ++done) {
     const BatchCompany& company = companies[static_cast<size_t>(i)];

@@ -55,6 +55,12 @@ int ImportRecords(CClient& client, CollectingPrompter& prompter, Console& consol
   ImportCount count;
   const int total = file.list.RowCount();
   for (int row = 0; row < total; ++row) {
+    if (CommandStop::Requested()) {
+      console.Result(
+          cli_texts::ImportSummary(file.shown, count.stored, count.rejected, row, total));
+      console.Error(cli_texts::kStopped);
+      return 1;
+    }
     console.Progress(QStringLiteral("importa: inregistrarea %1 din %2").arg(row + 1).arg(total));
     const ImportFields fields = RowFields(file.list, row);
     const ImportOutcome outcome =
@@ -67,12 +73,6 @@ int ImportRecords(CClient& client, CollectingPrompter& prompter, Console& consol
     const bool rejected = outcome.kind == ImportOutcome::Kind::kRejected;
     ++(rejected ? count.rejected : count.stored);
     if (rejected) console.Result(cli_texts::RecordLine(file.shown, row + 1, outcome.text));
-    if (CommandStop::Requested() && row + 1 < total) {
-      console.Result(
-          cli_texts::ImportSummary(file.shown, count.stored, count.rejected, row + 1, total));
-      console.Error(cli_texts::kStopped);
-      return 1;
-    }
   }
   console.Result(cli_texts::ImportSummary(file.shown, count.stored, count.rejected, total, total));
   return count.rejected > 0 || count.stored == 0 ? 1 : 0;

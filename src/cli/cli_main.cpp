@@ -49,12 +49,15 @@ int RunOnRegister(Console& console, const CommandRequest& request, const QString
   CollectingPrompter prompter;
   CClient client(&prompter);
   client.SetVersion(version);
-  if (const auto problem = OpenRegister(client, CommandStartFolder(request.startFolder))) {
+  // A stop asked while the server starts is kept for the command, which then writes nothing.
+  CommandStop stop;
+  std::optional<QString> problem;
+  CommandStop::HoldDuring(
+      [&] { problem = OpenRegister(client, CommandStartFolder(request.startFolder)); });
+  if (problem) {
     console.Error(*problem);
     return 2;
   }
-  // Set after the server's start, which puts the default handlers back.
-  CommandStop stop;
   const int code = command(client, prompter);
   client.Disconnect();
   return code;

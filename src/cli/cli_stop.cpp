@@ -1,5 +1,6 @@
 #include "cli/cli_stop.h"
 
+#include <pthread.h>
 #include <signal.h>
 
 #include <array>
@@ -13,17 +14,21 @@ std::array<struct sigaction, 2> previous{};
 
 void OnStop(int) { stopRequested.store(true); }
 
-}  // namespace
-
-CommandStop::CommandStop() {
-  stopRequested.store(false);
+void InstallHandlers(std::array<struct sigaction, 2>* replaced) {
   struct sigaction action {};
   action.sa_handler = OnStop;
   sigemptyset(&action.sa_mask);
   action.sa_flags = SA_RESTART;
   for (size_t i = 0; i < kStopSignals.size(); ++i) {
-    sigaction(kStopSignals[i], &action, &previous[i]);
+    sigaction(kStopSignals[i], &action, replaced != nullptr ? &(*replaced)[i] : nullptr);
   }
+}
+
+}  // namespace
+
+CommandStop::CommandStop() {
+  stopRequested.store(false);
+  InstallHandlers(&previous);
 }
 
 CommandStop::~CommandStop() {
@@ -33,3 +38,14 @@ CommandStop::~CommandStop() {
 }
 
 bool CommandStop::Requested() { return stopRequested.load(); }
+
+void CommandStop::HoldDuring(const std::function<void()>& work) {
+  sigset_t held;
+  sigset_t before;
+  sigemptyset(&held);
+  for (const int signalNumber : kStopSignals) sigaddset(&held, signalNumber);
+  pthread_sigmask(SIG_BLOCK, &held, &before);
+  work();
+  InstallHandlers(nullptr);
+  pthread_sigmask(SIG_SETMASK, &before, nullptr);
+}

@@ -371,20 +371,62 @@ TEST_F(CommandLineTest, VerificationPassesOwnFilesAndNamesTheRuleOfADamagedRecor
   EXPECT_TRUE(missing.err.contains(cli_texts::MissingFile(out_.filePath("lipsa.dbf"))));
 }
 
+// Waits until the process holds the register's lock, that is, until its start is under way.
+bool HoldsTheLock(const QString& lock, qint64 pid) {
+  const QByteArray owner = QByteArray::number(pid) + '\n';
+  QElapsedTimer waited;
+  waited.start();
+  while (!Bytes(lock).startsWith(owner) && waited.elapsed() < 30000) QThread::msleep(1);
+  return Bytes(lock).startsWith(owner);
+}
+
+// Ctrl-C while the command works: it ends after the file under way, and every file in the
+// folder is one it lists and whole.
+TEST_F(CommandLineTest, StopLeavesOnlyWholeFilesItNames) {
+  QProcess process;
+  process.setProcessEnvironment(Environment(home_->path()));
+  process.start(QStringLiteral(VELKA_PROGRAM), {"rapoarte", "--luna", kMonthText, "--folder",
+                                                out_.path(), "--pdf", "--date", Register()});
+  ASSERT_TRUE(process.waitForStarted());
+  ASSERT_TRUE(
+      HoldsTheLock(QDir(Register()).filePath(QStringLiteral("data.lock")), process.processId()));
+  ::kill(static_cast<pid_t>(process.processId()), SIGINT);
+  ASSERT_TRUE(process.waitForFinished(60000));
+  const QString out = QString::fromUtf8(process.readAllStandardOutput());
+  if (process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0) {
+    GTEST_SKIP() << "the command had ended before the stop arrived";
+  }
+  EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+  EXPECT_EQ(process.exitCode(), 1);
+  EXPECT_TRUE(QString::fromUtf8(process.readAllStandardError()).contains(cli_texts::kStopped));
+  QStringList listed;
+  for (const QString& line : out.split(u'\n')) {
+    if (line.startsWith(QLatin1String("  ")) && !line.contains(u':')) listed << line.trimmed();
+  }
+  listed.sort();
+  EXPECT_EQ(FilesIn(out_.path()), listed) << out.toStdString();
+  EXPECT_LT(listed.size(), 30);
+  for (const QString& name : listed) {
+    const QByteArray bytes = Bytes(out_.filePath(name));
+    if (name.endsWith(QLatin1String(".pdf"))) {
+      EXPECT_TRUE(bytes.startsWith("%PDF") && bytes.trimmed().endsWith("%%EOF"))
+          << name.toStdString();
+    } else {
+      DbfFile table;
+      ListModel records;
+      EXPECT_EQ(table.ReadDbf(out_.filePath(name), records), 1) << name.toStdString();
+    }
+  }
+}
+
 TEST_F(CommandLineTest, RefusedWhileTheWindowHoldsTheRegister) {
   QProcess window;
   window.setProcessEnvironment(Environment(home_->path()));
   window.setWorkingDirectory(Register());
   window.start(QStringLiteral(VELKA_PROGRAM), QStringList());
   ASSERT_TRUE(window.waitForStarted());
-  const QString lock = QDir(Register()).filePath(QStringLiteral("data.lock"));
-  QElapsedTimer waited;
-  waited.start();
-  while (!Bytes(lock).startsWith(QByteArray::number(window.processId()) + '\n') &&
-         waited.elapsed() < 30000) {
-    QThread::msleep(50);
-  }
-  ASSERT_TRUE(Bytes(lock).startsWith(QByteArray::number(window.processId()) + '\n'));
+  ASSERT_TRUE(
+      HoldsTheLock(QDir(Register()).filePath(QStringLiteral("data.lock")), window.processId()));
 
   const ProgramRun run = Command({"rapoarte", "--luna", kMonthText, "--folder", out_.path()});
   EXPECT_EQ(run.code, 2);
