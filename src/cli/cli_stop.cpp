@@ -1,10 +1,11 @@
 #include "cli/cli_stop.h"
 
-#include <pthread.h>
 #include <signal.h>
 
 #include <array>
 #include <atomic>
+
+#include "common/signal_hold.h"
 
 namespace {
 
@@ -40,12 +41,5 @@ CommandStop::~CommandStop() {
 bool CommandStop::Requested() { return stopRequested.load(); }
 
 void CommandStop::HoldDuring(const std::function<void()>& work) {
-  sigset_t held;
-  sigset_t before;
-  sigemptyset(&held);
-  for (const int signalNumber : kStopSignals) sigaddset(&held, signalNumber);
-  pthread_sigmask(SIG_BLOCK, &held, &before);
-  work();
-  InstallHandlers(nullptr);
-  pthread_sigmask(SIG_SETMASK, &before, nullptr);
+  WithSignalsHeld(kStopSignals, work, [] { InstallHandlers(nullptr); });
 }
