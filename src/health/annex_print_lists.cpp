@@ -76,20 +76,23 @@ std::optional<AnnexPrintHead> ReadAnnexPrintHead(CClient& client, Prompter& prom
 
 std::optional<std::vector<InsuredLine>> ReadInsuredLines(CClient& client,
                                                          const AnnexPrintHead& head) {
-  if (client.Execute(Annex1AStatement(client, HeaderOf(head), head.cas), 1) != 0) {
+  if (client.Execute(Annex2AListStatement(client, HeaderOf(head), head.cas), 1) != 0) {
     return std::nullopt;
   }
   const ResultRows rows(client.Result());
   const qsizetype cnp = rows.Column("CNP"), nume = rows.Column("NUME"),
-                  prenume = rows.Column("PRENUME"), cat = rows.Column("CAT"),
-                  hired = rows.Column("ANG"), left = rows.Column("PL"), owed = rows.Column("SDL"),
-                  paid = rows.Column("SVL");
+                  prenume = rows.Column("PRENUME"), cat = rows.Column("CATEGORIA"),
+                  hired = rows.Column("DATA_ANGAJARII"), left = rows.Column("DATA_PLECARII"),
+                  owed = rows.Column("DATORAT_LUNA"), paid = rows.Column("VIRAT_LUNA"),
+                  cas = rows.Column("CAS"), cf = rows.Column("CF"), month = rows.Column("LA_LUNA"),
+                  index = rows.Column("INDEX");
   std::vector<InsuredLine> lines;
   lines.reserve(static_cast<size_t>(rows.Count()));
   for (qsizetype r = 0; r < rows.Count(); ++r) {
     lines.push_back({rows.At(r, cnp), rows.At(r, nume), rows.At(r, prenume), rows.At(r, cat),
                      Lei(rows.At(r, owed)), Lei(rows.At(r, paid)), rows.At(r, hired),
-                     rows.At(r, left)});
+                     rows.At(r, left), rows.At(r, cas), rows.At(r, cf), rows.At(r, month),
+                     rows.At(r, index)});
   }
   return lines;
 }

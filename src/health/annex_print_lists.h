@@ -36,6 +36,11 @@ struct InsuredLine {
   double paid = 0;
   QString hired;  // AAAALLZZ as stored
   QString left;
+  // Shown in the preview's hidden columns only.
+  QString cas;
+  QString cf;
+  QString month;  // of the amounts; empty without any
+  QString index;
 };
 
 struct DependantLine {

@@ -26,23 +26,29 @@ QString NoDateEmpty(const QString& stored) {
 }
 
 void Fill2a(ListModel& list, const std::vector<InsuredLine>& lines) {
-  SetColumns(list, {{"CNP", 120},
+  // The house, the company, the month and the index travel with each row but stay hidden.
+  SetColumns(list, {{"CAS", 0},
+                    {"CF", 0},
+                    {"CNP", 120},
                     {"NUME", 140},
                     {"PRENUME", 140},
                     {"CATEGORIA", 90},
                     {"DATORAT_LUNA", 130},
                     {"VIRAT_LUNA", 130},
                     {"DATA_ANGAJARII", 130},
-                    {"DATA_PLECARII", 130}});
+                    {"DATA_PLECARII", 130},
+                    {"LA_LUNA", 0},
+                    {"INDEX", 0}});
   std::vector<QStringList> rows;
   rows.reserve(lines.size() + 1);
   for (const InsuredLine& l : lines) {
-    rows.push_back({l.cnp, l.nume, l.prenume, l.categoria, FormatInteger(l.owed),
-                    FormatInteger(l.paid), l.hired, NoDateEmpty(l.left)});
+    rows.push_back({l.cas, l.cf, l.cnp, l.nume, l.prenume, l.categoria, FormatInteger(l.owed),
+                    FormatInteger(l.paid), l.hired, NoDateEmpty(l.left), l.month, l.index});
   }
   const InsuredTotals totals = SumInsured(lines);
-  rows.push_back({QString(), QString(), QString(), QStringLiteral("TOTAL"),
-                  FormatInteger(totals.owed), FormatInteger(totals.paid), QString(), QString()});
+  rows.push_back({QString(), QString(), QString(), QString(), QString(), QStringLiteral("TOTAL"),
+                  FormatInteger(totals.owed), FormatInteger(totals.paid), QString(), QString(),
+                  QString(), QString()});
   list.AppendRows(std::move(rows));
   list.SetRowColor(list.RowCount() - 1, kTotalRow);
   list.SetColumnKind(QStringLiteral("DATORAT_LUNA"), QStringLiteral("3"));
@@ -97,14 +103,16 @@ void Read2a(const ListRows& rows, AnnexPrintout& printout) {
   const int cnp = rows.Column("CNP"), nume = rows.Column("NUME"), prenume = rows.Column("PRENUME"),
             categoria = rows.Column("CATEGORIA"), owed = rows.Column("DATORAT_LUNA"),
             paid = rows.Column("VIRAT_LUNA"), hired = rows.Column("DATA_ANGAJARII"),
-            left = rows.Column("DATA_PLECARII");
+            left = rows.Column("DATA_PLECARII"), cas = rows.Column("CAS"), cf = rows.Column("CF"),
+            month = rows.Column("LA_LUNA"), index = rows.Column("INDEX");
   const int people = rows.Count() - 1;
   if (people < 0) return;
   printout.insured.reserve(static_cast<size_t>(people));
   for (int r = 0; r < people; ++r) {
     printout.insured.push_back({rows.Text(r, cnp), rows.Text(r, nume), rows.Text(r, prenume),
                                 rows.Text(r, categoria), rows.Lei(r, owed), rows.Lei(r, paid),
-                                rows.Text(r, hired), rows.Text(r, left)});
+                                rows.Text(r, hired), rows.Text(r, left), rows.Text(r, cas),
+                                rows.Text(r, cf), rows.Text(r, month), rows.Text(r, index)});
   }
   printout.insuredTotals = {rows.Lei(people, owed), rows.Lei(people, paid)};
 }

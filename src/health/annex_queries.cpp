@@ -49,6 +49,19 @@ QString Annex1AStatement(const CClient& client, const AnnexHeader& header, const
   return FillRecordStatement(client, header, cas, statement);
 }
 
+QString Annex2AListStatement(const CClient& client, const AnnexHeader& header, const QString& cas) {
+  const QString statement = QStringLiteral(
+                                "SELECT a.cas, a.cf, a.cnp AS CNP, a.nume AS NUME, a.prenume AS "
+                                "PRENUME, a.forma AS CATEGORIA, s.asig_datorat AS DATORAT_LUNA, "
+                                "s.asig_virat AS VIRAT_LUNA, a.intrare AS DATA_ANGAJARII, "
+                                "a.iesire AS DATA_PLECARII, s.luna AS LA_LUNA, a.index FROM "
+                                "asigurati.asigurati AS a LEFT JOIN asigurati.sume AS s ON "
+                                "s.id_cnp=a.index AND s.luna=%13 WHERE a.cf=%11 AND a.cas=%12") +
+                            kActiveInMonth +
+                            QStringLiteral(" ORDER BY a.nume, a.prenume, a.intrare, a.index");
+  return FillRecordStatement(client, header, cas, statement);
+}
+
 QString Annex1BStatement(const CClient& client, const AnnexHeader& header, const QString& cas) {
   // A dependant linked to several insured persons of the house is reported once, with the
   // insured person of the smallest CNP and the names and type of that same link.

@@ -17,6 +17,11 @@ class CClient;
 [[nodiscard]] QString Annex1AStatement(const CClient& client, const AnnexHeader& header,
                                        const QString& cas);
 
+// The printed 2a list of one house: the same persons and order as the 1A statement, with
+// the house, the company, the month of the amounts (empty without any) and the record's index.
+[[nodiscard]] QString Annex2AListStatement(const CClient& client, const AnnexHeader& header,
+                                           const QString& cas);
+
 // One row per dependant of the house's insured persons, in the 1B field order, taken from
 // the dependant's link to the insured person with the smallest CNP.
 [[nodiscard]] QString Annex1BStatement(const CClient& client, const AnnexHeader& header,

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -161,6 +162,14 @@ TEST_F(ReportGenerateTest, WizardStepFourSavesTheFilesOfAHouseAndRefusesWhatCann
       ASSERT_NE(list, nullptr);
       EXPECT_EQ(Column(*list, "CATEGORIA"), QStringList({"S", "S", "TOTAL"}));
       EXPECT_EQ(Column(*list, "DATORAT_LUNA"), QStringList({"100", "0", "100"}));
+      // The house, the company, the month and the index travel hidden with each person.
+      EXPECT_EQ(Column(*list, "CAS"), QStringList({"CAS_B", "CAS_B", ""}));
+      EXPECT_EQ(Column(*list, "LA_LUNA"), QStringList({"200907", "", ""}));
+      for (const char* hidden : {"CAS", "CF", "LA_LUNA", "INDEX"}) {
+        const int column = list->Model().FindColumn(QLatin1String(hidden));
+        EXPECT_EQ(list->header()->sectionSize(column), 0) << hidden;
+      }
+      EXPECT_FALSE(Column(*list, "INDEX").first().isEmpty());
       EXPECT_FALSE(record.started);
       Click(form, "print");
       EXPECT_TRUE(form.isVisible());
