@@ -73,6 +73,9 @@ void CMainMenuDialog::BuildWindow() {
     auto* button = new QPushButton(area.caption, this);
     button->setObjectName(QLatin1String(area.objectName));
     button->setAutoDefault(false);
+    // A margin of two letters each side, so the longest caption does not touch the frame.
+    button->setMinimumWidth(button->sizeHint().width() +
+                            4 * button->fontMetrics().averageCharWidth());
     const Area which = area.area;
     connect(button, &QPushButton::clicked, this, [this, which] { TogglePanel(which); });
     layout->addWidget(indicator, row, 0);
