@@ -1,5 +1,8 @@
 #include "server_fixture.h"
 #include "shared_barrier.h"
+#include "workstation_codes.h"
+
+#include <QThread>
 #include "store/schema.h"
 
 namespace {
@@ -123,6 +126,65 @@ TEST_F(ServerTest, AWriteToARowDeletedOnAnotherWorkstationIsReportedNotWritten) 
   EXPECT_EQ(Admin().AuditedUpdate(again, QStringLiteral("ASIGURATI"), QStringLiteral("SOCIETATI")),
             0);
   EXPECT_TRUE(AdminPrompter().Texts().isEmpty());
+}
+
+}  // namespace
+
+namespace {
+
+// The server killed while a workstation writes: after its restart every write is whole, the
+// row's new version together with the audit copy of the old one, or absent; the connection
+// that lost the server shows the client's error once and the next statement reconnects.
+TEST_F(ServerTest, AServerKilledDuringAuditedWritesKeepsEachWriteWhole) {
+  UpgradeSchema(Admin());
+  constexpr int kChurned = 10;
+  for (int company = 0; company < kChurned; ++company) {
+    Run(QStringLiteral("INSERT INTO asigurati.societati (cf, denumire, repr) VALUES ('%1', "
+                       "'FIRMA', 'v0')")
+            .arg(WorkstationCui(company)));
+  }
+  // A kill falls between the statements of one write only now and then: three kills.
+  for (int kill = 0; kill < 3; ++kill) {
+    auto writer = StartWorkstation(
+        {QStringLiteral("churn"), Server().Workstation("churn"), QString::number(kChurned)});
+    ASSERT_TRUE(writer->waitForReadyRead(30000));
+    QThread::msleep(200);  // well inside the run of writes
+    Server().Kill();
+    int exitCode = 0;
+    Finish(*writer, exitCode);
+    ASSERT_EQ(Server().Start(), QString());
+    if (kill > 0) continue;
+    AdminPrompter().Clear();
+    EXPECT_EQ(Admin().Execute(QStringLiteral("SELECT 1 AS v"), 1), 1);  // the lost connection
+    ASSERT_EQ(AdminPrompter().Texts().size(), 1u);
+    EXPECT_TRUE(AdminPrompter().LastText().startsWith(QStringLiteral("EROARE Mysql:\n\n")));
+    EXPECT_EQ(Value("SELECT 2 AS v"), QStringLiteral("2"));  // reconnected
+  }
+  // The admin's connection went with the later kills too.
+  (void)Admin().ExecuteQuiet(QStringLiteral("SELECT 1"));
+  (void)Admin().ExecuteQuiet(QStringLiteral("SELECT 1"));
+
+  int writes = 0;
+  for (int company = 0; company < kChurned; ++company) {
+    const QString cf = Admin().Text(WorkstationCui(company)).Literal();
+    const int version =
+        Value("SELECT SUBSTRING(repr, 2) AS v FROM asigurati.societati WHERE cf=" + cf).toInt();
+    const int copies =
+        Value("SELECT COUNT(*) AS v FROM asigurati.zlog_societati WHERE cf=" + cf).toInt();
+    EXPECT_EQ(
+        Value("SELECT COUNT(*) AS v FROM asigurati.zlog_societati WHERE znew_op<>'M' AND cf=" + cf),
+        QStringLiteral("0"))
+        << company;
+    // Each write moved the row one version on and kept the one before.
+    EXPECT_EQ(copies, version) << company;
+    // The copies are the versions before each write: v0 … v(n-1), each once.
+    EXPECT_EQ(Value("SELECT COUNT(DISTINCT repr) AS v FROM asigurati.zlog_societati WHERE cf=" +
+                    cf + " AND SUBSTRING(repr, 2) < " + QString::number(version)),
+              QString::number(version))
+        << company;
+    writes += version;
+  }
+  EXPECT_GT(writes, kChurned);
 }
 
 }  // namespace

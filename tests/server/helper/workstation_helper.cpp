@@ -8,6 +8,9 @@
 //     the counts of saved and refused forms. Two such processes go through the same codes in
 //     the same order, and wait for each other at the barrier before each save key, so that
 //     they meet on each code.
+//   workstation_helper churn <start folder> <companies>
+//     modifies the companies by turns through the audited update, each time setting REPR to
+//     the next "v<n>", until a write fails (the server gone); prints "writing" once started.
 // Exit code 0 when connected, 2 when the connection failed (its reason printed).
 #include <QApplication>
 #include <QDir>
@@ -133,6 +136,28 @@ int Write(CClient& client, ScriptedPrompter& prompter, const QStringList& number
   return 0;
 }
 
+int Churn(CClient& client, int companies) {
+  for (int turn = 0;; ++turn) {
+    const QString cf = WorkstationCui(turn % companies);
+    if (client.Execute(Sql(u"SELECT s.index AS i, s.repr AS r FROM asigurati.societati AS s "
+                           u"WHERE s.cf=%1",
+                           client.Text(cf)),
+                       1) != 0 ||
+        client.RowCount() < 1) {
+      return 0;
+    }
+    const int index = client.GetField(0, QStringLiteral("I")).toInt();
+    const int version = client.GetField(0, QStringLiteral("R")).mid(1).toInt();
+    client.ClearColumns();
+    client.AddColumn(QStringLiteral("REPR"), QStringLiteral("v%1").arg(version + 1));
+    if (client.AuditedUpdate(index, QStringLiteral("ASIGURATI"), QStringLiteral("SOCIETATI")) !=
+        0) {
+      return 0;
+    }
+    if (turn == companies) out << "writing" << Qt::endl;
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -149,9 +174,14 @@ int main(int argc, char** argv) {
         << Qt::endl;
     return 2;
   }
-  const int result = arguments[1] == QLatin1String("schema")
-                         ? Schema(client)
-                         : Write(client, prompter, arguments.mid(3));
+  int result = 0;
+  if (arguments[1] == QLatin1String("schema")) {
+    result = Schema(client);
+  } else if (arguments[1] == QLatin1String("churn")) {
+    result = Churn(client, arguments.value(3).toInt());
+  } else {
+    result = Write(client, prompter, arguments.mid(3));
+  }
   client.Disconnect();
   return result;
 }
