@@ -129,6 +129,10 @@ MYSQL* OpenServerConnection(const ServerSettings& settings, const QString& passw
   if (!settings.sslCa.isEmpty()) {
     // The server's certificate must be signed by this authority and name the host.
     const my_bool verify = 1;
+    // The embedded build of the library drops the certificate options and verifies against
+    // OpenSSL's default authorities, which the process points at this one file. Nothing else
+    // in the program opens a TLS connection.
+    qputenv("SSL_CERT_FILE", ca);
     mysql_ssl_set(connection, nullptr, nullptr, ca.constData(), nullptr, nullptr);
     mysql_options(connection, MYSQL_OPT_SSL_VERIFY_SERVER_CERT, &verify);
   }
@@ -182,8 +186,12 @@ std::optional<StartFailure> PrepareServerSession(MYSQL* connection) {
 }
 
 QString ConnectionCipher(MYSQL* connection) {
-  const char* cipher = connection != nullptr ? mysql_get_ssl_cipher(connection) : nullptr;
-  return cipher != nullptr ? QString::fromLatin1(cipher) : QString();
+  // The library's own cipher call answers only in its client-only build: the server says.
+  if (connection == nullptr) return {};
+  const std::optional<QStringList> cipher = Column(
+      connection, QStringLiteral("SELECT v.variable_value FROM information_schema.session_status "
+                                 "AS v WHERE v.variable_name='SSL_CIPHER'"));
+  return cipher ? cipher->value(0) : QString();
 }
 
 bool ConnectionLost(MYSQL* connection) {

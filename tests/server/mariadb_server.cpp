@@ -49,6 +49,37 @@ QStringList CommonOptions(const QString& dataDir) {
   return options;
 }
 
+// Runs openssl in `folder`; its output when it failed.
+QString OpenSsl(const QString& folder, const QStringList& arguments) {
+  QProcess openssl;
+  openssl.setWorkingDirectory(folder);
+  openssl.setProcessChannelMode(QProcess::MergedChannels);
+  openssl.start(QStringLiteral("openssl"), arguments);
+  if (!openssl.waitForFinished(kReadyTimeoutMs) || openssl.exitCode() != 0) {
+    return QStringLiteral("openssl ") + arguments.join(u' ') + u'\n' +
+           QString::fromUtf8(openssl.readAll());
+  }
+  return {};
+}
+
+QStringList NewAuthority(const QString& name, const QString& subject) {
+  return {QStringLiteral("req"),
+          QStringLiteral("-x509"),
+          QStringLiteral("-newkey"),
+          QStringLiteral("rsa"),
+          QStringLiteral("-pkeyopt"),
+          QStringLiteral("rsa_keygen_bits:2048"),
+          QStringLiteral("-nodes"),
+          QStringLiteral("-days"),
+          QStringLiteral("2"),
+          QStringLiteral("-subj"),
+          subject,
+          QStringLiteral("-keyout"),
+          name + QStringLiteral("-key.pem"),
+          QStringLiteral("-out"),
+          name + QStringLiteral(".pem")};
+}
+
 }  // namespace
 
 MariadbServer::MariadbServer()
@@ -78,24 +109,52 @@ QString MariadbServer::Bootstrap() {
   return {};
 }
 
+QString MariadbServer::MakeCertificates() {
+  const QString folder = folder_.path();
+  QFile extensions(folder + QStringLiteral("/server.ext"));
+  if (!extensions.open(QIODevice::WriteOnly)) return QStringLiteral("no extensions file");
+  extensions.write("subjectAltName=IP:127.0.0.1\n");
+  extensions.close();
+  const QList<QStringList> steps = {
+      NewAuthority(QStringLiteral("ca"), QStringLiteral("/CN=Velka test CA")),
+      NewAuthority(QStringLiteral("other-ca"), QStringLiteral("/CN=Other CA")),
+      {QStringLiteral("req"), QStringLiteral("-newkey"), QStringLiteral("rsa"),
+       QStringLiteral("-pkeyopt"), QStringLiteral("rsa_keygen_bits:2048"), QStringLiteral("-nodes"),
+       QStringLiteral("-subj"), QStringLiteral("/CN=127.0.0.1"), QStringLiteral("-keyout"),
+       QStringLiteral("server-key.pem"), QStringLiteral("-out"), QStringLiteral("server.csr")},
+      {QStringLiteral("x509"), QStringLiteral("-req"), QStringLiteral("-in"),
+       QStringLiteral("server.csr"), QStringLiteral("-CA"), QStringLiteral("ca.pem"),
+       QStringLiteral("-CAkey"), QStringLiteral("ca-key.pem"), QStringLiteral("-CAcreateserial"),
+       QStringLiteral("-days"), QStringLiteral("2"), QStringLiteral("-extfile"),
+       QStringLiteral("server.ext"), QStringLiteral("-out"), QStringLiteral("server.pem")},
+  };
+  for (const QStringList& step : steps) {
+    if (const QString failed = OpenSsl(folder, step); !failed.isEmpty()) return failed;
+  }
+  return {};
+}
+
 QString MariadbServer::Start() {
   if (!folder_.isValid()) return QStringLiteral("no temporary folder");
   if (!QFileInfo::exists(DataDir() + QStringLiteral("/mysql"))) {
     if (const QString failed = Bootstrap(); !failed.isEmpty()) return failed;
+    if (const QString failed = MakeCertificates(); !failed.isEmpty()) return failed;
   }
   if (port_ == 0) port_ = FreeLoopbackPort();
   const QString log = folder_.path() + QStringLiteral("/server.log");
   const qint64 logStart = QFileInfo(log).size();
   process_ = std::make_unique<QProcess>();
   process_->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-  process_->start(kServerProgram,
-                  CommonOptions(DataDir())
-                      << QStringLiteral("--port=%1").arg(port_)
-                      << QStringLiteral("--bind-address=127.0.0.1")
-                      << QStringLiteral("--socket=") + folder_.path() + QStringLiteral("/sock")
-                      << QStringLiteral("--pid-file=") + folder_.path() + QStringLiteral("/pid")
-                      << QStringLiteral("--log-error=") + log
-                      << QStringLiteral("--skip-name-resolve"));
+  process_->start(
+      kServerProgram,
+      CommonOptions(DataDir())
+          << QStringLiteral("--port=%1").arg(port_) << QStringLiteral("--bind-address=127.0.0.1")
+          << QStringLiteral("--socket=") + folder_.path() + QStringLiteral("/sock")
+          << QStringLiteral("--pid-file=") + folder_.path() + QStringLiteral("/pid")
+          << QStringLiteral("--log-error=") + log << QStringLiteral("--skip-name-resolve")
+          << QStringLiteral("--ssl-ca=") + CertificateAuthority()
+          << QStringLiteral("--ssl-cert=") + folder_.path() + QStringLiteral("/server.pem")
+          << QStringLiteral("--ssl-key=") + folder_.path() + QStringLiteral("/server-key.pem"));
   if (!process_->waitForStarted()) return QStringLiteral("mariadbd did not start");
   QElapsedTimer waited;
   waited.start();
@@ -121,7 +180,7 @@ void MariadbServer::Stop() {
 }
 
 QString MariadbServer::Workstation(const QString& name, const QString& user,
-                                   const QString& password) const {
+                                   const QString& password, const QString& sslCa) const {
   const QString start = folder_.path() + QStringLiteral("/ws-") + name;
   QDir().mkpath(start);
   const QString path = start + u'/' + QLatin1String(kSettingsFile);
@@ -131,6 +190,7 @@ QString MariadbServer::Workstation(const QString& name, const QString& user,
                    .arg(port_)
                    .arg(user, password)
                    .toUtf8());
+    if (!sslCa.isEmpty()) file.write((QStringLiteral("ssl-ca=\"") + sslCa + u'"' + u'\n').toUtf8());
   }
   file.close();
   QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);

@@ -27,13 +27,17 @@ class MariadbServer {
   void Stop();
 
   int Port() const { return port_; }
+  // The authority that signed the server's certificate (for 127.0.0.1), and one that did not.
+  QString CertificateAuthority() const { return folder_.path() + QStringLiteral("/ca.pem"); }
+  QString OtherAuthority() const { return folder_.path() + QStringLiteral("/other-ca.pem"); }
   QString Folder() const { return folder_.path(); }
   // A start-up folder for a workstation with a settings file naming this server.
   QString Workstation(const QString& name, const QString& user = QStringLiteral("root"),
-                      const QString& password = {}) const;
+                      const QString& password = {}, const QString& sslCa = {}) const;
 
  private:
   QString Bootstrap();
+  QString MakeCertificates();
   QString DataDir() const { return folder_.path() + QStringLiteral("/data"); }
 
   QTemporaryDir folder_;

@@ -166,3 +166,42 @@ TEST_F(ServerTest, PasswordIsAskedWhenTheFileMayNotHoldIt) {
 }
 
 }  // namespace
+
+namespace {
+
+// With ssl-ca the connection is encrypted and the server's certificate must be signed by
+// that authority; the information window names the cipher.
+TEST_F(ServerTest, AnEncryptedConnectionTrustsOnlyTheNamedAuthority) {
+  const QString home = QDir::currentPath();
+  struct Case {
+    const char* name;
+    QString authority;
+    bool connects;
+  };
+  const Case cases[] = {
+      {"the server's authority", Server().CertificateAuthority(), true},
+      {"another authority", Server().OtherAuthority(), false},
+  };
+  for (const Case& c : cases) {
+    QDir::setCurrent(
+        Server().Workstation(QStringLiteral("tls"), QStringLiteral("root"), {}, c.authority));
+    ScriptedPrompter prompter;
+    CClient client(&prompter);
+    EXPECT_EQ(client.Connect() == 0, c.connects)
+        << c.name << " "
+        << (client.LastStartFailure() ? StartFailureText(*client.LastStartFailure()) : QString())
+               .toStdString();
+    if (c.connects) {
+      EXPECT_FALSE(client.Cipher().isEmpty()) << c.name;
+      EXPECT_EQ(client.ServerName(), QStringLiteral("127.0.0.1:%1").arg(Server().Port()));
+    } else {
+      ASSERT_TRUE(client.LastStartFailure()) << c.name;
+      EXPECT_EQ(client.LastStartFailure()->reason, StartFailure::Reason::ServerEncryption)
+          << c.name;
+    }
+  }
+  QDir::setCurrent(home);
+  EXPECT_TRUE(Admin().Cipher().isEmpty());  // no ssl-ca: a plain connection
+}
+
+}  // namespace
