@@ -38,10 +38,10 @@ QByteArray ReadAll(const QString& path) {
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QStringList CommonOptions(const QString& dataDir) {
+QStringList CommonOptions(const QString& dataDir, int lowerCaseTableNames) {
   QStringList options = {QStringLiteral("--no-defaults"),
                          QStringLiteral("--datadir=") + dataDir,
-                         QStringLiteral("--lower-case-table-names=1"),
+                         QStringLiteral("--lower-case-table-names=%1").arg(lowerCaseTableNames),
                          QStringLiteral("--character-set-server=utf8mb4"),
                          QStringLiteral("--innodb-buffer-pool-size=32M"),
                          QStringLiteral("--innodb-log-file-size=16M")};
@@ -82,8 +82,9 @@ QStringList NewAuthority(const QString& name, const QString& subject) {
 
 }  // namespace
 
-MariadbServer::MariadbServer()
-    : folder_(QDir::tempPath() + QStringLiteral("/velka-mariadb-XXXXXX")) {}
+MariadbServer::MariadbServer(int lowerCaseTableNames)
+    : folder_(QDir::tempPath() + QStringLiteral("/velka-mariadb-XXXXXX")),
+      lowerCaseTableNames_(lowerCaseTableNames) {}
 
 MariadbServer::~MariadbServer() { Stop(); }
 
@@ -98,7 +99,8 @@ QString MariadbServer::Bootstrap() {
   QDir().mkpath(DataDir());
   QProcess bootstrap;
   bootstrap.setProcessChannelMode(QProcess::MergedChannels);
-  bootstrap.start(kServerProgram, CommonOptions(DataDir()) << QStringLiteral("--bootstrap"));
+  bootstrap.start(kServerProgram, CommonOptions(DataDir(), lowerCaseTableNames_)
+                                      << QStringLiteral("--bootstrap"));
   if (!bootstrap.waitForStarted()) return QStringLiteral("mariadbd did not start");
   bootstrap.write(sql);
   bootstrap.closeWriteChannel();
@@ -147,7 +149,7 @@ QString MariadbServer::Start() {
   process_->setProcessChannelMode(QProcess::ForwardedErrorChannel);
   process_->start(
       kServerProgram,
-      CommonOptions(DataDir())
+      CommonOptions(DataDir(), lowerCaseTableNames_)
           << QStringLiteral("--port=%1").arg(port_) << QStringLiteral("--bind-address=127.0.0.1")
           << QStringLiteral("--socket=") + folder_.path() + QStringLiteral("/sock")
           << QStringLiteral("--pid-file=") + folder_.path() + QStringLiteral("/pid")

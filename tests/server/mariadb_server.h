@@ -10,7 +10,8 @@
 // (lower_case_table_names=1, utf8mb4), stopped by its process id.
 class MariadbServer {
  public:
-  MariadbServer();
+  // `lowerCaseTableNames`: the server setting, 1 as the register needs it.
+  explicit MariadbServer(int lowerCaseTableNames = 1);
   ~MariadbServer();
   MariadbServer(const MariadbServer&) = delete;
   MariadbServer& operator=(const MariadbServer&) = delete;
@@ -43,4 +44,5 @@ class MariadbServer {
   QTemporaryDir folder_;
   std::unique_ptr<QProcess> process_;
   int port_ = 0;
+  int lowerCaseTableNames_;
 };

@@ -205,3 +205,23 @@ TEST_F(ServerTest, AnEncryptedConnectionTrustsOnlyTheNamedAuthority) {
 }
 
 }  // namespace
+
+namespace {
+
+// The statements write table names in both cases: a server that keeps them apart is refused.
+TEST_F(ServerTest, AServerKeepingTableNameCasesApartIsRefused) {
+  MariadbServer caseSensitive(0);
+  ASSERT_EQ(caseSensitive.Start(), QString());
+  const QString home = QDir::currentPath();
+  QDir::setCurrent(caseSensitive.Workstation(QStringLiteral("case")));
+  ScriptedPrompter prompter;
+  CClient client(&prompter);
+  EXPECT_EQ(client.Connect(), 1);
+  ASSERT_TRUE(client.LastStartFailure());
+  EXPECT_EQ(StartFailureText(*client.LastStartFailure()),
+            QStringLiteral("Serverul de baze de date are lower_case_table_names=0; programul are "
+                           "nevoie de lower_case_table_names=1 in configurarea serverului."));
+  QDir::setCurrent(home);
+}  // the server is stopped by its process id here
+
+}  // namespace
