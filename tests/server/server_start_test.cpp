@@ -225,3 +225,25 @@ TEST_F(ServerTest, AServerKeepingTableNameCasesApartIsRefused) {
 }  // the server is stopped by its process id here
 
 }  // namespace
+
+namespace {
+
+// The step that repaired every table on the embedded register sends no REPAIR to a server.
+TEST_F(ServerTest, UpgradeStepsSendNoRepairToAServer) {
+  UpgradeSchema(Admin());
+  Run("UPDATE asigurati.setari SET setare='1.4' WHERE denumire='versiune'");
+  AdminPrompter().Clear();
+  AdminPrompter().QueueAnswers({true});
+  QStringList sent;
+  UpgradeSchema(Admin(), [&sent](const QString& statement) { sent << statement; });
+  EXPECT_TRUE(
+      sent.contains(QStringLiteral("UPDATE asigurati.sume AS s SET "
+                                   "s.asig_datorat=round(s.asig_datorat), "
+                                   "s.asig_virat=round(s.asig_virat)")));
+  for (const QString& statement : sent) {
+    EXPECT_FALSE(statement.contains(QLatin1String("REPAIR"), Qt::CaseInsensitive))
+        << statement.toStdString();
+  }
+}
+
+}  // namespace
