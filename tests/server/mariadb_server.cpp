@@ -2,6 +2,7 @@
 
 #include <netinet/in.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -147,6 +148,8 @@ QString MariadbServer::Start() {
   const qint64 logStart = QFileInfo(log).size();
   process_ = std::make_unique<QProcess>();
   process_->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+  // A test program that dies before it stops the server takes the server with it.
+  process_->setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
   process_->start(
       kServerProgram,
       CommonOptions(DataDir(), lowerCaseTableNames_)

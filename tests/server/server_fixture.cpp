@@ -1,5 +1,9 @@
 #include "server_fixture.h"
 
+#include <sys/prctl.h>
+
+#include <csignal>
+
 #include <QFile>
 
 void ServerTest::SetUpTestSuite() {
@@ -50,6 +54,8 @@ std::unique_ptr<QProcess> ServerTest::StartWorkstation(const QStringList& argume
   auto process = std::make_unique<QProcess>();
   static int started = 0;
   process->setProperty("number", ++started);
+  // Gone with the test program, should it die first.
+  process->setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
   process->setStandardErrorFile(server_->Folder() +
                                 QStringLiteral("/workstation-%1.err").arg(started));
   process->start(QStringLiteral(WORKSTATION_HELPER), arguments);
