@@ -18,7 +18,7 @@ QLabel* Hyperlink(const QString& address, const QString& text, QWidget* parent) 
 
 }  // namespace
 
-CInfoDialog::CInfoDialog(QWidget* parent) : QDialog(parent) {
+CInfoDialog::CInfoDialog(QWidget* parent, const QString& registerNote) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Informatii"));
   auto* layout = new QVBoxLayout(this);
   auto* picture = new QLabel(this);
@@ -41,6 +41,12 @@ CInfoDialog::CInfoDialog(QWidget* parent) : QDialog(parent) {
   QLabel* publisher = Hyperlink(PublisherAddress(), PublisherAddress(), this);
   publisher->setObjectName(QStringLiteral("link1102"));
   layout->addWidget(publisher, 0, Qt::AlignCenter);
+  if (!registerNote.isEmpty()) {
+    auto* note = new QLabel(registerNote, this);
+    note->setObjectName(QStringLiteral("registerNote"));
+    note->setAlignment(Qt::AlignCenter);
+    layout->addWidget(note, 0, Qt::AlignCenter);
+  }
   auto* close = new QPushButton(QStringLiteral("Iesire"), this);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
   layout->addWidget(close, 0, Qt::AlignCenter);

@@ -26,6 +26,15 @@ namespace {
 constexpr int kConnectDelayMs = 50;
 constexpr int kStopSweepMs = 20;
 const QString kStartFailure = QStringLiteral("Nu se pot initializa bazele de date!");
+
+// Which register the information window names: nothing for the embedded one.
+QString RegisterNote(const CClient* client) {
+  if (client == nullptr || !client->OnServer()) return {};
+  const QString cipher = client->Cipher();
+  return QStringLiteral("Registrul de pe serverul %1\n").arg(client->ServerName()) +
+         (cipher.isEmpty() ? QStringLiteral("Conexiune necriptata")
+                           : QStringLiteral("Conexiune criptata: ") + cipher);
+}
 }  // namespace
 
 CMainMenuDialog::CMainMenuDialog(Prompter* prompter, SchemaCheck schemaCheck, CClient* client,
@@ -87,7 +96,7 @@ void CMainMenuDialog::BuildWindow() {
   info->setObjectName(QStringLiteral("button1012"));
   info->setAutoDefault(false);
   connect(info, &QPushButton::clicked, this, [this] {
-    CInfoDialog dialog(this);
+    CInfoDialog dialog(this, RegisterNote(client_));
     RunModal(dialog);
   });
   layout->addWidget(info, row++, 1);
@@ -128,6 +137,10 @@ void CMainMenuDialog::OnConnectTimer() {
     leaving_ = true;
     done(QDialog::Rejected);
     return;
+  }
+  if (client_->OnServer()) {
+    versionLabel_->setText(QStringLiteral("Versiune : ") + VersionText() +
+                           QStringLiteral("  -  server ") + client_->ServerName());
   }
   if (schemaCheck_) schemaCheck_(*client_);
 }

@@ -7,6 +7,7 @@
 #include "store/c_client.h"
 #include "store/schema.h"
 #include "store/server_config.h"
+#include "store/server_settings.h"
 
 namespace {
 
@@ -43,19 +44,27 @@ QString CommandStartFolder(const QString& option) {
 
 std::optional<QString> OpenRegister(CClient& client, const QString& startFolder) {
   const QString shown = QDir::toNativeSeparators(startFolder);
-  if (!QFileInfo(startFolder).isDir() || !HoldsRegister(startFolder)) {
+  if (!QFileInfo(startFolder).isDir()) return cli_texts::NoRegister(shown);
+  // A register on a server has no data folder here; a faulty settings file is told by the
+  // start itself.
+  std::optional<SettingsProblem> settingsProblem;
+  const bool onServer = ReadServerSettings(startFolder, settingsProblem).has_value();
+  if (!onServer && !settingsProblem && !HoldsRegister(startFolder)) {
     return cli_texts::NoRegister(shown);
   }
   if (!QDir::setCurrent(startFolder)) return cli_texts::NoRegister(shown);
   if (client.Connect() != 0) {
     const std::optional<StartFailure>& failure = client.LastStartFailure();
-    return failure ? cli_texts::kStartFailure + u' ' + StartFailureText(*failure)
-                   : cli_texts::kStartFailure;
+    if (!failure) return cli_texts::kStartFailure;
+    QString text = cli_texts::kStartFailure + u' ' + StartFailureText(*failure);
+    if (failure->reason == StartFailure::Reason::NoPassword) text += cli_texts::kPasswordInFile;
+    return text;
   }
+  // Databases missing on a server: nothing is created there either.
   const std::optional<QString> version = RegisterVersion(client);
   if (!version || *version != QLatin1String(kSchemaVersion)) {
     client.Disconnect();
-    return cli_texts::OtherVersion(shown, version.value_or(QString()));
+    return version ? cli_texts::OtherVersion(shown, *version) : cli_texts::NoRegister(shown);
   }
   return std::nullopt;
 }

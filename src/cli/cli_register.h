@@ -6,10 +6,10 @@
 class CClient;
 
 // The register a command works on, opened as the window opens it (the same embedded server,
-// configuration and single-instance lock), with three differences: nothing is created (a
-// folder without a register is refused), the window's clean-up of old installation files
-// is not run, and an older register is not upgraded (the window does that, with its
-// questions).
+// configuration and single-instance lock, or the MariaDB server its settings file names),
+// with four differences: nothing is created (a folder without a register is refused), the
+// window's clean-up of old installation files is not run, an older register is not upgraded
+// (the window does that, with its questions), and no password is asked for.
 
 // "${XDG_DATA_HOME:-~/.local/share}/velka-asigurati", the folder the run script starts in.
 [[nodiscard]] QString DefaultStartFolder();

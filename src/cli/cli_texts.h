@@ -76,6 +76,9 @@ inline QString OtherVersion(const QString& folder, const QString& version) {
       .arg(folder, version.isEmpty() ? QStringLiteral("necunoscuta") : version);
 }
 inline const QString kStartFailure = QStringLiteral("Nu se pot initializa bazele de date!");
+inline const QString kPasswordInFile = QStringLiteral(
+    " O comanda nu cere parola: scrieti-o in velka-asigurati.ini, fisier pe care sa-l poata "
+    "citi numai proprietarul lui (chmod 600).");
 
 inline QString UnknownCompany(const QString& cf) {
   return QStringLiteral("Societatea cu codul fiscal %1 nu exista in registru.").arg(Quoted(cf));

@@ -9,6 +9,7 @@
 #include "companies/company_fields.h"
 #include "companies/company_store.h"
 #include "store/c_client.h"
+#include "store/named_lock.h"
 #include "store/prompter.h"
 #include "ui/c_edit_ex.h"
 #include "ui/typing_rules.h"
@@ -96,6 +97,9 @@ std::optional<CompanyRecord> CCompanyDialog::Save() {
     prompter_.Inform(*problem);
     return std::nullopt;
   }
+  // Another workstation saving the same fiscal code waits here and then meets this one.
+  const NamedLock lock(client_, lock_names::kCompanyCode);
+  if (!lock.Held()) return std::nullopt;
   const std::optional<bool> taken = FiscalCodeTaken(client_, company.cf, index_);
   if (!taken) return std::nullopt;
   if (*taken) {

@@ -40,11 +40,16 @@ CompanyDeletion DeleteCompanyCascade(CClient& client, Prompter& prompter, const 
   // delete it again to finish the job.
   std::vector<const char*> tables(kTablesWithCompanyCf.begin(), kTablesWithCompanyCf.end());
   tables.push_back("asigurati.societati");
+  // On a server the cascade is one transaction: whole or nothing.
+  if (client.Begin() != 0) return CompanyDeletion::kFailed;
   for (const char* table : tables) {
     // The table's name is part of the statement's own text, from the constant.
     const QString statement =
         QStringLiteral("DELETE FROM ") + QLatin1String(table) + QStringLiteral(" WHERE cf=%1");
-    if (client.Execute(Sql(statement, company)) != 0) return CompanyDeletion::kFailed;
+    if (client.Execute(Sql(statement, company)) != 0) {
+      (void)client.Rollback();
+      return CompanyDeletion::kFailed;
+    }
   }
-  return CompanyDeletion::kDeleted;
+  return client.Commit() == 0 ? CompanyDeletion::kDeleted : CompanyDeletion::kFailed;
 }

@@ -9,7 +9,8 @@ class Prompter;
 enum class CompanyDeletion {
   kDeleted,    // the company and everything hanging on it are gone
   kCancelled,  // the user answered "Nu" to one of the questions; nothing was deleted
-  kFailed,     // a statement failed (shown); the tables before it stay deleted
+  kFailed,     // a statement failed (shown); on the embedded register the tables before it stay
+               // deleted
 };
 
 // The medical-leave screen asks once more before deleting, the health screen does not.

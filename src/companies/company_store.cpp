@@ -58,12 +58,17 @@ bool WriteCompany(CClient& client, const CompanyRecord& company) {
 }
 
 bool MoveFiscalCode(CClient& client, const QString& oldCf, const QString& newCf) {
+  // On a server the move is whole or not at all.
+  if (client.Begin() != 0) return false;
   for (const char* table : kTablesWithCompanyCf) {
     // The table's name is part of the statement's own text, from the constant.
     const QString statement =
         QStringLiteral("UPDATE ") + QLatin1String(table) + QStringLiteral(" SET cf=%1 WHERE cf=%2");
     const QString sql = Sql(statement, client.Text(newCf), client.Text(oldCf));
-    if (client.Execute(sql) != 0) return false;
+    if (client.Execute(sql) != 0) {
+      (void)client.Rollback();
+      return false;
+    }
   }
-  return true;
+  return client.Commit() == 0;
 }

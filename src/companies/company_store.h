@@ -23,6 +23,6 @@ class CClient;
 [[nodiscard]] bool WriteCompany(CClient& client, const CompanyRecord& company);
 
 // Moves every row of the company from its old fiscal code to the new one, in the tables
-// that carry it (kTablesWithCompanyCf). Plain statements without a transaction: the first
-// failure stops the move, the tables before it stay moved.
+// that carry it (kTablesWithCompanyCf). On a server one transaction; on the embedded
+// register the first failure stops the move and the tables before it stay moved.
 [[nodiscard]] bool MoveFiscalCode(CClient& client, const QString& oldCf, const QString& newCf);

@@ -9,6 +9,7 @@
 #include "health/insured_checks.h"
 #include "health/insured_store.h"
 #include "store/c_client.h"
+#include "store/named_lock.h"
 #include "store/prompter.h"
 #include "store/text_numbers.h"
 #include "ui/c_current_company_label.h"
@@ -136,6 +137,9 @@ std::optional<InsuredRecord> CInsuredDialog::Save() {
     return std::nullopt;
   }
   InsuredRecord record = RecordOf(fields, cf_);
+  // The checks against the register and the write, on one workstation at a time.
+  const NamedLock lock(client_, lock_names::kInsured);
+  if (!lock.Held()) return std::nullopt;
   if (!PassesRegisterChecks(record, fields.hiring)) return std::nullopt;
   const bool modify = FormMode() == Mode::kModify;
   if (!WriteInsured(client_, record, modify ? index_ : 0, fields.liquidated)) return std::nullopt;

@@ -7,6 +7,7 @@
 #include "common/dates.h"
 #include "leave/declaration_checks.h"
 #include "leave/declaration_totals.h"
+#include "store/named_lock.h"
 #include "store/prompter.h"
 #include "store/text_numbers.h"
 #include "ui/field_table.h"
@@ -238,6 +239,9 @@ void CDeclarationDialog::RecalculateFaambp() {
 std::optional<SavedDeclaration> CDeclarationDialog::Save() {
   const Values values = ReadValues();
   const bool modifying = FormMode() == Mode::kModify;
+  // The month's numbering and the write, on one workstation at a time.
+  const NamedLock lock(client_, lock_names::kDeclaration);
+  if (!lock.Held()) return std::nullopt;
   const std::optional<QString> problem = DeclarationConfirmProblem(client_, cf_, values, modifying);
   if (!problem) return std::nullopt;  // a query failed: the client said why
   if (!problem->isEmpty()) {

@@ -10,6 +10,7 @@
 #include "common/code_lists.h"
 #include "leave/c_code_list_dialog.h"
 #include "leave/emergency_lists.h"
+#include "store/named_lock.h"
 #include "store/prompter.h"
 #include "ui/c_edit_ex.h"
 #include "ui/field_table.h"
@@ -304,6 +305,9 @@ void CLeaveCertificateDialog::ProposePerson(const QString& typed) {
 
 std::optional<SavedCertificate> CLeaveCertificateDialog::Save() {
   const Values values = ReadValues();
+  // The existence check and the write, on one workstation at a time.
+  const NamedLock lock(client_, lock_names::kCertificate);
+  if (!lock.Held()) return std::nullopt;
   const std::optional<QString> problem =
       CertificateConfirmProblem(client_, declaration_, values, certificate_);
   if (!problem) return std::nullopt;  // a query failed: the client said why

@@ -8,6 +8,7 @@
 
 #include "store/list_model.h"
 #include "store/prompter.h"
+#include "store/server_connection.h"
 #include "store/text_numbers.h"
 #include "store/wait_cursor.h"
 
@@ -33,6 +34,46 @@ CClient::~CClient() { Disconnect(); }
 int CClient::Connect(const QString&, int, const QString&, const QString&, int) {
   if (connection_ != nullptr) return 0;
   startFailure_.reset();
+  std::optional<SettingsProblem> problem;
+  const std::optional<ServerSettings> settings = ReadServerSettings(QDir::currentPath(), problem);
+  if (problem) {
+    startFailure_ = StartFailure{StartFailure::Reason::ServerSettings, problem->text};
+    return 1;
+  }
+  if (settings) return ConnectToServer(*settings);
+  return ConnectEmbedded();
+}
+
+int CClient::ConnectToServer(const ServerSettings& settings) {
+  QString password;
+  if (settings.password) {
+    password = *settings.password;
+  } else {
+    const std::optional<QString> typed =
+        prompter_ != nullptr
+            ? prompter_->AskPassword(QStringLiteral("Parola pentru serverul de baze de date:"))
+            : std::nullopt;
+    if (!typed) {
+      startFailure_ = StartFailure{StartFailure::Reason::NoPassword, {}};
+      return 1;
+    }
+    password = *typed;
+  }
+  WaitCursor cursor;
+  connection_ = OpenServerConnection(settings, password, startFailure_);
+  if (connection_ == nullptr) return 1;
+  server_ = settings;
+  password_ = password;
+  return 0;
+}
+
+QString CClient::ServerName() const {
+  return server_ ? server_->host + u':' + QString::number(server_->port) : QString();
+}
+
+QString CClient::Cipher() const { return OnServer() ? ConnectionCipher(connection_) : QString(); }
+
+int CClient::ConnectEmbedded() {
   if (serverEverStarted) return 1;
   QString dataDir;
   startFailure_ = PrepareEmbeddedStart(QDir::currentPath(), dataLock_, dataDir);
@@ -71,7 +112,14 @@ int CClient::Connect(const QString&, int, const QString&, const QString&, int) {
 }
 
 int CClient::Disconnect() {
-  if (connection_ != nullptr) {
+  if (connection_ != nullptr && server_) {
+    mysql_close(connection_);
+    connection_ = nullptr;
+    server_.reset();
+    password_.clear();
+    lost_ = false;
+    transactionDepth_ = 0;
+  } else if (connection_ != nullptr) {
     mysql_close(connection_);
     mysql_server_end();
     connection_ = nullptr;
@@ -83,13 +131,38 @@ int CClient::Disconnect() {
 
 int CClient::Send(const QByteArray& statement) {
   if (connection_ == nullptr) return 1;
-  return mysql_real_query(connection_, statement.constData(), statement.size()) == 0 ? 0 : 1;
+  if (lost_ && !Reconnect()) return 1;
+  if (mysql_real_query(connection_, statement.constData(), statement.size()) == 0) return 0;
+  if (server_ && ConnectionLost(connection_)) {
+    // Shown as it is; the transaction under way is gone with the connection.
+    lost_ = true;
+    transactionDepth_ = 0;
+  }
+  return 1;
+}
+
+bool CClient::Reconnect() {
+  lost_ = false;
+  std::optional<StartFailure> failure;
+  st_mysql* fresh = OpenServerConnection(*server_, password_, failure);
+  if (fresh == nullptr) {
+    lost_ = true;
+    reconnectFailure_ = failure ? StartFailureText(*failure) : QString();
+    return false;
+  }
+  mysql_close(connection_);
+  connection_ = fresh;
+  reconnectFailure_.clear();
+  return true;
 }
 
 int CClient::ShowDbError() {
-  const QString message = connection_ != nullptr
-                              ? QString::fromUtf8(mysql_error(connection_))
-                              : QStringLiteral("Nu exista conexiune la baza de date.");
+  QString message = QStringLiteral("Nu exista conexiune la baza de date.");
+  if (lost_ && !reconnectFailure_.isEmpty()) {
+    message = reconnectFailure_;
+  } else if (connection_ != nullptr) {
+    message = QString::fromUtf8(mysql_error(connection_));
+  }
   if (prompter_ != nullptr) {
     prompter_->Inform(QStringLiteral("EROARE Mysql:\n\n") + message, Prompter::DefaultCaption(),
                       Prompter::Icon::Error);
@@ -170,6 +243,39 @@ void CClient::EscapeValues() {
   }
 }
 
+int CClient::Begin() {
+  if (!server_) return 0;
+  if (transactionDepth_++ > 0) return 0;
+  if (Send(QByteArrayLiteral("START TRANSACTION")) == 0) return 0;
+  transactionDepth_ = 0;
+  return ShowDbError();
+}
+
+int CClient::Commit() {
+  if (!server_ || transactionDepth_ == 0) return 0;
+  if (--transactionDepth_ > 0) return 0;
+  if (Send(QByteArrayLiteral("COMMIT")) == 0) return 0;
+  ShowDbError();
+  (void)Send(QByteArrayLiteral("ROLLBACK"));
+  return 1;
+}
+
+int CClient::Rollback() {
+  if (!server_ || transactionDepth_ == 0) return 0;
+  // An inner failure undoes the whole: the outer parts see their Commit refused.
+  transactionDepth_ = 0;
+  return Send(QByteArrayLiteral("ROLLBACK")) == 0 ? 0 : 1;
+}
+
+int CClient::EndAuditedWrite(bool sent) {
+  if (!sent) {
+    ShowDbError();
+    Rollback();
+    return 1;
+  }
+  return Commit();
+}
+
 int CClient::AuditedInsert(const QString& database, const QString& table, const QString& suffix,
                            int mark) {
   WaitCursor cursor;
@@ -183,23 +289,53 @@ int CClient::AuditedInsert(const QString& database, const QString& table, const 
           << QStringLiteral(" values (") << values.join(QStringLiteral(", ")) << QStringLiteral(")")
           << suffix;
   statement_ = pieces_.join(QString()).toUtf8();
+  if (Begin() != 0) return 1;
   if (Send(statement_) != 0) {
     cursor.Release();
-    return ShowDbError();
+    return EndAuditedWrite(false);
   }
   lastInsertId_ = mysql_insert_id(connection_);
   if (mark != 0) {
-    ExecuteQuiet(QStringLiteral("update ") + database + u'.' + table +
-                 QStringLiteral(" set `ZZ_CONT`='' where `index`='") +
-                 FormatInteger(static_cast<double>(lastInsertId_)) + u'\'');
+    const int marked = ExecuteQuiet(QStringLiteral("update ") + database + u'.' + table +
+                                    QStringLiteral(" set `ZZ_CONT`='' where `index`='") +
+                                    FormatInteger(static_cast<double>(lastInsertId_)) + u'\'');
+    if (marked != 0 && server_) return EndAuditedWrite(false);
   }
-  return 0;
+  return EndAuditedWrite(true);
 }
 
-bool CClient::CopyToAuditLog(double index, const QString& database, const QString& table,
-                             const QString& operation) {
-  if (Send((QStringLiteral("select * from ") + database + u'.' + table + QStringLiteral(" LIMIT 1"))
+std::optional<bool> CClient::RowStillThere(double index, const QString& database,
+                                           const QString& table) {
+  // On a server the row stays locked until the write's transaction ends.
+  const QString sql = QStringLiteral("SELECT `index` FROM ") + database + u'.' + table +
+                      QStringLiteral(" WHERE `index`='") + FormatInteger(index) + u'\'' +
+                      (server_ ? QStringLiteral(" FOR UPDATE") : QString());
+  if (Send(sql.toUtf8()) != 0) return std::nullopt;
+  MYSQL_RES* rows = mysql_store_result(connection_);
+  const bool found = rows != nullptr && mysql_num_rows(rows) > 0;
+  if (rows != nullptr) mysql_free_result(rows);
+  if (!found && prompter_ != nullptr) {
+    prompter_->Inform(QStringLiteral("Inregistrarea a fost stearsa de pe alt calculator."));
+  }
+  return found;
+}
+
+bool CClient::HoldRow(double index, const QString& database, const QString& table) {
+  if (!server_) return true;
+  const std::optional<bool> there = RowStillThere(index, database, table);
+  if (!there) {
+    EndAuditedWrite(false);
+    return false;
+  }
+  if (!*there) Rollback();
+  return *there;
+}
+
+std::optional<bool> CClient::CopyToAuditLog(double index, const QString& database,
+                                            const QString& table, const QString& operation) {
+  if (Send((QStringLiteral("select * from ") + database + u'.' + table + QStringLiteral(" LIMIT 0"))
                .toUtf8()) != 0) {
+    if (server_) return std::nullopt;
     return false;
   }
   QStringList names;
@@ -218,20 +354,26 @@ bool CClient::CopyToAuditLog(double index, const QString& database, const QStrin
                        table + QStringLiteral(" (") + list + QStringLiteral(") select ") + list +
                        QStringLiteral(" from ") + database + u'.' + table +
                        QStringLiteral(" where `index`='") + FormatInteger(index) + u'\'';
-  if (ExecuteQuiet(copy) == 0) {
+  bool copied = ExecuteQuiet(copy) == 0;
+  if (copied) {
     lastInsertId_ = mysql_insert_id(connection_);
-    ExecuteQuiet(QStringLiteral("update ") + database + QStringLiteral(".zlog_") + table +
-                 QStringLiteral(" set `znew_cont`='', `znew_op`='") + operation +
-                 QStringLiteral("' where `znew_index`='") +
-                 FormatInteger(static_cast<double>(lastInsertId_)) + u'\'');
+    copied = ExecuteQuiet(QStringLiteral("update ") + database + QStringLiteral(".zlog_") + table +
+                          QStringLiteral(" set `znew_cont`='', `znew_op`='") + operation +
+                          QStringLiteral("' where `znew_index`='") +
+                          FormatInteger(static_cast<double>(lastInsertId_)) + u'\'') == 0;
   }
+  // The embedded register keeps its writes going without the copy, as it always did.
+  if (!copied && server_) return std::nullopt;
   return hasCreationTime;
 }
 
 int CClient::AuditedUpdate(double index, const QString& database, const QString& table,
                            const QString& suffix) {
   WaitCursor cursor;
-  const bool hasCreationTime = CopyToAuditLog(index, database, table, QStringLiteral("M"));
+  if (Begin() != 0 || !HoldRow(index, database, table)) return 1;
+  const std::optional<bool> hasCreationTime =
+      CopyToAuditLog(index, database, table, QStringLiteral("M"));
+  if (!hasCreationTime) return EndAuditedWrite(false);
   EscapeValues();
   QStringList pairs;
   const qsizetype count = std::min(pendingColumns_.size(), pendingValues_.size());
@@ -241,29 +383,26 @@ int CClient::AuditedUpdate(double index, const QString& database, const QString&
   pieces_.clear();
   pieces_ << QStringLiteral("UPDATE ") << database << QStringLiteral(".") << table
           << QStringLiteral(" SET ") << pairs.join(QStringLiteral(", "));
-  if (hasCreationTime) pieces_ << QStringLiteral(", ZZ_DATA=ZZ_DATA");
+  if (*hasCreationTime) pieces_ << QStringLiteral(", ZZ_DATA=ZZ_DATA");
   pieces_ << QStringLiteral(" where `index`='") << FormatInteger(index) << QStringLiteral("'")
           << suffix;
   statement_ = pieces_.join(QString()).toUtf8();
-  if (Send(statement_) != 0) {
-    cursor.Release();
-    return ShowDbError();
-  }
-  return 0;
+  const bool sent = Send(statement_) == 0;
+  cursor.Release();
+  return EndAuditedWrite(sent);
 }
 
 int CClient::AuditedDelete(double index, const QString& database, const QString& table,
                            const QString& suffix) {
   WaitCursor cursor;
-  CopyToAuditLog(index, database, table, QStringLiteral("D"));
+  if (Begin() != 0 || !HoldRow(index, database, table)) return 1;
+  if (!CopyToAuditLog(index, database, table, QStringLiteral("D"))) return EndAuditedWrite(false);
   const QString statement = QStringLiteral("DELETE FROM ") + database + u'.' + table +
                             QStringLiteral(" WHERE `INDEX`='") + FormatInteger(index) + u'\'' +
                             suffix;
-  if (Send(statement.toUtf8()) != 0) {
-    cursor.Release();
-    return ShowDbError();
-  }
-  return 0;
+  const bool sent = Send(statement.toUtf8()) == 0;
+  cursor.Release();
+  return EndAuditedWrite(sent);
 }
 
 QString CClient::EscapeFragment(const QString& value) const {

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "store/result_table.h"
+#include "store/server_settings.h"
 #include "store/server_start.h"
 #include "store/sql.h"
 
@@ -15,10 +16,12 @@ class QLockFile;
 class Prompter;
 struct st_mysql;
 
-// The program's only door to the database: starts the embedded server, runs the SQL text
-// the screens build, keeps the rows of the last stored query and performs the audited
-// writes, which first copy the previous row version into the table's zlog_ audit table.
-// Operations return 0 on success and 1 on a failure already shown to the user.
+// The program's only door to the database: starts the embedded server, or connects to the
+// MariaDB server the start-up folder's settings file names, runs the SQL text the screens
+// build, keeps the rows of the last stored query and performs the audited writes, which
+// first copy the previous row version into the table's zlog_ audit table (on a server the
+// write and its copy are one transaction). Operations return 0 on success and 1 on a
+// failure already shown to the user.
 class CClient {
  public:
   explicit CClient(Prompter* prompter);
@@ -26,7 +29,10 @@ class CClient {
   CClient(const CClient&) = delete;
   CClient& operator=(const CClient&) = delete;
 
-  // The arguments are those of a networked client; the in-process connection ignores them.
+  // The arguments are those of a networked client and are not used: the embedded server
+  // starts unless velka-asigurati.ini in the current directory has a [server] group, whose
+  // values are used then (the password asked through the prompter when the file has none
+  // it may use).
   int Connect(const QString& host = {}, int port = 0, const QString& user = {},
               const QString& password = {}, int flags = 0);
   int Disconnect();
@@ -36,6 +42,19 @@ class CClient {
   // The data folder of the embedded server this client started; empty otherwise. Only
   // there does the program check, repair and copy table files itself.
   const QString& EmbeddedDataDir() const { return embeddedDataDir_; }
+  // Whether the register is on a MariaDB server shared with other workstations.
+  bool OnServer() const { return server_.has_value(); }
+  // "host:port" of the server; empty for the embedded register.
+  QString ServerName() const;
+  // The cipher of the encrypted connection to the server; empty when it is not encrypted.
+  QString Cipher() const;
+
+  // Transactions of the writes that must be whole: on a server they are real, nested ones
+  // belong to the outermost; on the embedded register (one program, tables that cannot roll
+  // back) they do nothing. Commit and Rollback return 0 on success.
+  int Begin();
+  int Commit();
+  int Rollback();
 
   int Execute(const QString& sql, int store = 0);
   // Sends a statement without showing its error; 0 on success. The rows of a successful
@@ -84,17 +103,35 @@ class CClient {
 
  private:
   int Send(const QByteArray& statement);
+  int ConnectEmbedded();
+  int ConnectToServer(const ServerSettings& settings);
+  // After a lost connection: one new connection, with its session prepared again.
+  bool Reconnect();
+  // The audited write's statements are sent; ends its transaction by the outcome.
+  int EndAuditedWrite(bool sent);
+  // Whether the row is still there (locked until the transaction ends on a server); tells
+  // the user when another workstation deleted it. Nothing when the query failed (shown).
+  std::optional<bool> RowStillThere(double index, const QString& database, const QString& table);
+  // On a server: the row locked for the write; false when the write cannot go on (the
+  // transaction is ended, the user told why).
+  bool HoldRow(double index, const QString& database, const QString& table);
   void StoreResult();
   void EscapeValues();
   QString EscapeFragment(const QString& value) const;
   // Copies a row into zlog_<table> marked with the operation letter; silent on failure.
   // Returns whether the table has a ZZ_DATA column.
-  bool CopyToAuditLog(double index, const QString& database, const QString& table,
-                      const QString& operation);
+  // Nothing when the copy failed on a server, where the write must not go on without it.
+  std::optional<bool> CopyToAuditLog(double index, const QString& database, const QString& table,
+                                     const QString& operation);
 
   Prompter* prompter_;
   std::unique_ptr<QLockFile> dataLock_;  // one program per data folder
   QString embeddedDataDir_;
+  std::optional<ServerSettings> server_;
+  QString password_;
+  bool lost_ = false;         // the server went away: the next statement reconnects once
+  QString reconnectFailure_;  // why that reconnection failed
+  int transactionDepth_ = 0;
   std::optional<StartFailure> startFailure_;
   QString version_;
   st_mysql* connection_ = nullptr;

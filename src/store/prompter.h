@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 // Every message box and file or folder chooser of the program goes through this one seam,
 // so the store can report without knowing the toolkit and tests can script the answers.
@@ -24,6 +25,13 @@ class Prompter {
   virtual QString ChooseFile(const QString& filter) = 0;
   // `start` is the folder the chooser opens at; empty lets the toolkit choose.
   virtual QString ChooseFolder(const QString& title, const QString& start = QString()) = 0;
+
+  // A secret typed by the user, not shown on screen; nothing when the user cancels. A
+  // prompter without a window (a command of the command line) never asks.
+  virtual std::optional<QString> AskPassword(const QString& text) {
+    (void)text;
+    return std::nullopt;
+  }
 
   static QString DefaultCaption() { return QStringLiteral("Velka Asigurati"); }
 

@@ -1,4 +1,6 @@
 #include "store/c_client.h"
+#include "store/named_lock.h"
+#include "store/prompter.h"
 #include "store/schema.h"
 #include "store/schema_runner.h"
 #include "store/schema_steps.h"
@@ -46,6 +48,20 @@ void NoteStep(SchemaRunner& runner, const QString& from) {
                         QStringLiteral("', '')"));
 }
 
+// A workstation may wait this long for another one's check or upgrade of the server.
+constexpr int kSchemaWaitSeconds = 900;
+
+// On a server the program copies no table files: its administrator's backup is the way back.
+bool ServerBackupConfirmed(CClient& client, const QString& version) {
+  if (!client.OnServer()) return true;
+  Prompter* prompter = client.GetPrompter();
+  return prompter != nullptr &&
+         prompter->Ask(QStringLiteral("Bazele de date de pe serverul %1 trebuie actualizate de la "
+                                      "versiunea %2 la versiunea %3.\n\nAre serverul o copie de "
+                                      "siguranta facuta chiar acum? Continuati doar daca are.")
+                           .arg(client.ServerName(), version, QLatin1String(kSchemaVersion)));
+}
+
 // Runs every step whose starting version is the one reached so far. Returns whether any ran;
 // the note of the last one is left for the caller to remove once its work is complete.
 bool RunSteps(UpgradeSteps& steps, QString version, bool interrupted) {
@@ -53,6 +69,7 @@ bool RunSteps(UpgradeSteps& steps, QString version, bool interrupted) {
   for (const UpgradeStep& step : steps.All()) {
     if (version != QLatin1String(step.from)) continue;
     // The steps rewrite table files: their state before the first one is kept aside.
+    if (!anyRan && !ServerBackupConfirmed(steps.Runner().Client(), version)) return false;
     if (!anyRan &&
         !CopyTablesBeforeRewrite(steps.Runner(),
                                  AllRegisterTables(steps.Runner().Client().EmbeddedDataDir()))) {
@@ -85,6 +102,10 @@ void CheckAndUpgradeSchema(CClient& client, const SchemaObserver& observer) {
 }
 
 void UpgradeSchema(CClient& client, const SchemaObserver& observer) {
+  // On a server one workstation at a time runs the check and its steps; the others wait
+  // and then find the version current.
+  const NamedLock lock(client, lock_names::kSchema, kSchemaWaitSeconds);
+  if (!lock.Held()) return;
   if (!CreateSchemaIfMissing(client, observer)) return;
   CheckAndUpgradeSchema(client, observer);
 }

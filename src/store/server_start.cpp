@@ -98,6 +98,37 @@ QString StartFailureText(const StartFailure& failure) {
                  "In dosarul %1 nu se poate scrie. Dati utilizatorului drept de scriere in el "
                  "sau mutati programul intr-un dosar al sau.")
           .arg(failure.detail);
+    case StartFailure::Reason::ServerSettings:
+      return failure.detail;
+    case StartFailure::Reason::NoPassword:
+      return QStringLiteral("Nu a fost data parola pentru serverul de baze de date.");
+    case StartFailure::Reason::ServerUnreachable:
+      return QStringLiteral(
+                 "Serverul de baze de date %1 nu raspunde. Verificati ca este pornit, ca numele "
+                 "si portul din velka-asigurati.ini sunt corecte si ca reteaua functioneaza.")
+          .arg(failure.detail);
+    case StartFailure::Reason::ServerUserRefused:
+      return QStringLiteral(
+                 "Serverul de baze de date a refuzat utilizatorul %1: parola este gresita sau "
+                 "utilizatorul nu are voie sa se conecteze de pe acest calculator.")
+          .arg(failure.detail);
+    case StartFailure::Reason::ServerEncryption:
+      return QStringLiteral(
+                 "Conexiunea criptata cu serverul de baze de date nu a putut fi stabilita "
+                 "(certificatul serverului nu a fost recunoscut sau serverul nu accepta "
+                 "criptarea): %1")
+          .arg(failure.detail);
+    case StartFailure::Reason::ServerLowerCase:
+      return QStringLiteral(
+                 "Serverul de baze de date are lower_case_table_names=%1; programul are nevoie "
+                 "de lower_case_table_names=1 in configurarea serverului.")
+          .arg(failure.detail);
+    case StartFailure::Reason::ServerMissingPrivilege:
+      return QStringLiteral(
+                 "Utilizatorul programului nu are pe serverul de baze de date dreptul: %1.")
+          .arg(failure.detail);
+    case StartFailure::Reason::ServerAnswered:
+      return QStringLiteral("Serverul de baze de date a raspuns: ") + failure.detail;
     case StartFailure::Reason::ServerRefused:
       break;
   }

@@ -6,9 +6,23 @@
 
 class QLockFile;
 
-// Why the embedded server could not be started, in words the user can act on.
+// Why the database could not be opened, in words the user can act on.
 struct StartFailure {
-  enum class Reason { SecondInstance, DamagedConfig, FolderNotWritable, ServerRefused };
+  enum class Reason {
+    SecondInstance,
+    DamagedConfig,
+    FolderNotWritable,
+    ServerRefused,
+    // A server on the network, named by the settings file.
+    ServerSettings,
+    NoPassword,
+    ServerUnreachable,
+    ServerUserRefused,
+    ServerEncryption,
+    ServerLowerCase,
+    ServerMissingPrivilege,
+    ServerAnswered,  // any other refusal, in the server's own words
+  };
   Reason reason;
   QString detail;  // the line, the path or the server's own lines
 };

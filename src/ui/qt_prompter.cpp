@@ -1,6 +1,8 @@
 #include "ui/qt_prompter.h"
 
 #include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -52,4 +54,15 @@ QString QtPrompter::ChooseFile(const QString& filter) {
 
 QString QtPrompter::ChooseFolder(const QString& title, const QString& start) {
   return QFileDialog::getExistingDirectory(Owner(), title, start);
+}
+
+std::optional<QString> QtPrompter::AskPassword(const QString& text) {
+  QInputDialog dialog(Owner());
+  dialog.setWindowTitle(DefaultCaption());
+  dialog.setLabelText(text);
+  dialog.setTextEchoMode(QLineEdit::Password);
+  dialog.setOkButtonText(QStringLiteral("OK"));
+  dialog.setCancelButtonText(QStringLiteral("Renunta"));
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.textValue();
 }

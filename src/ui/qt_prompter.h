@@ -16,6 +16,7 @@ class QtPrompter : public Prompter {
   bool AskQuestion(const QString& text, const QString& caption, Icon icon) override;
   QString ChooseFile(const QString& filter) override;
   QString ChooseFolder(const QString& title, const QString& start) override;
+  std::optional<QString> AskPassword(const QString& text) override;
 
  private:
   QWidget* Owner() const;

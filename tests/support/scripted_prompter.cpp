@@ -30,6 +30,14 @@ QString ScriptedPrompter::ChooseFolder(const QString& title, const QString& star
   return path;
 }
 
+std::optional<QString> ScriptedPrompter::AskPassword(const QString& text) {
+  shown_.push_back({text, DefaultCaption(), true});
+  if (passwords_.empty()) return std::nullopt;
+  QString password = passwords_.front();
+  passwords_.pop_front();
+  return password;
+}
+
 void ScriptedPrompter::QueueAnswers(std::initializer_list<bool> answers) {
   answers_.insert(answers_.end(), answers.begin(), answers.end());
 }
@@ -45,6 +53,7 @@ void ScriptedPrompter::Clear() {
   answers_.clear();
   files_.clear();
   folders_.clear();
+  passwords_.clear();
   choosers_.clear();
   unanswered_ = 0;
 }

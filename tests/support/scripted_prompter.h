@@ -21,11 +21,14 @@ class ScriptedPrompter : public Prompter {
   bool AskQuestion(const QString& text, const QString& caption, Icon icon) override;
   QString ChooseFile(const QString& filter) override;
   QString ChooseFolder(const QString& title, const QString& start) override;
+  // Recorded as a question; the queued password, or a cancel when none is queued.
+  std::optional<QString> AskPassword(const QString& text) override;
 
   // Answers for the next questions, in order; a question without a queued answer is "Nu".
   void QueueAnswers(std::initializer_list<bool> answers);
   void QueueFile(const QString& path) { files_.push_back(path); }
   void QueueFolder(const QString& path) { folders_.push_back(path); }
+  void QueuePassword(const QString& password) { passwords_.push_back(password); }
 
   const std::vector<Shown>& Messages() const { return shown_; }
   QStringList Texts() const;
@@ -40,6 +43,7 @@ class ScriptedPrompter : public Prompter {
   std::deque<bool> answers_;
   std::deque<QString> files_;
   std::deque<QString> folders_;
+  std::deque<QString> passwords_;
   std::vector<std::pair<QString, QString>> choosers_;
   int unanswered_ = 0;
 };

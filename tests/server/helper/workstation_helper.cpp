@@ -1,0 +1,187 @@
+// One workstation of the register on a server, as a process of its own:
+//   workstation_helper schema <start folder>
+//     connects and runs the schema check; prints "created <tables made by this process>";
+//   workstation_helper write <start folder> <barrier file> <companies> <persons>
+//                             <companies of persons>
+//     adds the companies through the company form, then the persons (each in the company
+//     its number gives) through the insured form, then modifies each company once; prints
+//     the counts of saved and refused forms. Two such processes go through the same codes in
+//     the same order, and wait for each other at the barrier before each save key, so that
+//     they meet on each code.
+//   workstation_helper churn <start folder> <companies>
+//     modifies the companies by turns through the audited update, each time setting REPR to
+//     the next "v<n>", until a write fails (the server gone); prints "writing" once started.
+// Exit code 0 when connected, 2 when the connection failed (its reason printed).
+#include <QApplication>
+#include <QDir>
+#include <QTextStream>
+
+#include "companies/c_company_dialog.h"
+#include "health/c_insured_dialog.h"
+#include "shared_barrier.h"
+#include "store/c_client.h"
+#include "store/schema.h"
+#include "support/form_driver.h"
+#include "support/scripted_prompter.h"
+#include "workstation_codes.h"
+
+namespace {
+
+QTextStream out(stdout);
+SharedBarrier* meeting = nullptr;
+
+// The save key, pressed when the other workstation presses its own.
+void PressTogether(QWidget& form, Qt::Key key) {
+  if (meeting != nullptr) meeting->Wait();
+  Press(form, key);
+}
+
+int Schema(CClient& client) {
+  int created = 0;
+  UpgradeSchema(client, [&created](const QString& statement) {
+    if (statement.startsWith(QLatin1String("CREATE TABLE"))) ++created;
+  });
+  out << "created " << created << Qt::endl;
+  return 0;
+}
+
+struct Tally {
+  int saved = 0;
+  int refused = 0;  // the form's own refusal message shown
+  int other = 0;    // anything else: a failure
+};
+
+void Count(Tally& tally, bool accepted, ScriptedPrompter& prompter, const QString& refusal) {
+  if (accepted && prompter.Messages().empty()) {
+    ++tally.saved;
+  } else if (!accepted && prompter.Texts() == QStringList{refusal}) {
+    ++tally.refused;
+  } else {
+    ++tally.other;
+    out << "unexpected: " << prompter.Texts().join(QStringLiteral(" | ")) << Qt::endl;
+  }
+  prompter.Clear();
+}
+
+bool SaveCompany(CClient& client, ScriptedPrompter& prompter, int number) {
+  CCompanyDialog form(nullptr, client, prompter, CRecordForm::Mode::kAdd);
+  form.show();
+  Retype(form, "cf", WorkstationCui(number));
+  Retype(form, "denumire", QStringLiteral("Firma %1").arg(number));
+  Retype(form, "ziua_lic", QStringLiteral("15"));
+  Retype(form, "sect", QStringLiteral("2"));
+  PressTogether(form, Qt::Key_F5);
+  return form.result() == QDialog::Accepted;
+}
+
+bool SaveInsured(CClient& client, ScriptedPrompter& prompter, int person, int company) {
+  CInsuredDialog form(nullptr, client, prompter, CRecordForm::Mode::kAdd,
+                      QStringLiteral("FIRMA %1").arg(company), WorkstationCui(company));
+  form.show();
+  Retype(form, "nume", QStringLiteral("Popescu"));
+  Retype(form, "prenume", QStringLiteral("Ion"));
+  Retype(form, "cnp", WorkstationCnp(person));
+  Retype(form, "intrare_zi", QStringLiteral("15"));
+  Retype(form, "intrare_luna", QStringLiteral("05"));
+  Retype(form, "intrare_an", QStringLiteral("2009"));
+  PressTogether(form, Qt::Key_F5);
+  return form.result() == QDialog::Accepted;
+}
+
+int CompanyIndex(CClient& client, int number) {
+  if (client.Execute(Sql(u"SELECT s.index AS i FROM asigurati.societati AS s WHERE s.cf=%1",
+                         client.Text(WorkstationCui(number))),
+                     1) != 0 ||
+      client.RowCount() < 1) {
+    return 0;
+  }
+  return client.GetField(0, QStringLiteral("I")).toInt();
+}
+
+bool ModifyCompany(CClient& client, ScriptedPrompter& prompter, int number) {
+  CCompanyDialog form(nullptr, client, prompter, CRecordForm::Mode::kModify,
+                      CompanyIndex(client, number));
+  form.show();
+  Retype(form, "repr", QStringLiteral("Reprezentant %1").arg(QCoreApplication::applicationPid()));
+  PressTogether(form, Qt::Key_F6);
+  return form.result() == QDialog::Accepted;
+}
+
+int Write(CClient& client, ScriptedPrompter& prompter, const QStringList& numbers) {
+  SharedBarrier barrier(numbers.value(0));
+  if (!barrier.Valid()) return 3;
+  meeting = &barrier;
+  const int companies = numbers.value(1).toInt();
+  const int persons = numbers.value(2).toInt();
+  const int personCompanies = numbers.value(3).toInt();
+  Tally companyTally;
+  for (int company = 0; company < companies; ++company) {
+    Count(companyTally, SaveCompany(client, prompter, company), prompter,
+          QStringLiteral("CUI-ul/CNP-ul introdus exista deja inregistrat un baza de date!"));
+  }
+  Tally personTally;
+  for (int person = 0; person < persons; ++person) {
+    Count(personTally, SaveInsured(client, prompter, person, person % personCompanies), prompter,
+          QStringLiteral("CNP-ul introdus exista deja in societatea curenta!"));
+  }
+  Tally modifyTally;
+  for (int company = 0; company < companies; ++company) {
+    Count(modifyTally, ModifyCompany(client, prompter, company), prompter, {});
+  }
+  out << "companies " << companyTally.saved << ' ' << companyTally.refused << ' '
+      << companyTally.other << Qt::endl;
+  out << "persons " << personTally.saved << ' ' << personTally.refused << ' ' << personTally.other
+      << Qt::endl;
+  out << "modified " << modifyTally.saved << ' ' << modifyTally.other << Qt::endl;
+  return 0;
+}
+
+int Churn(CClient& client, int companies) {
+  for (int turn = 0;; ++turn) {
+    const QString cf = WorkstationCui(turn % companies);
+    if (client.Execute(Sql(u"SELECT s.index AS i, s.repr AS r FROM asigurati.societati AS s "
+                           u"WHERE s.cf=%1",
+                           client.Text(cf)),
+                       1) != 0 ||
+        client.RowCount() < 1) {
+      return 0;
+    }
+    const int index = client.GetField(0, QStringLiteral("I")).toInt();
+    const int version = client.GetField(0, QStringLiteral("R")).mid(1).toInt();
+    client.ClearColumns();
+    client.AddColumn(QStringLiteral("REPR"), QStringLiteral("v%1").arg(version + 1));
+    if (client.AuditedUpdate(index, QStringLiteral("ASIGURATI"), QStringLiteral("SOCIETATI")) !=
+        0) {
+      return 0;
+    }
+    if (turn == companies) out << "writing" << Qt::endl;
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  const QStringList arguments = QCoreApplication::arguments();
+  if (arguments.size() < 3) return 64;
+  QDir::setCurrent(arguments[2]);
+  ScriptedPrompter prompter;
+  CClient client(&prompter);
+  if (client.Connect() != 0) {
+    out << "failed "
+        << (client.LastStartFailure() ? StartFailureText(*client.LastStartFailure()) : QString())
+        << Qt::endl;
+    return 2;
+  }
+  int result = 0;
+  if (arguments[1] == QLatin1String("schema")) {
+    result = Schema(client);
+  } else if (arguments[1] == QLatin1String("churn")) {
+    result = Churn(client, arguments.value(3).toInt());
+  } else {
+    result = Write(client, prompter, arguments.mid(3));
+  }
+  client.Disconnect();
+  return result;
+}
