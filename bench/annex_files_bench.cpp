@@ -35,12 +35,6 @@ QTemporaryDir* folder = nullptr;
 
 QString PersonCode(int person) { return QString::number(1700000000000LL + person); }
 
-void Insert(const QString& head, const QStringList& rows) {
-  for (qsizetype first = 0; first < rows.size(); first += 1000) {
-    client->Execute(head + rows.mid(first, 1000).join(u','));
-  }
-}
-
 void Fill() {
   client->Execute(QStringLiteral("INSERT INTO asigurati.societati (cf, denumire, reg_com, repr) "
                                  "VALUES ('%1', 'SOCIETATEA MARE SRL', 'J40/1234/2003', "
@@ -53,9 +47,11 @@ void Fill() {
             .arg(QLatin1String(kCf), kHouses[person % kHouses.size()], PersonCode(person))
             .arg(person % 997));
   }
-  Insert(QStringLiteral("INSERT INTO asigurati.asigurati (cf, cas, cnp, nume, prenume, intrare, "
-                        "iesire, forma) VALUES "),
-         persons);
+  InsertRows(
+      *client,
+      QStringLiteral("INSERT INTO asigurati.asigurati (cf, cas, cnp, nume, prenume, intrare, "
+                     "iesire, forma) VALUES "),
+      persons);
   client->Execute(
       QStringLiteral("INSERT INTO asigurati.sume (id_cnp, cf, cnp, luna, salariu, asig_datorat, "
                      "asig_virat) SELECT `index`, cf, cnp, 200907, 1000, 55.5, 54.5 FROM "
@@ -66,9 +62,10 @@ void Fill() {
                           .arg(QLatin1String(kCf), QString::number(2800000000000LL + dependant),
                                PersonCode(dependant * 4)));
   }
-  Insert(QStringLiteral("INSERT INTO asigurati.coasigurati (cf, cnp, cnp_asig, nume, prenume, "
-                        "tip) VALUES "),
-         dependants);
+  InsertRows(*client,
+             QStringLiteral("INSERT INTO asigurati.coasigurati (cf, cnp, cnp_asig, nume, prenume, "
+                            "tip) VALUES "),
+             dependants);
   client->Execute(QStringLiteral("INSERT INTO asigurati.sume_societati (cf, luna, datorat, virat) "
                                  "VALUES ('%1', 200907, 52000, 52000)")
                       .arg(QLatin1String(kCf)));

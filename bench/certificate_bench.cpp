@@ -39,13 +39,6 @@ QString Cnp(int person) {
   return digits + QString::number(control);
 }
 
-void InsertInBatches(const QString& head, const QStringList& rows) {
-  constexpr int kBatch = 1000;
-  for (int from = 0; from < rows.size(); from += kBatch) {
-    client->Execute(head + rows.mid(from, kBatch).join(u','));
-  }
-}
-
 qint64 AddDeclaration(int number) {
   client->Execute(QStringLiteral("INSERT INTO concedii.declaratii (cf, luna, rectificativa, "
                                  "rectif_nr, zile_lucratoare) VALUES ('%1', %2, '%3', %4, 22)")
@@ -75,26 +68,27 @@ void Fill() {
     rows.append(QStringLiteral("('%1','CASMB','POPESCU','ION','%2',20090101,0)")
                     .arg(QLatin1String(kCf), Cnp(person)));
   }
-  InsertInBatches(QStringLiteral("INSERT INTO asigurati.asigurati (cf, cas, nume, prenume, cnp, "
-                                 "intrare, iesire) VALUES "),
-                  rows);
+  InsertRows(*client,
+             QStringLiteral("INSERT INTO asigurati.asigurati (cf, cas, nume, prenume, cnp, "
+                            "intrare, iesire) VALUES "),
+             rows);
   // Earlier certificates, in a declaration of the month before, of every second person.
   rows.clear();
   const qint64 earlier = AddDeclaration(0);
   client->Execute(QStringLiteral("UPDATE concedii.declaratii SET luna=200905"));
   for (int i = 0; i < kEarlierCertificates; ++i) rows.append(Entry(earlier, "", 2 * i, 5));
-  InsertInBatches(kEntryHead, rows);
+  InsertRows(*client, kEntryHead, rows);
   rows.clear();
   const qint64 initial = AddDeclaration(0);
   for (int i = 0; i < kInitialEntries; ++i) rows.append(Entry(initial, "", i));
-  InsertInBatches(kEntryHead, rows);
+  InsertRows(*client, kEntryHead, rows);
   for (int number = 1; number <= kRectifications; ++number) {
     rows.clear();
     const qint64 declaration = AddDeclaration(number);
     for (int i = 0; i < kEntriesPerRectification; ++i) {
       rows.append(Entry(declaration, "M", (number - 1) * kEntriesPerRectification + i));
     }
-    InsertInBatches(kEntryHead, rows);
+    InsertRows(*client, kEntryHead, rows);
     fifth = {declaration, QLatin1String(kCf), kLuna, QStringLiteral("22"), true, number};
   }
   client->Execute(QStringLiteral("SELECT MAX(`index`) AS i FROM concedii.concedii"), 1);

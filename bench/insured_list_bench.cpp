@@ -38,12 +38,6 @@ QString Surname(int person) {
   return QStringLiteral("%1ESCU%2").arg(QChar(u'A' + person % 26)).arg(person % 997);
 }
 
-void Insert(const QString& head, const QStringList& rows) {
-  for (qsizetype first = 0; first < rows.size(); first += 1000) {
-    (void)client->Execute(head + rows.mid(first, 1000).join(u','));
-  }
-}
-
 void Fill() {
   QStringList companies;
   for (int company = 0; company < kCompanies; ++company) {
@@ -51,9 +45,10 @@ void Fill() {
                          .arg(CompanyCode(company))
                          .arg(company));
   }
-  Insert(QStringLiteral("INSERT INTO asigurati.societati (cf, denumire, ziua_lic, jud, sect) "
-                        "VALUES "),
-         companies);
+  InsertRows(*client,
+             QStringLiteral("INSERT INTO asigurati.societati (cf, denumire, ziua_lic, jud, sect) "
+                            "VALUES "),
+             companies);
   QStringList rows;
   const auto row = [](int company, int person, int exit) {
     return QStringLiteral("('%1','CASAB','%2','%3','ION',20050101,%4,'S')")
@@ -65,18 +60,21 @@ void Fill() {
   }
   for (int n = 0; n < kOthersInsured; ++n)
     rows.append(row(n % kLarge, n, n % 4 == 3 ? 20081231 : 0));
-  Insert(QStringLiteral("INSERT INTO asigurati.asigurati (cf, cas, cnp, nume, prenume, intrare, "
-                        "iesire, forma) VALUES "),
-         rows);
+  InsertRows(
+      *client,
+      QStringLiteral("INSERT INTO asigurati.asigurati (cf, cas, cnp, nume, prenume, intrare, "
+                     "iesire, forma) VALUES "),
+      rows);
   QStringList dependants;
   for (int dependant = 0; dependant < kLargeDependants; ++dependant) {
     dependants.append(QStringLiteral("('%1','%2','%3','POPESCU','ANA','S')")
                           .arg(CompanyCode(kLarge), PersonCode(999, dependant),
                                PersonCode(kLarge, dependant * 7)));
   }
-  Insert(QStringLiteral("INSERT INTO asigurati.coasigurati (cf, cnp, cnp_asig, nume, prenume, "
-                        "tip) VALUES "),
-         dependants);
+  InsertRows(*client,
+             QStringLiteral("INSERT INTO asigurati.coasigurati (cf, cnp, cnp_asig, nume, prenume, "
+                            "tip) VALUES "),
+             dependants);
 }
 
 // (a) F9: the list screen built, loaded, coloured and laid out.

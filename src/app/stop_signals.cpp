@@ -1,12 +1,13 @@
 #include "app/stop_signals.h"
 
-#include <pthread.h>
 #include <signal.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
 #include <QSocketNotifier>
 #include <array>
+
+#include "common/signal_hold.h"
 
 namespace {
 
@@ -60,14 +61,9 @@ StopSignals::~StopSignals() {
 }
 
 void StopSignals::HoldWhile(const std::function<void()>& work) {
-  sigset_t held;
-  sigset_t previous;
-  sigemptyset(&held);
-  for (const int signalNumber : kStopSignals) sigaddset(&held, signalNumber);
-  pthread_sigmask(SIG_BLOCK, &held, &previous);
-  work();
-  if (handlersInstalled) InstallHandlers();
-  pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+  WithSignalsHeld(kStopSignals, work, [] {
+    if (handlersInstalled) InstallHandlers();
+  });
 }
 
 void StopSignals::OnReadable() {

@@ -81,20 +81,23 @@ class HouseRecords {
   std::unique_ptr<ListModel> company1C_;
 };
 
-// 1A, then 1B, then 1C; false at the first that fails (shown).
-bool WriteHouse(HouseRecords& gathered, Prompter& prompter, const AnnexHeader& header,
-                const QString& cas, NamingForm naming, const QDir& folder) {
+// 1A, then 1B, then 1C; kFailed at the first that fails (shown), kStopped when asked to
+// end after a file.
+SaveOutcome WriteHouse(HouseRecords& gathered, Prompter& prompter, const AnnexHeader& header,
+                       const QString& cas, NamingForm naming, const QDir& folder,
+                       const SaveStop& stop) {
   for (const Annex annex : kAnnexes) {
     const ListModel* records = gathered.Gather(annex, cas);
-    if (records == nullptr) return false;  // the client has shown the error
+    if (records == nullptr) return SaveOutcome::kFailed;  // the client has shown the error
     const QString path =
         folder.filePath(AnnexFileName(naming, annex, header.month, header.cf, cas));
     if (!WriteAnnexRecords(annex, *records, path)) {
       prompter.Inform(AnnexWriteFailure(annex));
-      return false;
+      return SaveOutcome::kFailed;
     }
+    if (stop && stop()) return SaveOutcome::kStopped;
   }
-  return true;
+  return SaveOutcome::kSaved;
 }
 
 }  // namespace
@@ -128,7 +131,8 @@ SaveOutcome SaveReportFiles(CClient& client, Prompter& prompter, const SaveChoic
 
 SaveOutcome WriteReportFiles(CClient& client, Prompter& prompter, const MonthParts& month,
                              const QString& cf, const QStringList& houses, NamingForm naming,
-                             const QString& folder, const HousesProgress& progress) {
+                             const QString& folder, const HousesProgress& progress,
+                             const SaveStop& stop) {
   const std::optional<AnnexHeader> header = ReadHeader(client, month, cf);
   if (!header) return SaveOutcome::kFailed;
   // Every name is checked before the first file is written.
@@ -143,9 +147,9 @@ SaveOutcome WriteReportFiles(CClient& client, Prompter& prompter, const MonthPar
   const auto total = static_cast<int>(houses.size());
   if (progress) progress(0, total);
   for (int done = 0; done < total; ++done) {
-    if (!WriteHouse(gathered, prompter, *header, houses[done], naming, destination)) {
-      return SaveOutcome::kFailed;
-    }
+    const SaveOutcome house =
+        WriteHouse(gathered, prompter, *header, houses[done], naming, destination, stop);
+    if (house != SaveOutcome::kSaved) return house;
     if (progress) progress(done + 1, total);
   }
   return SaveOutcome::kSaved;

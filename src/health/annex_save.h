@@ -47,6 +47,8 @@ struct NamingChoice {
 
 // Houses whose files are written (done = 0 before the first) out of the total.
 using HousesProgress = std::function<void(int done, int total)>;
+// Asked after each file: true ends the save there, every file written so far complete.
+using SaveStop = std::function<bool()>;
 
 struct SaveSeams {
   // Opens the naming form (by-house radio selected); nothing when the user leaves it with
@@ -63,6 +65,7 @@ enum class SaveOutcome {
   kRefused,    // a refusal was shown
   kCancelled,  // the user left the naming form or the folder chooser
   kFailed,     // a statement or a file failed (shown), or the company is gone
+  kStopped,    // SaveStop asked for the end after a file
 };
 
 // The first refusal of the choices before the naming form opens, or nothing.
@@ -73,9 +76,10 @@ enum class SaveOutcome {
                                           const SaveChoices& choices, const SaveSeams& seams);
 
 // The files alone: reads the company row, then writes 1A, 1B and 1C of each house in order
-// into `folder`, stopping at the first failure.
+// into `folder`, stopping at the first failure or when `stop` asks for it.
 [[nodiscard]] SaveOutcome WriteReportFiles(CClient& client, Prompter& prompter,
                                            const MonthParts& month, const QString& cf,
                                            const QStringList& houses, NamingForm naming,
                                            const QString& folder,
-                                           const HousesProgress& progress = {});
+                                           const HousesProgress& progress = {},
+                                           const SaveStop& stop = {});

@@ -12,6 +12,11 @@ class CClient;
 // code, kept as the client's last result.
 [[nodiscard]] bool QueryCompanyHouses(CClient& client, const QString& cf, int month);
 
+// The same for every company at once: (CF, CAS) of each company's houses in the month,
+// ordered by company and code, kept as the client's last result. For work over many
+// companies, where a statement per company would cost more than its files.
+[[nodiscard]] bool QueryMonthHouses(CClient& client, int month);
+
 // How many employment records of the company, of one house when `cas` is not empty, fall in
 // the month; nothing when the statement failed or gave no row.
 [[nodiscard]] std::optional<QString> CountInsured(CClient& client, const QString& cf,

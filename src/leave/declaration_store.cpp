@@ -40,6 +40,22 @@ std::optional<DeclarationKind> NextDeclarationKind(CClient& client, const QStrin
   return DeclarationKind{true, static_cast<int>(last + 1)};
 }
 
+std::optional<std::optional<SavedDeclaration>> LatestDeclaration(CClient& client, const QString& cf,
+                                                                 int luna) {
+  const QString sql =
+      Sql(u"SELECT d.index, d.rectificativa, d.rectif_nr FROM concedii.declaratii AS d WHERE "
+          u"d.cf=%1 AND d.luna=%2 ORDER BY d.rectificativa='DA' DESC, d.rectif_nr DESC, d.index "
+          u"DESC LIMIT 1",
+          client.Text(cf), Number(luna));
+  if (client.Execute(sql, 1) != 0) return std::nullopt;
+  if (client.RowCount() < 1) return std::optional<SavedDeclaration>{};
+  const bool rectifying = client.GetField(0, QStringLiteral("RECTIFICATIVA")) == u"DA";
+  const auto number =
+      static_cast<int>(StoredWhole(client.GetField(0, QStringLiteral("RECTIF_NR"))));
+  return SavedDeclaration{StoredWhole(client.GetField(0, QStringLiteral("INDEX"))), luna,
+                          DeclarationKind{rectifying, rectifying ? number : 0}};
+}
+
 std::optional<qint64> InsertDeclaration(CClient& client, const QString& cf,
                                         const DeclarationFormValues& values,
                                         const DeclarationKind& kind) {

@@ -29,6 +29,12 @@ struct SavedDeclaration {
 [[nodiscard]] std::optional<DeclarationKind> NextDeclarationKind(CClient& client, const QString& cf,
                                                                  int luna);
 
+// The month's declaration in force: its last rectification, else the initial one. An empty
+// optional inside when the month has none; nothing when the query failed (shown).
+[[nodiscard]] std::optional<std::optional<SavedDeclaration>> LatestDeclaration(CClient& client,
+                                                                               const QString& cf,
+                                                                               int luna);
+
 // Writes the form's values: a new declaration of the company (cf, month and kind on insert
 // only), or the figures of the declaration with this index. The new or modified row's
 // index; nothing when the write failed (shown).

@@ -66,6 +66,13 @@ QString Reaimed(const QString& text, const QString& dataDir) {
   return lines.join(u'\n');
 }
 
+// A configuration the program keeps in step with its folder: marked, or written by a release
+// that did not mark its files.
+bool ProgramOwned(const QString& text, const QString& configPath) {
+  return text.startsWith(QLatin1String(kProgramConfigMark) + u'\n') ||
+         text == ConfigBody(ConfiguredDataDir(configPath));
+}
+
 }  // namespace
 
 bool EnsureServerConfig(const QString& directory) {
@@ -79,14 +86,10 @@ bool EnsureServerConfig(const QString& directory) {
   if (!file.open(QIODevice::ReadOnly)) return true;  // the start reports what is wrong with it
   const QString text = QString::fromUtf8(file.readAll());
   file.close();
-  QString wanted;
-  if (text.startsWith(QLatin1String(kProgramConfigMark) + u'\n')) {
-    wanted = Reaimed(text, dataDir);
-  } else if (text == ConfigBody(ConfiguredDataDir(configPath))) {
-    wanted = ProgramConfig(dataDir);  // written by a release that did not mark its files
-  } else {
-    return true;  // the user's own
-  }
+  if (!ProgramOwned(text, configPath)) return true;  // the user's own
+  const QString wanted = text.startsWith(QLatin1String(kProgramConfigMark) + u'\n')
+                             ? Reaimed(text, dataDir)
+                             : ProgramConfig(dataDir);
   if (!QFileInfo::exists(dataDir) && !CreateDataFolder(dataDir)) return false;
   return wanted == text || WriteConfig(configPath, wanted);
 }
@@ -104,4 +107,15 @@ QString ConfiguredDataDir(const QString& configPath) {
     }
   }
   return {};
+}
+
+QString StartDataDir(const QString& directory) {
+  const QDir dir(directory);
+  const QString configPath = dir.filePath(QString::fromLatin1(kServerConfigFile));
+  QFile file(configPath);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  const QString beside = dir.absoluteFilePath(QStringLiteral("data"));
+  if (ProgramOwned(QString::fromUtf8(file.readAll()), configPath)) return beside;
+  const QString named = ConfiguredDataDir(configPath);
+  return QDir::cleanPath(named.isEmpty() ? beside : named);
 }

@@ -19,3 +19,8 @@ inline constexpr char kProgramConfigMark[] =
 
 // The datadir the configuration names, or empty when it names none.
 QString ConfiguredDataDir(const QString& configPath);
+
+// The data folder a start in `directory` uses, found without writing anything: "data" beside
+// a configuration the program keeps, else the folder the user's configuration names. Empty
+// when the folder holds no readable configuration.
+QString StartDataDir(const QString& directory);

@@ -202,3 +202,22 @@ TEST_F(AnnexSaveTest, CodesUnfitForNamesStopBeforeAnyFile) {
 }
 
 }  // namespace
+
+// A stop asked while the files are written ends the save after the file under way: the
+// files before it are whole and nothing after it is started.
+TEST_F(AnnexSaveTest, StopEndsTheSaveAfterTheFileUnderWay) {
+  const QStringList order = {
+      "CASAB_12345674_200907_anexa1A.dbf", "CASAB_12345674_200907_anexa1B.dbf",
+      "CASAB_12345674_200907_anexa1C.dbf", "CAS_B_12345674_200907_anexa1A.dbf"};
+  for (int stopAfter = 1; stopAfter <= static_cast<int>(order.size()); ++stopAfter) {
+    QTemporaryDir folder;
+    int written = 0;
+    const SaveStop stop = [&written, stopAfter] { return ++written == stopAfter; };
+    EXPECT_EQ(WriteReportFiles(client(), prompter(), *SplitMonth(kMonth), kCui, {"CASAB", "CAS_B"},
+                               NamingForm::kByHouse, folder.path(), {}, stop),
+              SaveOutcome::kStopped);
+    QStringList expected = order.mid(0, stopAfter);
+    expected.sort();
+    EXPECT_EQ(FilesIn(folder.path()), expected) << stopAfter;
+  }
+}

@@ -1,0 +1,66 @@
+#include "cli/cli_console.h"
+
+#include <unistd.h>
+
+namespace {
+
+void WriteLine(std::FILE* stream, const QString& line) {
+  const QByteArray bytes = line.toUtf8() + '\n';
+  std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream);
+  std::fflush(stream);
+}
+
+// A message box's text on one line: its line breaks (some with a stray carriage return)
+// become blanks.
+QString OneLine(const QString& text) {
+  QString line = text;
+  line.replace(QStringLiteral("\n\r"), QStringLiteral(" "));
+  line.replace(u'\n', u' ');
+  line.replace(u'\r', u' ');
+  return line.simplified();
+}
+
+}  // namespace
+
+Console::Console(std::FILE* results, std::FILE* messages)
+    : results_(results), messages_(messages), terminal_(::isatty(::fileno(messages)) == 1) {}
+
+void Console::Result(const QString& line) {
+  EndProgress();
+  WriteLine(results_, line);
+}
+
+void Console::Error(const QString& line) {
+  EndProgress();
+  WriteLine(messages_, line);
+}
+
+void Console::Progress(const QString& line) {
+  if (!terminal_) return;
+  const QByteArray bytes = "\r\x1b[K" + line.toUtf8();
+  std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), messages_);
+  std::fflush(messages_);
+  progressShown_ = true;
+}
+
+void Console::EndProgress() {
+  if (!progressShown_) return;
+  std::fputs("\r\x1b[K", messages_);
+  std::fflush(messages_);
+  progressShown_ = false;
+}
+
+QStringList CollectingPrompter::Take() {
+  QStringList taken;
+  taken.swap(shown_);
+  return taken;
+}
+
+void CollectingPrompter::ShowMessage(const QString& text, const QString&, Icon) {
+  shown_.append(OneLine(text));
+}
+
+bool CollectingPrompter::AskQuestion(const QString& text, const QString&, Icon) {
+  shown_.append(OneLine(text));
+  return false;
+}

@@ -1,0 +1,80 @@
+#include "cli/cli_help.h"
+
+namespace {
+
+const QString kOverall = QStringLiteral(
+    "Utilizare: velka-asigurati <comanda> [optiuni]\n"
+    "Fara comanda programul porneste cu fereastra lui.\n"
+    "\n"
+    "Comenzi:\n"
+    "  rapoarte    fisierele anexelor 1A, 1B, 1C ale lunii, pentru fiecare societate si casa\n"
+    "  declaratii  fisierele A1 si A2 ale declaratiei de concedii medicale a lunii\n"
+    "  verifica    verifica fisiere de raportare (fara registru)\n"
+    "  importa     importa date dintr-o sursa externa sau dintr-o anexa 1A anterioara\n"
+    "\n"
+    "velka-asigurati <comanda> --help arata optiunile comenzii.\n"
+    "\n"
+    "Registrul: dosarul de pornire al programului, implicit\n"
+    "${XDG_DATA_HOME:-~/.local/share}/velka-asigurati (cel cu srv_embedded.cfg); --date DOSAR\n"
+    "alege altul. O comanda nu creeaza registre si nu lucreaza cat timp fereastra programului\n"
+    "are registrul deschis.\n"
+    "\n"
+    "Coduri de iesire: 0 gata; 1 greseli gasite, societati nereusite sau niciun fisier scris;\n"
+    "2 utilizare gresita sau registru care nu poate fi deschis.\n");
+
+const QString kReports = QStringLiteral(
+    "Utilizare: velka-asigurati rapoarte --luna AAAALL --folder DOSAR [optiuni]\n"
+    "Scrie fisierele anexelor 1A, 1B si 1C ale lunii pentru fiecare societate si fiecare casa\n"
+    "de asigurari cu asigurati in luna. Fisierele existente sunt inlocuite.\n"
+    "\n"
+    "  --luna AAAALL        luna rapoartelor, de exemplu 200906\n"
+    "  --folder DOSAR       dosarul in care se scriu fisierele (trebuie sa existe)\n"
+    "  --cf CUI             numai societatea cu acest cod fiscal (se poate repeta)\n"
+    "  --denumire casa|lege casa: CAS_CUI_AAAALL_anexa1A.dbf (implicit);\n"
+    "                       lege: 1A_LLAA_CUI.dbf, numai pentru societati cu o singura casa\n"
+    "  --pdf                si listele tiparite ANEXA 2a, 2b, 2c ca fisiere PDF\n"
+    "  --simulare           arata ce s-ar scrie, fara sa scrie nimic\n"
+    "  --date DOSAR         dosarul de pornire al registrului\n");
+
+const QString kDeclarations = QStringLiteral(
+    "Utilizare: velka-asigurati declaratii --luna AAAALL --folder DOSAR [optiuni]\n"
+    "Scrie fisierele A1 si A2 ale declaratiei de concedii medicale a lunii (cea initiala sau\n"
+    "ultima ei rectificativa) pentru fiecare societate.\n"
+    "\n"
+    "  --luna AAAALL        luna declaratiei, de exemplu 200906\n"
+    "  --folder DOSAR       dosarul in care se scriu fisierele (trebuie sa existe)\n"
+    "  --cf CUI             numai societatea cu acest cod fiscal (se poate repeta)\n"
+    "  --pdf                si declaratia tiparita ca fisier PDF\n"
+    "  --simulare           arata ce s-ar scrie, fara sa scrie nimic\n"
+    "  --date DOSAR         dosarul de pornire al registrului\n");
+
+const QString kVerify = QStringLiteral(
+    "Utilizare: velka-asigurati verifica --anexa A|B|C|1|2 FISIER...\n"
+    "Verifica fisierele cu regulile ecranului de verificare: A, B, C pentru anexele 1A, 1B, 1C,\n"
+    "1 si 2 pentru fisierele A1 si A2 ale declaratiei. Fiecare inregistrare gresita apare pe o\n"
+    "linie (fisier, numarul inregistrarii, regula), la sfarsit rezultatul. Nu foloseste\n"
+    "registrul.\n"
+    "\n"
+    "  --anexa A|B|C|1|2    felul fisierelor\n"
+    "  --json               aceleasi rezultate ca linii JSON\n");
+
+const QString kImport = QStringLiteral(
+    "Utilizare: velka-asigurati importa --extern FISIER\n"
+    "           velka-asigurati importa --anterior FISIER --cas COD\n"
+    "Importa asigurati si sume cu regulile ecranelor de import, pentru o societate care exista\n"
+    "deja in registru. Fiecare inregistrare respinsa apare pe o linie, cu motivul.\n"
+    "\n"
+    "  --extern FISIER      fisier dintr-o sursa externa\n"
+    "  --anterior FISIER    o anexa 1A raportata anterior\n"
+    "  --cas COD            casa de asigurari a asiguratilor din anexa 1A, de exemplu CASAB\n"
+    "  --date DOSAR         dosarul de pornire al registrului\n");
+
+}  // namespace
+
+QString HelpText(const QString& topic) {
+  if (topic == u"rapoarte") return kReports;
+  if (topic == u"declaratii") return kDeclarations;
+  if (topic == u"verifica") return kVerify;
+  if (topic == u"importa") return kImport;
+  return kOverall;
+}

@@ -1,0 +1,113 @@
+#include "cli/cli_import.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "cli/cli_batch.h"
+#include "cli/cli_console.h"
+#include "cli/cli_stop.h"
+#include "cli/cli_texts.h"
+#include "common/code_lists.h"
+#include "exchange/import_file.h"
+#include "exchange/import_store.h"
+#include "store/list_model.h"
+
+namespace {
+
+// Why the file is not taken, or nothing; the screen's own message for a file of another
+// layout, no records or no usable fiscal code.
+std::optional<QString> FileProblem(const QString& path, const ImportFileResult& read) {
+  switch (read.outcome) {
+    case ImportFileResult::Outcome::kRead:
+      return std::nullopt;
+    case ImportFileResult::Outcome::kIgnored:
+      return cli_texts::NotDbf(path);
+    case ImportFileResult::Outcome::kRefused:
+      break;
+  }
+  return cli_texts::InFile(path, read.message);
+}
+
+struct ImportCount {
+  int stored = 0;
+  int rejected = 0;
+};
+
+// The file's records, read and checked, for the registered company of `cf`.
+struct ReadRecords {
+  QString shown;  // the file as the messages name it
+  QString cf;
+  ListModel list;
+};
+
+// Hands each record to the screen's record step, as its save does, after what that save
+// prepares before the first record: the month of an anexa 1A, the company's rows of an
+// external source.
+int ImportRecords(CClient& client, CollectingPrompter& prompter, Console& console,
+                  const ImportRequest& request, ReadRecords& file) {
+  const QString month = PreviousAmountsMonth(file.list.GetCellText(0, QStringLiteral("AN")),
+                                             file.list.GetCellText(0, QStringLiteral("LN")));
+  ExternalImportRows registerRows(file.cf);
+  if (!request.previous && !registerRows.Read(client)) {
+    console.Error(ShownError(prompter));
+    return 2;
+  }
+  ImportCount count;
+  const int total = file.list.RowCount();
+  for (int row = 0; row < total; ++row) {
+    if (CommandStop::Requested()) {
+      console.Result(
+          cli_texts::ImportSummary(file.shown, count.stored, count.rejected, row, total));
+      console.Error(cli_texts::kStopped);
+      return 1;
+    }
+    console.Progress(QStringLiteral("importa: inregistrarea %1 din %2").arg(row + 1).arg(total));
+    const ImportFields fields = RowFields(file.list, row);
+    const ImportOutcome outcome =
+        request.previous ? ImportPreviousRecord(client, file.cf, request.cas, month, fields)
+                         : ImportExternalRecord(client, registerRows, fields);
+    if (outcome.kind == ImportOutcome::Kind::kFailed) {
+      console.Error(cli_texts::RecordFailed(file.shown, row + 1, ShownError(prompter)));
+      return 1;
+    }
+    const bool rejected = outcome.kind == ImportOutcome::Kind::kRejected;
+    ++(rejected ? count.rejected : count.stored);
+    if (rejected) console.Result(cli_texts::RecordLine(file.shown, row + 1, outcome.text));
+  }
+  console.Result(cli_texts::ImportSummary(file.shown, count.stored, count.rejected, total, total));
+  return count.rejected > 0 || count.stored == 0 ? 1 : 0;
+}
+
+}  // namespace
+
+QString ImportHouseProblem(const ImportRequest& request) {
+  if (!request.previous || HouseIndex(request.cas, HouseList::kRegister) >= 0) return {};
+  return cli_texts::UnknownHouse(request.cas);
+}
+
+int RunImport(CClient& client, CollectingPrompter& prompter, Console& console,
+              const ImportRequest& request) {
+  ReadRecords file;
+  file.shown = QDir::toNativeSeparators(request.file);
+  if (!QFileInfo(request.file).isFile()) {
+    console.Error(cli_texts::MissingFile(file.shown));
+    return 2;
+  }
+  const ImportLayout layout = request.previous ? ImportLayout::kPrevious : ImportLayout::kExternal;
+  const ImportFileResult read = ReadImportFile(request.file, layout, file.list);
+  if (const auto problem = FileProblem(file.shown, read)) {
+    console.Error(*problem);
+    return 2;
+  }
+  file.cf = read.cf;
+  const auto company = FindImportCompany(client, file.cf);
+  if (!company) {
+    console.Error(ShownError(prompter));
+    return 2;
+  }
+  if (!*company) {
+    console.Error(cli_texts::ImportCompanyMissing(file.cf));
+    return 1;
+  }
+  return ImportRecords(client, prompter, console, request, file);
+}

@@ -1,0 +1,135 @@
+#pragma once
+
+#include <QString>
+
+// The texts of the program's scripted mode, in the screens' Romanian (without diacritics,
+// as every message of the program).
+namespace cli_texts {
+
+inline QString Quoted(const QString& value) { return u'"' + value + u'"'; }
+
+inline QString UnknownCommand(const QString& word) {
+  return QStringLiteral(
+             "Comanda %1 nu exista. Comenzile sunt: rapoarte, declaratii, verifica, importa "
+             "(velka-asigurati --help).")
+      .arg(Quoted(word));
+}
+inline QString UnknownOption(const QString& word, const char* command) {
+  return QStringLiteral("Optiunea %1 nu exista pentru comanda %2 (velka-asigurati %2 --help).")
+      .arg(Quoted(word), QLatin1String(command));
+}
+inline QString StrayWord(const QString& word, const char* command) {
+  return QStringLiteral("%1 nu este o optiune a comenzii %2 (velka-asigurati %2 --help).")
+      .arg(Quoted(word), QLatin1String(command));
+}
+inline QString MissingValue(const QString& option) {
+  return QStringLiteral("Optiunea %1 cere o valoare.").arg(option);
+}
+inline QString SwitchWithValue(const QString& option) {
+  return QStringLiteral("Optiunea %1 nu primeste o valoare.").arg(option);
+}
+inline QString MissingOption(const char* command, const char* option) {
+  return QStringLiteral("Comanda %1 cere optiunea %2.")
+      .arg(QLatin1String(command), QLatin1String(option));
+}
+inline QString Repeated(const QString& option) {
+  return QStringLiteral("Optiunea %1 apare de mai multe ori.").arg(option);
+}
+inline QString NoFiles(const char* command) {
+  return QStringLiteral("Comanda %1 cere cel putin un fisier.").arg(QLatin1String(command));
+}
+inline QString BadMonth(const QString& value) {
+  return QStringLiteral(
+             "Luna %1 nu este valida: se scrie AAAALL, anul si luna din doua cifre, de exemplu "
+             "200906 pentru iunie 2009.")
+      .arg(Quoted(value));
+}
+inline QString BadNaming(const QString& value) {
+  return QStringLiteral(
+             "Denumirea %1 nu exista: alegeti casa (CAS_CUI_AAAALL_anexa1A.dbf) sau lege "
+             "(1A_LLAA_CUI.dbf, denumirea impusa prin lege).")
+      .arg(Quoted(value));
+}
+inline QString BadAnnex(const QString& value) {
+  return QStringLiteral(
+             "Anexa %1 nu exista: alegeti A, B sau C (anexele 1A, 1B, 1C ale sanatatii) ori 1 "
+             "sau 2 (fisierele A1, A2 ale declaratiei de concedii).")
+      .arg(Quoted(value));
+}
+inline const QString kImportSource = QStringLiteral(
+    "Comanda importa cere un singur fisier: --extern FISIER sau --anterior FISIER --cas COD.");
+inline const QString kHouseWithoutPrevious =
+    QStringLiteral("Optiunea --cas se foloseste numai impreuna cu --anterior.");
+
+// Where the register is and why it cannot be used.
+inline QString NoRegister(const QString& folder) {
+  return QStringLiteral(
+             "In dosarul %1 nu exista un registru Velka Asigurati. Comenzile nu creeaza "
+             "registre: porniti o data programul in acest dosar sau aratati-l pe cel bun cu "
+             "--date DOSAR.")
+      .arg(folder);
+}
+inline QString OtherVersion(const QString& folder, const QString& version) {
+  return QStringLiteral(
+             "Registrul din %1 are versiunea %2, iar programul lucreaza cu versiunea 2.06. "
+             "Porniti o data programul cu fereastra lui, ca sa aduca registrul la zi.")
+      .arg(folder, version.isEmpty() ? QStringLiteral("necunoscuta") : version);
+}
+inline const QString kStartFailure = QStringLiteral("Nu se pot initializa bazele de date!");
+inline const QString kPasswordInFile = QStringLiteral(
+    " O comanda nu cere parola: scrieti-o in velka-asigurati.ini, fisier pe care sa-l poata "
+    "citi numai proprietarul lui (chmod 600).");
+
+inline QString UnknownCompany(const QString& cf) {
+  return QStringLiteral("Societatea cu codul fiscal %1 nu exista in registru.").arg(Quoted(cf));
+}
+inline const QString kNoCompanies = QStringLiteral("Registrul nu are nicio societate.");
+inline QString MissingFolder(const QString& folder) {
+  return QStringLiteral("Dosarul %1 nu exista.").arg(Quoted(folder));
+}
+inline QString ReadOnlyFolder(const QString& folder) {
+  return QStringLiteral("In dosarul %1 nu se poate scrie.").arg(Quoted(folder));
+}
+inline const QString kStopped =
+    QStringLiteral("Oprit la cererea utilizatorului; fisierele scrise pana atunci sunt intregi.");
+inline const QString kQueryFailed = QStringLiteral("Citirea din registru nu a reusit.");
+
+// Files read by the commands.
+inline QString MissingFile(const QString& file) {
+  return QStringLiteral("Fisierul %1 nu exista.").arg(Quoted(file));
+}
+inline QString NotDbf(const QString& file) {
+  return QStringLiteral("Fisierul %1 nu este un fisier dBase (.dbf).").arg(Quoted(file));
+}
+inline QString InFile(const QString& file, const QString& message) {
+  QString line = message;
+  line.replace(u'\n', u' ');
+  return QStringLiteral("%1: %2").arg(file, line.simplified());
+}
+// One record of a file: "fisier, inregistrarea 3: the rule's text".
+inline QString RecordLine(const QString& file, int record, const QString& text) {
+  return QStringLiteral("%1, inregistrarea %2: %3").arg(file).arg(record).arg(text);
+}
+inline QString RecordFailed(const QString& file, int record, const QString& error) {
+  return RecordLine(file, record, error) +
+         QStringLiteral(" Importul s-a oprit; inregistrarile de dinainte au fost salvate.");
+}
+inline QString UnknownHouse(const QString& cas) {
+  return QStringLiteral("Casa de asigurari %1 nu exista in lista caselor.").arg(Quoted(cas));
+}
+inline QString ImportCompanyMissing(const QString& cf) {
+  return QStringLiteral(
+             "Societatea cu codul fiscal %1 din fisier nu exista in registru. Adaugati-o din "
+             "program si importati din nou.")
+      .arg(Quoted(cf));
+}
+inline QString ImportSummary(const QString& file, int stored, int rejected, int done, int total) {
+  QString text = QStringLiteral("Import din %1: %2 inregistrari salvate, %3 respinse")
+                     .arg(file)
+                     .arg(stored)
+                     .arg(rejected);
+  if (done < total) text += QStringLiteral(" (oprit dupa %1 din %2)").arg(done).arg(total);
+  return text + u'.';
+}
+
+}  // namespace cli_texts
