@@ -139,18 +139,9 @@ int main(int argc, char** argv) {
   client = &theClient;
   UpgradeSchema(theClient);
   Fill();
-  for (const auto& [name, function] : {std::pair{"SaveAsPdf", &SaveAsPdf},
-                                       std::pair{"EngineFromReadyTexts", &EngineFromReadyTexts}}) {
-    benchmark::RegisterBenchmark(name, function)
-        ->Unit(benchmark::kMillisecond)
-        ->Iterations(1)
-        ->Repetitions(5)
-        ->ReportAggregatesOnly(true);
-  }
-  benchmark::Initialize(&argc, argv);
-  MedianReporter reporter(Summary);
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  benchmark::Shutdown();
+  RunWithMedians(argc, argv,
+                 {{"SaveAsPdf", &SaveAsPdf}, {"EngineFromReadyTexts", &EngineFromReadyTexts}}, 1, 5,
+                 Summary);
   theClient.Disconnect();
   return 0;
 }

@@ -201,21 +201,13 @@ void Summary(const MedianReporter::Medians& medians) {
 
 int main(int argc, char** argv) {
   QCoreApplication application(argc, argv);
-  for (const auto& [name, function] :
-       {std::pair{"WriteDbf", &WriteDbf}, std::pair{"WriteOneBuffer", &WriteOneBuffer},
-        std::pair{"WriteOneBufferSafely", &WriteOneBufferSafely},
-        std::pair{"WriteDbfToPlainFile", &WriteDbfToPlainFile}, std::pair{"ReadDbf", &ReadDbf},
-        std::pair{"ReadAndSplitByHand", &ReadAndSplitByHand}}) {
-    benchmark::RegisterBenchmark(name, function)
-        ->Unit(benchmark::kMillisecond)
-        ->Iterations(3)
-        ->Repetitions(7)
-        ->ReportAggregatesOnly(true);
-  }
-  benchmark::Initialize(&argc, argv);
-  Shared();
-  MedianReporter reporter(Summary);
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  benchmark::Shutdown();
+  RunWithMedians(argc, argv,
+                 {{"WriteDbf", &WriteDbf},
+                  {"WriteOneBuffer", &WriteOneBuffer},
+                  {"WriteOneBufferSafely", &WriteOneBufferSafely},
+                  {"WriteDbfToPlainFile", &WriteDbfToPlainFile},
+                  {"ReadDbf", &ReadDbf},
+                  {"ReadAndSplitByHand", &ReadAndSplitByHand}},
+                 3, 7, Summary, Shared);
   return 0;
 }

@@ -179,20 +179,12 @@ int main(int argc, char** argv) {
   client = &theClient;
   UpgradeSchema(theClient);
   Fill();
-  for (const auto& [name, function] : {std::pair{"PrintoutToPdf", &PrintoutToPdf},
-                                       std::pair{"PrintoutToRecorder", &PrintoutToRecorder},
-                                       std::pair{"DeclarationFiles", &DeclarationFiles},
-                                       std::pair{"RawFilesWork", &RawFilesWork}}) {
-    benchmark::RegisterBenchmark(name, function)
-        ->Unit(benchmark::kMillisecond)
-        ->Iterations(3)
-        ->Repetitions(5)
-        ->ReportAggregatesOnly(true);
-  }
-  benchmark::Initialize(&argc, argv);
-  MedianReporter reporter(Summary);
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  benchmark::Shutdown();
+  RunWithMedians(argc, argv,
+                 {{"PrintoutToPdf", &PrintoutToPdf},
+                  {"PrintoutToRecorder", &PrintoutToRecorder},
+                  {"DeclarationFiles", &DeclarationFiles},
+                  {"RawFilesWork", &RawFilesWork}},
+                 3, 5, Summary);
   theClient.Disconnect();
   return 0;
 }

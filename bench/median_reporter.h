@@ -39,3 +39,26 @@ class MedianReporter : public benchmark::ConsoleReporter {
   std::function<void(const Medians&)> summary_;
   Medians medians_;
 };
+
+// One timed benchmark: its name and function.
+using TimedBenchmark = std::pair<const char*, void (*)(benchmark::State&)>;
+
+// Registers the benchmarks with the same iterations and repetitions, runs `prepare` after the
+// command line is read, then runs them and hands the medians to the summary.
+inline void RunWithMedians(int& argc, char** argv, std::initializer_list<TimedBenchmark> benchmarks,
+                           int iterations, int repetitions,
+                           std::function<void(const MedianReporter::Medians&)> summary,
+                           const std::function<void()>& prepare = {}) {
+  for (const auto& [name, function] : benchmarks) {
+    benchmark::RegisterBenchmark(name, function)
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(iterations)
+        ->Repetitions(repetitions)
+        ->ReportAggregatesOnly(true);
+  }
+  benchmark::Initialize(&argc, argv);
+  if (prepare) prepare();
+  MedianReporter reporter(std::move(summary));
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  benchmark::Shutdown();
+}

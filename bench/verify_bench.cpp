@@ -124,18 +124,8 @@ void Summary(const MedianReporter::Medians& medians) {
 
 int main(int argc, char** argv) {
   QCoreApplication application(argc, argv);
-  for (const auto& [name, function] : {std::pair{"Read", &Read}, std::pair{"Check", &Check},
-                                       std::pair{"ReadCheckAndMark", &ReadCheckAndMark}}) {
-    benchmark::RegisterBenchmark(name, function)
-        ->Unit(benchmark::kMillisecond)
-        ->Iterations(3)
-        ->Repetitions(7)
-        ->ReportAggregatesOnly(true);
-  }
-  benchmark::Initialize(&argc, argv);
-  Shared();
-  MedianReporter reporter(Summary);
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  benchmark::Shutdown();
+  RunWithMedians(argc, argv,
+                 {{"Read", &Read}, {"Check", &Check}, {"ReadCheckAndMark", &ReadCheckAndMark}}, 3,
+                 7, Summary, Shared);
   return 0;
 }
