@@ -44,7 +44,15 @@ int MoveOnto(Console& console, CClient& embedded, CClient& server, CollectingPro
         total += rows;
         ++tables;
       });
-  if (failed) return Fail(console, cli_texts::kMoveFailed + u' ' + *failed, 1);
+  if (failed) {
+    // The databases were made by this run under the lock, no workstation has used them: gone,
+    // the move can be run again once the cause is mended.
+    for (const char* database : {"asigurati", "concedii"}) {
+      (void)server.ExecuteQuiet(QStringLiteral("DROP DATABASE IF EXISTS ") +
+                                QLatin1String(database));
+    }
+    return Fail(console, cli_texts::kMoveFailed + u' ' + *failed, 1);
+  }
   console.Result(cli_texts::Moved(shown, server.ServerName(), tables, total));
   return 0;
 }

@@ -14,7 +14,8 @@
 //   workstation_helper fill <start folder>
 //     creates the register (embedded, in a folder without settings) and fills June 2009:
 //     two companies, insured persons at three houses with amounts, a declaration with its
-//     certificates, and audit rows of an update and a delete.
+//     certificates, and audit rows of an update and a delete; with "extra", the settings
+//     table gets a column the program does not know.
 // Exit code 0 when connected, 2 when the connection failed (its reason printed).
 #include <QApplication>
 #include <QDir>
@@ -249,6 +250,10 @@ int main(int argc, char** argv) {
     result = Schema(client);
   } else if (arguments[1] == QLatin1String("fill")) {
     result = Fill(client);
+    if (result == 0 && arguments.value(3) == QLatin1String("extra")) {
+      result =
+          client.Execute(QStringLiteral("ALTER TABLE asigurati.setari ADD COLUMN altceva INT"));
+    }
   } else if (arguments[1] == QLatin1String("churn")) {
     result = Churn(client, arguments.value(3).toInt());
   } else {
