@@ -122,6 +122,7 @@ const std::vector<CommandSpec>& Commands() {
        {ImportFile("--extern", false), ImportFile("--anterior", true), House(), StartFolder()},
        {},
        false},
+      {"muta-pe-server", CommandKind::kMove, {StartFolder()}, {}, false},
   };
   return commands;
 }

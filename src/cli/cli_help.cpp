@@ -11,6 +11,7 @@ const QString kOverall = QStringLiteral(
     "  declaratii  fisierele A1 si A2 ale declaratiei de concedii medicale a lunii\n"
     "  verifica    verifica fisiere de raportare (fara registru)\n"
     "  importa     importa date dintr-o sursa externa sau dintr-o anexa 1A anterioara\n"
+    "  muta-pe-server  copiaza registrul local pe serverul din velka-asigurati.ini\n"
     "\n"
     "velka-asigurati <comanda> --help arata optiunile comenzii.\n"
     "\n"
@@ -69,6 +70,17 @@ const QString kImport = QStringLiteral(
     "  --cas COD            casa de asigurari a asiguratilor din anexa 1A, de exemplu CASAB\n"
     "  --date DOSAR         dosarul de pornire al registrului\n");
 
+const QString kMove = QStringLiteral(
+    "Utilizare: velka-asigurati muta-pe-server [--date DOSAR]\n"
+    "Copiaza registrul din dosarul de pornire (toate tabelele, istoricul modificarilor si\n"
+    "setarile) pe serverul MariaDB scris in grupul [server] din velka-asigurati.ini, aflat in\n"
+    "acelasi dosar. Pe server se creeaza bazele asigurati si concedii; un server care are deja\n"
+    "un registru este refuzat. La sfarsit numarul de randuri al fiecarui tabel este comparat\n"
+    "cu cel din registrul local, care ramane neatins. Dupa mutare programul din acest dosar\n"
+    "lucreaza pe server.\n"
+    "\n"
+    "  --date DOSAR         dosarul de pornire al registrului\n");
+
 }  // namespace
 
 QString HelpText(const QString& topic) {
@@ -76,5 +88,6 @@ QString HelpText(const QString& topic) {
   if (topic == u"declaratii") return kDeclarations;
   if (topic == u"verifica") return kVerify;
   if (topic == u"importa") return kImport;
+  if (topic == u"muta-pe-server") return kMove;
   return kOverall;
 }

@@ -14,6 +14,7 @@
 #include "cli/cli_declarations.h"
 #include "cli/cli_help.h"
 #include "cli/cli_import.h"
+#include "cli/cli_move.h"
 #include "cli/cli_register.h"
 #include "cli/cli_reports.h"
 #include "cli/cli_stop.h"
@@ -122,6 +123,8 @@ int RunCommandLine(int argc, char** argv, const QString& version) {
       return RunDeclarationsCommand(console, request, version);
     case CommandKind::kImport:
       return RunImportCommand(console, request, version);
+    case CommandKind::kMove:
+      return RunMove(console, CommandStartFolder(request.startFolder), version);
     case CommandKind::kVerify:
       break;
     case CommandKind::kHelp:

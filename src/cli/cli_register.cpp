@@ -29,6 +29,24 @@ std::optional<QString> RegisterVersion(CClient& client) {
   return client.GetField(0, QStringLiteral("SETARE"));
 }
 
+QString ConnectFailure(const CClient& client) {
+  const std::optional<StartFailure>& failure = client.LastStartFailure();
+  if (!failure) return cli_texts::kStartFailure;
+  QString text = cli_texts::kStartFailure + u' ' + StartFailureText(*failure);
+  if (failure->reason == StartFailure::Reason::NoPassword) text += cli_texts::kPasswordInFile;
+  return text;
+}
+
+// Databases missing on a server: nothing is created there either.
+std::optional<QString> CheckVersion(CClient& client, const QString& shown) {
+  const std::optional<QString> version = RegisterVersion(client);
+  if (!version || *version != QLatin1String(kSchemaVersion)) {
+    client.Disconnect();
+    return version ? cli_texts::OtherVersion(shown, *version) : cli_texts::NoRegister(shown);
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 QString DefaultStartFolder() {
@@ -53,18 +71,20 @@ std::optional<QString> OpenRegister(CClient& client, const QString& startFolder)
     return cli_texts::NoRegister(shown);
   }
   if (!QDir::setCurrent(startFolder)) return cli_texts::NoRegister(shown);
-  if (client.Connect() != 0) {
-    const std::optional<StartFailure>& failure = client.LastStartFailure();
-    if (!failure) return cli_texts::kStartFailure;
-    QString text = cli_texts::kStartFailure + u' ' + StartFailureText(*failure);
-    if (failure->reason == StartFailure::Reason::NoPassword) text += cli_texts::kPasswordInFile;
-    return text;
+  if (client.Connect() != 0) return ConnectFailure(client);
+  return CheckVersion(client, shown);
+}
+
+std::optional<QString> OpenEmbeddedRegister(CClient& client, const QString& startFolder) {
+  const QString shown = QDir::toNativeSeparators(startFolder);
+  if (!HoldsRegister(startFolder) || !QDir::setCurrent(startFolder)) {
+    return cli_texts::NoRegister(shown);
   }
-  // Databases missing on a server: nothing is created there either.
-  const std::optional<QString> version = RegisterVersion(client);
-  if (!version || *version != QLatin1String(kSchemaVersion)) {
-    client.Disconnect();
-    return version ? cli_texts::OtherVersion(shown, *version) : cli_texts::NoRegister(shown);
-  }
+  if (client.ConnectEmbedded() != 0) return ConnectFailure(client);
+  return CheckVersion(client, shown);
+}
+
+std::optional<QString> ConnectServer(CClient& client) {
+  if (client.Connect() != 0) return ConnectFailure(client);
   return std::nullopt;
 }

@@ -21,3 +21,12 @@ class CClient;
 // The message to show when it cannot be used: no register there, the window holds it, the
 // server refused, or the register has another version.
 [[nodiscard]] std::optional<QString> OpenRegister(CClient& client, const QString& startFolder);
+
+// The embedded register of `startFolder` (which becomes the current folder), even when its
+// settings file names a server; the same checks and messages as OpenRegister.
+[[nodiscard]] std::optional<QString> OpenEmbeddedRegister(CClient& client,
+                                                          const QString& startFolder);
+
+// The server the current folder's settings file names, without any register check; the
+// message when it cannot be reached.
+[[nodiscard]] std::optional<QString> ConnectServer(CClient& client);

@@ -10,7 +10,8 @@ inline QString Quoted(const QString& value) { return u'"' + value + u'"'; }
 
 inline QString UnknownCommand(const QString& word) {
   return QStringLiteral(
-             "Comanda %1 nu exista. Comenzile sunt: rapoarte, declaratii, verifica, importa "
+             "Comanda %1 nu exista. Comenzile sunt: rapoarte, declaratii, verifica, importa, "
+             "muta-pe-server "
              "(velka-asigurati --help).")
       .arg(Quoted(word));
 }
@@ -79,6 +80,28 @@ inline const QString kStartFailure = QStringLiteral("Nu se pot initializa bazele
 inline const QString kPasswordInFile = QStringLiteral(
     " O comanda nu cere parola: scrieti-o in velka-asigurati.ini, fisier pe care sa-l poata "
     "citi numai proprietarul lui (chmod 600).");
+
+// Moving a register onto a server.
+inline QString NoServerNamed(const QString& folder) {
+  return QStringLiteral(
+             "In dosarul %1 nu exista velka-asigurati.ini cu grupul [server]: scrieti in el "
+             "serverul pe care se muta registrul.")
+      .arg(folder);
+}
+inline QString ServerHoldsRegister(const QString& server) {
+  return QStringLiteral(
+             "Serverul %1 are deja un registru Velka Asigurati: mutarea nu scrie peste el. "
+             "Alegeti alt server sau stergeti de pe acesta bazele asigurati si concedii.")
+      .arg(server);
+}
+inline const QString kMoveFailed =
+    QStringLiteral("Mutarea registrului pe server nu a reusit; registrul local a ramas neatins.");
+inline QString Moved(const QString& folder, const QString& server, int tables, qint64 rows) {
+  return QStringLiteral("Registrul din %1 a fost mutat pe serverul %2: %3 tabele, %4 randuri.")
+      .arg(folder, server)
+      .arg(tables)
+      .arg(rows);
+}
 
 inline QString UnknownCompany(const QString& cf) {
   return QStringLiteral("Societatea cu codul fiscal %1 nu exista in registru.").arg(Quoted(cf));

@@ -35,6 +35,10 @@ class CClient {
   // it may use).
   int Connect(const QString& host = {}, int port = 0, const QString& user = {},
               const QString& password = {}, int flags = 0);
+  // Starts the embedded server on the current folder's data folder even when the settings
+  // file names a server: the register that moves onto that server is read from here. Once
+  // it runs, a second client of the process may connect to the server.
+  int ConnectEmbedded();
   int Disconnect();
   bool IsConnected() const { return connection_ != nullptr; }
   // Why the last Connect failed, when the reason is known.
@@ -103,7 +107,6 @@ class CClient {
 
  private:
   int Send(const QByteArray& statement);
-  int ConnectEmbedded();
   int ConnectToServer(const ServerSettings& settings);
   // After a lost connection: one new connection, with its session prepared again.
   bool Reconnect();

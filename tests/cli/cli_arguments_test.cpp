@@ -78,6 +78,11 @@ TEST(CommandArguments, WordsBecomeRequestsOrNamedRefusals) {
       {"importa --extern f.dbf --cas CASAB", cli_texts::kHouseWithoutPrevious},
       {"importa --extern f.dbf --anterior g.dbf", cli_texts::kImportSource},
       {"importa", cli_texts::kImportSource},
+      {"muta-pe-server --date d",
+       "kind=5 topic= month=0 cf= lege=0 pdf=0 sim=0 json=0 folder= "
+       "date=d"},
+      {"muta-pe-server --help", "kind=0 topic=muta-pe-server"},
+      {"muta-pe-server --luna 200906", cli_texts::UnknownOption("--luna", "muta-pe-server")},
   };
   for (const auto& row : rows) {
     const ParsedCommand parsed = ParseCommand(Words(row.words));

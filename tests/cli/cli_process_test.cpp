@@ -20,40 +20,15 @@
 #include "leave/declaration_fixture.h"
 #include "leave/declaration_store.h"
 #include "store/list_model.h"
+#include "support/program_run.h"
 
 namespace {
 
 constexpr int kMonth = 200906;
 const QString kMonthText = QStringLiteral("200906");
 
-struct ProgramRun {
-  int code = -1;
-  QString out;
-  QString err;
-};
-
-// The per-user folder is pointed at an empty one: no run may find a register by default.
-QProcessEnvironment Environment(const QString& home) {
-  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-  environment.insert(QStringLiteral("XDG_DATA_HOME"), home);
-  return environment;
-}
-
 ProgramRun RunProgram(const QStringList& arguments, const QString& home) {
-  QProcess process;
-  process.setProcessEnvironment(Environment(home));
-  process.start(QStringLiteral(VELKA_PROGRAM), arguments);
-  ProgramRun run;
-  if (!process.waitForFinished(120000)) {
-    ADD_FAILURE() << "the program did not end: " << arguments.join(u' ').toStdString();
-    process.kill();
-    process.waitForFinished();
-    return run;
-  }
-  run.code = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-  run.out = QString::fromUtf8(process.readAllStandardOutput());
-  run.err = QString::fromUtf8(process.readAllStandardError());
-  return run;
+  return RunProgram(QStringLiteral(VELKA_PROGRAM), arguments, home);
 }
 
 QStringList FilesIn(const QString& folder) {
@@ -384,7 +359,7 @@ bool HoldsTheLock(const QString& lock, qint64 pid) {
 // folder is one it lists and whole.
 TEST_F(CommandLineTest, StopLeavesOnlyWholeFilesItNames) {
   QProcess process;
-  process.setProcessEnvironment(Environment(home_->path()));
+  process.setProcessEnvironment(ProgramEnvironment(home_->path()));
   process.start(QStringLiteral(VELKA_PROGRAM), {"rapoarte", "--luna", kMonthText, "--folder",
                                                 out_.path(), "--pdf", "--date", Register()});
   ASSERT_TRUE(process.waitForStarted());
@@ -421,7 +396,7 @@ TEST_F(CommandLineTest, StopLeavesOnlyWholeFilesItNames) {
 
 TEST_F(CommandLineTest, RefusedWhileTheWindowHoldsTheRegister) {
   QProcess window;
-  window.setProcessEnvironment(Environment(home_->path()));
+  window.setProcessEnvironment(ProgramEnvironment(home_->path()));
   window.setWorkingDirectory(Register());
   window.start(QStringLiteral(VELKA_PROGRAM), QStringList());
   ASSERT_TRUE(window.waitForStarted());

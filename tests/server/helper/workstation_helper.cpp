@@ -11,6 +11,11 @@
 //   workstation_helper churn <start folder> <companies>
 //     modifies the companies by turns through the audited update, each time setting REPR to
 //     the next "v<n>", until a write fails (the server gone); prints "writing" once started.
+//   workstation_helper fill <start folder>
+//     creates the register (embedded, in a folder without settings) and fills June 2009:
+//     two companies, insured persons at three houses with amounts, a declaration with its
+//     certificates, and audit rows of an update and a delete; with "extra", the settings
+//     table gets a column the program does not know.
 // Exit code 0 when connected, 2 when the connection failed (its reason printed).
 #include <QApplication>
 #include <QDir>
@@ -158,6 +163,72 @@ int Churn(CClient& client, int companies) {
   }
 }
 
+bool Filled(CClient& client, const QStringList& statements) {
+  for (const QString& statement : statements) {
+    if (client.Execute(statement) != 0) return false;
+  }
+  return true;
+}
+
+int AuditedChanges(CClient& client) {
+  if (client.Execute(QStringLiteral("SELECT MIN(s.index) AS i FROM asigurati.societati AS s"), 1) !=
+      0) {
+    return 1;
+  }
+  const double company = client.GetField(0, QStringLiteral("I")).toDouble();
+  client.ClearColumns();
+  client.AddColumn(QStringLiteral("REPR"), QStringLiteral("Ana \\ O'Brien"));
+  if (client.AuditedUpdate(company, QStringLiteral("ASIGURATI"), QStringLiteral("SOCIETATI")) !=
+      0) {
+    return 1;
+  }
+  if (client.Execute(QStringLiteral("SELECT MAX(a.index) AS i FROM asigurati.asigurati AS a"), 1) !=
+      0) {
+    return 1;
+  }
+  const double person = client.GetField(0, QStringLiteral("I")).toDouble();
+  return client.AuditedDelete(person, QStringLiteral("ASIGURATI"), QStringLiteral("ASIGURATI"));
+}
+
+int Fill(CClient& client) {
+  UpgradeSchema(client);
+  const QStringList statements = {
+      QStringLiteral("INSERT INTO asigurati.societati (cf, denumire, jud, loc) VALUES "
+                     "('12345674', 'PRIMA SRL', 'CJ', 'Cluj'), ('13548146', 'ALTA SRL', 'B', "
+                     "'Bucuresti')"),
+      QStringLiteral(
+          "INSERT INTO asigurati.asigurati (`index`, cf, cas, cnp, nume, prenume, forma, "
+          "intrare, iesire) VALUES "
+          "(1, '12345674', 'CASAB', '1800101221144', 'MUȚU', 'ION', 'S', 20050101, 0), "
+          "(2, '12345674', 'CASAB', '2800404221145', 'BRÂNCUȘI', 'ANA', 'S', 20050101, "
+          "0), (3, '12345674', 'CAS_B', '1700303221140', 'POPA', 'ION', 'S', 20050101, "
+          "0), (4, '12345674', 'CASCJ', '1750505221144', 'RADU', 'ION', 'S', 20050101, "
+          "0), (5, '13548146', 'CASCJ', '1650606221144', 'VASILE', 'ION', 'S', "
+          "20050101, 0), (9, '13548146', 'CASCJ', '1900202221147', 'ALBU', 'ION', 'S', "
+          "20050101, 0)"),
+      QStringLiteral("INSERT INTO asigurati.sume (id_cnp, cf, cnp, luna, salariu, asig_datorat, "
+                     "asig_virat) VALUES (1, '12345674', '1800101221144', 200906, 1500, 55.5, "
+                     "55.5), (2, '12345674', '2800404221145', 200906, 900.1, 30.5, 30.5), (3, "
+                     "'12345674', '1700303221140', 200906, 2000, 100.4, 100.4), (5, '13548146', "
+                     "'1650606221144', 200906, 0.1, 7, 7)"),
+      QStringLiteral("INSERT INTO asigurati.sume_societati (cf, luna, fond_de_salarii, datorat, "
+                     "virat) VALUES ('12345674', 200906, 4400.1, 120.5, 100)"),
+      QStringLiteral("INSERT INTO concedii.declaratii (`index`, cf, luna, rectificativa, "
+                     "rectif_nr, nr_ang, fond_de_salarii, contributii_datorate, faambp, "
+                     "faambp_datorat, de_recuperat_anterior) VALUES (1, '12345674', 200906, "
+                     "'NU', 0, 5, 100000, 255, 1234567, 9, 20)"),
+      QStringLiteral("INSERT INTO concedii.concedii (id_declaratie, cf, cnp, nume, prenume, cas, "
+                     "tip_rectif, cert_serie, cert_numar, cert_init_serie, cert_init_numar, "
+                     "cod_indemn, zile_lucratoare, zile_lucrate, zile_prestatii, "
+                     "zile_suportate_fnuass, suma_suportata_fnuass, cod_urg, cod_contag) VALUES "
+                     "(1, '12345674', '1800101221144', 'MUŢU', 'Ştefan', 'CASCJ', '', 'CCMAA', "
+                     "'12', '', '', 1, 22, 20, 10, 5, 300, '1', '2'), (1, '12345674', "
+                     "'2800404221145', 'BRÂNCUȘI', 'ANA', 'CASCJ', '', 'CCMAB', '13', '', '', 8, "
+                     "22, 20, 8, 4, 200.3, '1', '2')")};
+  if (!Filled(client, statements)) return 1;
+  return AuditedChanges(client);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -177,6 +248,12 @@ int main(int argc, char** argv) {
   int result = 0;
   if (arguments[1] == QLatin1String("schema")) {
     result = Schema(client);
+  } else if (arguments[1] == QLatin1String("fill")) {
+    result = Fill(client);
+    if (result == 0 && arguments.value(3) == QLatin1String("extra")) {
+      result =
+          client.Execute(QStringLiteral("ALTER TABLE asigurati.setari ADD COLUMN altceva INT"));
+    }
   } else if (arguments[1] == QLatin1String("churn")) {
     result = Churn(client, arguments.value(3).toInt());
   } else {
