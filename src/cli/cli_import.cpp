@@ -11,6 +11,7 @@
 #include "exchange/import_file.h"
 #include "exchange/import_store.h"
 #include "store/list_model.h"
+#include "store/named_lock.h"
 
 namespace {
 
@@ -47,6 +48,12 @@ int ImportRecords(CClient& client, CollectingPrompter& prompter, Console& consol
                   const ImportRequest& request, ReadRecords& file) {
   const QString month = PreviousAmountsMonth(file.list.GetCellText(0, QStringLiteral("AN")),
                                              file.list.GetCellText(0, QStringLiteral("LN")));
+  // As on the screen: no other workstation adds a person's active record meanwhile.
+  const NamedLock insured(client, lock_names::kInsured);
+  if (!insured.Held()) {
+    console.Error(ShownError(prompter));
+    return 2;
+  }
   ExternalImportRows registerRows(file.cf);
   if (!request.previous && !registerRows.Read(client)) {
     console.Error(ShownError(prompter));

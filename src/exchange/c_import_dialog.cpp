@@ -16,6 +16,7 @@
 #include <memory>
 
 #include "store/c_client.h"
+#include "store/named_lock.h"
 #include "store/prompter.h"
 #include "store/wait_cursor.h"
 #include "ui/buttons.h"
@@ -233,7 +234,14 @@ void CImportDialog::Save() {
   {
     WaitCursor cursor;
     SetBusy(Work::kSaving);
-    if (EnsureImportCompany(client_, company) && PrepareSave()) end = ProcessRecords();
+    // On a shared server the same checks as the company and insured forms' saves: no other
+    // workstation adds the company or a person's active record while this file is saved.
+    const NamedLock insured(client_, lock_names::kInsured);
+    const bool companyReady = insured.Held() && [&] {
+      const NamedLock code(client_, lock_names::kCompanyCode);
+      return code.Held() && EnsureImportCompany(client_, company);
+    }();
+    if (companyReady && PrepareSave()) end = ProcessRecords();
     SetBusy(Work::kNone);
   }
   if (end == SaveEnd::kDone) prompter_.Inform(SavedMessage());
