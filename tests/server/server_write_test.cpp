@@ -1,11 +1,18 @@
 #include "server_fixture.h"
 #include "workstation_codes.h"
 
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QThread>
+
+#include "common/dbf_file.h"
 #include "companies/company_delete.h"
 #include "companies/company_store.h"
+#include "exchange/import_checks.h"
+#include "store/list_model.h"
 #include "store/schema.h"
 #include "store/schema_tables.h"
+#include "support/program_run.h"
 
 namespace {
 
@@ -279,6 +286,65 @@ TEST_F(ServerTest, TheCompanyDeleteAndTheFiscalCodeMoveAreWholeOrNothing) {
   EXPECT_EQ(DeleteCompanyCascade(Admin(), AdminPrompter(), moved, FinalQuestion::kSureSure),
             CompanyDeletion::kDeleted);
   EXPECT_EQ(rowsOf(moved), none);
+}
+
+}  // namespace
+
+namespace {
+
+// Two workstations importing the same external-source file at the same moment: the second
+// finds every person the first added and modifies that record, so nobody ends with two
+// active records, and each modification left its audit copy.
+TEST_F(ServerTest, TwoWorkstationsImportingTheSameFileGiveEachPersonOneActiveRecord) {
+  UpgradeSchema(Admin());
+  constexpr int kPeople = 150;
+  const QString cf = WorkstationCui(0);
+  Run(QStringLiteral("INSERT INTO asigurati.societati (cf, denumire) VALUES ('%1', 'ALFA')")
+          .arg(cf));
+  DbfFile table;
+  ListModel list;
+  for (const QString& name : ExternalFieldNames()) {
+    const bool amount = name.startsWith(QLatin1String("AS")) ||
+                        name.startsWith(QLatin1String("ANG_")) || name == u"SALARIU";
+    table.AddField(name, amount ? QStringLiteral("N") : QStringLiteral("C"), amount ? 12 : 30);
+    list.InsertColumn(list.ColumnCount(), name);
+  }
+  for (int person = 0; person < kPeople; ++person) {
+    list.AppendRowCells({cf, QStringLiteral("CASAB"), WorkstationCnp(person), QStringLiteral("NOU"),
+                         QStringLiteral("ION"), QStringLiteral("20090801"), QStringLiteral("S"),
+                         QStringLiteral("1000"), QStringLiteral("55"), QStringLiteral("55"),
+                         QStringLiteral("52"), QStringLiteral("52"), QStringLiteral("200908")});
+  }
+  const QString file = Server().Folder() + QStringLiteral("/extern.dbf");
+  ASSERT_TRUE(table.WriteDbf(file, list));
+
+  QTemporaryDir home;
+  std::unique_ptr<QProcess> processes[2];
+  for (int n = 0; n < 2; ++n) {
+    processes[n] = std::make_unique<QProcess>();
+    processes[n]->setProcessEnvironment(ProgramEnvironment(home.path()));
+    processes[n]->start(
+        QStringLiteral(VELKA_PROGRAM),
+        {QStringLiteral("importa"), QStringLiteral("--extern"), file, QStringLiteral("--date"),
+         Server().Workstation(QStringLiteral("i%1").arg(n))});
+  }
+  for (auto& process : processes) {
+    ASSERT_TRUE(process->waitForFinished(120000));
+    EXPECT_EQ(process->exitCode(), 0) << process->readAllStandardError().toStdString();
+    EXPECT_TRUE(process->readAllStandardOutput().contains(
+        QStringLiteral("%1 inregistrari salvate, 0 respinse.").arg(kPeople).toUtf8()));
+  }
+
+  EXPECT_EQ(Value("SELECT COUNT(*) AS v FROM asigurati.asigurati"), QString::number(kPeople));
+  EXPECT_EQ(Value("SELECT COUNT(*) AS v FROM (SELECT cnp FROM asigurati.asigurati WHERE "
+                  "iesire=0 GROUP BY cf, cnp HAVING COUNT(*)>1) AS d"),
+            QStringLiteral("0"));
+  EXPECT_EQ(Value("SELECT COUNT(*) AS v FROM asigurati.zlog_asigurati WHERE znew_op='M'"),
+            QString::number(kPeople));
+  EXPECT_EQ(Value("SELECT COUNT(*) AS v FROM asigurati.zlog_asigurati"), QString::number(kPeople));
+  EXPECT_EQ(Value("SELECT COUNT(DISTINCT cnp, luna) AS v FROM asigurati.sume"),
+            QString::number(kPeople));
+  EXPECT_EQ(Value("SELECT COUNT(*) AS v FROM asigurati.sume"), QString::number(kPeople));
 }
 
 }  // namespace
