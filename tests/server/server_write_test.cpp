@@ -5,13 +5,11 @@
 #include <QTemporaryDir>
 #include <QThread>
 
-#include "common/dbf_file.h"
 #include "companies/company_delete.h"
 #include "companies/company_store.h"
-#include "exchange/import_checks.h"
-#include "store/list_model.h"
 #include "store/schema.h"
 #include "store/schema_tables.h"
+#include "support/external_file.h"
 #include "support/program_run.h"
 
 namespace {
@@ -301,22 +299,15 @@ TEST_F(ServerTest, TwoWorkstationsImportingTheSameFileGiveEachPersonOneActiveRec
   const QString cf = WorkstationCui(0);
   Run(QStringLiteral("INSERT INTO asigurati.societati (cf, denumire) VALUES ('%1', 'ALFA')")
           .arg(cf));
-  DbfFile table;
-  ListModel list;
-  for (const QString& name : ExternalFieldNames()) {
-    const bool amount = name.startsWith(QLatin1String("AS")) ||
-                        name.startsWith(QLatin1String("ANG_")) || name == u"SALARIU";
-    table.AddField(name, amount ? QStringLiteral("N") : QStringLiteral("C"), amount ? 12 : 30);
-    list.InsertColumn(list.ColumnCount(), name);
-  }
+  std::vector<QStringList> records;
   for (int person = 0; person < kPeople; ++person) {
-    list.AppendRowCells({cf, QStringLiteral("CASAB"), WorkstationCnp(person), QStringLiteral("NOU"),
-                         QStringLiteral("ION"), QStringLiteral("20090801"), QStringLiteral("S"),
-                         QStringLiteral("1000"), QStringLiteral("55"), QStringLiteral("55"),
-                         QStringLiteral("52"), QStringLiteral("52"), QStringLiteral("200908")});
+    records.push_back({cf, QStringLiteral("CASAB"), WorkstationCnp(person), QStringLiteral("NOU"),
+                       QStringLiteral("ION"), QStringLiteral("20090801"), QStringLiteral("S"),
+                       QStringLiteral("1000"), QStringLiteral("55"), QStringLiteral("55"),
+                       QStringLiteral("52"), QStringLiteral("52"), QStringLiteral("200908")});
   }
   const QString file = Server().Folder() + QStringLiteral("/extern.dbf");
-  ASSERT_TRUE(table.WriteDbf(file, list));
+  ASSERT_TRUE(WriteExternalFile(file, records));
 
   QTemporaryDir home;
   std::unique_ptr<QProcess> processes[2];
