@@ -20,6 +20,7 @@
 #include "leave/declaration_fixture.h"
 #include "leave/declaration_store.h"
 #include "store/list_model.h"
+#include "support/external_file.h"
 #include "support/program_run.h"
 
 namespace {
@@ -249,20 +250,13 @@ TEST_F(CommandLineTest, BadInputIsNamedAndNothingIsWritten) {
 // month the other tests report, so that their files stay as they are.
 QString ExternalFile(const QString& folder, const QString& cf,
                      const std::vector<std::pair<const char*, const char*>>& records) {
-  DbfFile table;
-  ListModel list;
-  for (const QString& name : ExternalFieldNames()) {
-    const bool amount = name.startsWith(QLatin1String("AS")) ||
-                        name.startsWith(QLatin1String("ANG_")) || name == u"SALARIU";
-    table.AddField(name, amount ? QStringLiteral("N") : QStringLiteral("C"), amount ? 12 : 30);
-    list.InsertColumn(list.ColumnCount(), name);
-  }
+  std::vector<QStringList> cells;
   for (const auto& [cnp, form] : records) {
-    list.AppendRowCells({cf, "CASAB", cnp, "NOU", "ION", "20090801", form, "1000", "55", "55", "52",
-                         "52", "200908"});
+    cells.push_back({cf, "CASAB", cnp, "NOU", "ION", "20090801", form, "1000", "55", "55", "52",
+                     "52", "200908"});
   }
   const QString path = QDir(folder).filePath(cf + QStringLiteral(".dbf"));
-  EXPECT_TRUE(table.WriteDbf(path, list));
+  EXPECT_TRUE(WriteExternalFile(path, cells));
   return path;
 }
 

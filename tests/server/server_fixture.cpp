@@ -1,5 +1,7 @@
 #include "server_fixture.h"
 
+#include "shared_barrier.h"
+
 #include <sys/prctl.h>
 
 #include <csignal>
@@ -72,6 +74,25 @@ QString ServerTest::Finish(QProcess& process, int& exitCode) {
     if (errors.open(QIODevice::ReadOnly)) output += QString::fromUtf8(errors.readAll().right(4000));
   }
   return output;
+}
+
+QStringList ServerTest::RunTogether(const QString& mode, const QStringList& numbers) {
+  const QString barrierFile = server_->Folder() + QStringLiteral("/barrier");
+  const SharedBarrier barrier(barrierFile, 2);
+  EXPECT_TRUE(barrier.Valid());
+  std::unique_ptr<QProcess> processes[2];
+  for (int n = 0; n < 2; ++n) {
+    processes[n] = StartWorkstation(
+        QStringList{mode, server_->Workstation(QStringLiteral("w%1").arg(n + 1)), barrierFile} +
+        numbers);
+  }
+  QStringList outputs;
+  for (auto& process : processes) {
+    int exitCode = 0;
+    outputs.append(Finish(*process, exitCode));
+    EXPECT_EQ(exitCode, 0) << outputs.last().toStdString();
+  }
+  return outputs;
 }
 
 namespace {

@@ -33,6 +33,9 @@ class ServerTest : public ::testing::Test {
   static std::unique_ptr<QProcess> StartWorkstation(const QStringList& arguments);
   // Waits for it; its standard output.
   static QString Finish(QProcess& process, int& exitCode);
+  // Two workstations of `mode` started together, meeting at a barrier file given before
+  // `numbers`; their outputs, once each is checked to have ended with 0.
+  static QStringList RunTogether(const QString& mode, const QStringList& numbers);
 
  private:
   static inline MariadbServer* server_ = nullptr;

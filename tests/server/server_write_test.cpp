@@ -1,9 +1,16 @@
 #include "server_fixture.h"
-#include "shared_barrier.h"
 #include "workstation_codes.h"
 
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QThread>
+
+#include "companies/company_delete.h"
+#include "companies/company_store.h"
 #include "store/schema.h"
+#include "store/schema_tables.h"
+#include "support/external_file.h"
+#include "support/program_run.h"
 
 namespace {
 
@@ -31,36 +38,28 @@ Counts Line(const QString& output, const QString& label) {
   return {-1, -1, -1};
 }
 
+// The counts of one label summed over the workstations' outputs.
+Counts Sum(const QStringList& outputs, const QString& label) {
+  Counts sum;
+  for (const QString& output : outputs) {
+    const Counts c = Line(output, label);
+    sum = {sum.saved + c.saved, sum.refused + c.refused, sum.other + c.other};
+  }
+  return sum;
+}
+
 TEST_F(ServerTest, TwoWorkstationsWritingTheSameCodesLeaveNoDuplicateAndEveryAuditRow) {
   UpgradeSchema(Admin());
-  const QString barrierFile = Server().Folder() + QStringLiteral("/barrier");
-  const SharedBarrier barrier(barrierFile, 2);
-  ASSERT_TRUE(barrier.Valid());
-  const auto arguments = [&barrierFile](const QString& name) {
-    return QStringList{
-        QStringLiteral("write"),     Server().Workstation(name), barrierFile,
-        QString::number(kCompanies), QString::number(kPersons),  QString::number(kPersonCompanies)};
-  };
-  auto first = StartWorkstation(arguments(QStringLiteral("w1")));
-  auto second = StartWorkstation(arguments(QStringLiteral("w2")));
-  int firstExit = 0;
-  int secondExit = 0;
-  const QString outputs[] = {Finish(*first, firstExit), Finish(*second, secondExit)};
-  ASSERT_EQ(firstExit, 0) << outputs[0].toStdString();
-  ASSERT_EQ(secondExit, 0) << outputs[1].toStdString();
+  const QStringList outputs = RunTogether(
+      QStringLiteral("write"),
+      {QString::number(kCompanies), QString::number(kPersons), QString::number(kPersonCompanies)});
+  ASSERT_FALSE(HasFailure());
 
-  Counts companies;
-  Counts persons;
-  Counts modified;
-  for (const QString& output : outputs) {
-    const Counts c = Line(output, QStringLiteral("companies"));
-    const Counts p = Line(output, QStringLiteral("persons"));
-    const Counts m = Line(output, QStringLiteral("modified"));
-    companies = {companies.saved + c.saved, companies.refused + c.refused,
-                 companies.other + c.other};
-    persons = {persons.saved + p.saved, persons.refused + p.refused, persons.other + p.other};
-    modified = {modified.saved + m.saved, 0, modified.other + m.refused};
-  }
+  const Counts companies = Sum(outputs, QStringLiteral("companies"));
+  const Counts persons = Sum(outputs, QStringLiteral("persons"));
+  // Its line has no refusals: the second number counts the failures.
+  const Counts sum = Sum(outputs, QStringLiteral("modified"));
+  const Counts modified = {sum.saved, 0, sum.refused};
   // Every code saved by one workstation and refused, with the form's message, to the other;
   // nothing else went wrong.
   EXPECT_EQ(companies.saved, kCompanies);
@@ -88,6 +87,41 @@ TEST_F(ServerTest, TwoWorkstationsWritingTheSameCodesLeaveNoDuplicateAndEveryAud
             QString::number(2 * kCompanies));
   EXPECT_EQ(Value("SELECT COUNT(*) AS v FROM asigurati.societati WHERE zz_cont<>''"),
             QStringLiteral("0"));
+}
+
+// Two workstations add a declaration of the same month, and a certificate with the same
+// series and number, pressing the save keys together: the month's numbering and the
+// certificate's existence check hold across them.
+TEST_F(ServerTest, TwoWorkstationsSavingTheSameDeclarationMonthAndCertificateStayUnique) {
+  UpgradeSchema(Admin());
+  constexpr int kRounds = 5;
+  Run(QStringLiteral("INSERT INTO concedii.declaratii (`index`, cf, luna, rectificativa, "
+                     "rectif_nr, zile_lucratoare, salariul_minim, nr_ang, fond_de_salarii, "
+                     "contributii_datorate) VALUES (1, '%1', 200906, 'NU', 0, 22, 500, 5, 100000, "
+                     "750)")
+          .arg(WorkstationCui(0)));
+  const QStringList outputs = RunTogether(QStringLiteral("leave"), {QString::number(kRounds)});
+  ASSERT_FALSE(HasFailure());
+  const Counts declarations = Sum(outputs, QStringLiteral("declarations"));
+  const Counts certificates = Sum(outputs, QStringLiteral("certificates"));
+  EXPECT_EQ(declarations.saved, 2 * kRounds) << outputs[0].toStdString();
+  EXPECT_EQ(declarations.other, 0) << outputs[0].toStdString() << outputs[1].toStdString();
+  EXPECT_EQ(certificates.saved, kRounds);
+  EXPECT_EQ(certificates.refused, kRounds);
+  EXPECT_EQ(certificates.other, 0) << outputs[0].toStdString() << outputs[1].toStdString();
+
+  // Each month: its initial declaration and the first rectification, each number once.
+  EXPECT_EQ(Value("SELECT GROUP_CONCAT(k ORDER BY k) AS v FROM (SELECT CONCAT(luna, "
+                  "rectificativa, rectif_nr) AS k FROM concedii.declaratii WHERE luna<200906 "
+                  "GROUP BY luna, rectificativa, rectif_nr HAVING COUNT(*)=1) AS d"),
+            QStringLiteral("200901DA1,200901NU0,200902DA1,200902NU0,200903DA1,200903NU0,"
+                           "200904DA1,200904NU0,200905DA1,200905NU0"));
+  EXPECT_EQ(Value("SELECT COUNT(*) AS v FROM concedii.declaratii"),
+            QString::number(2 * kRounds + 1));
+  EXPECT_EQ(Value("SELECT COUNT(DISTINCT cert_serie, cert_numar) AS v FROM concedii.concedii "
+                  "WHERE id_declaratie=1"),
+            QString::number(kRounds));
+  EXPECT_EQ(Value("SELECT COUNT(*) AS v FROM concedii.concedii"), QString::number(kRounds));
 }
 
 TEST_F(ServerTest, AWriteToARowDeletedOnAnotherWorkstationIsReportedNotWritten) {
@@ -185,6 +219,123 @@ TEST_F(ServerTest, AServerKilledDuringAuditedWritesKeepsEachWriteWhole) {
     writes += version;
   }
   EXPECT_GT(writes, kChurned);
+}
+
+}  // namespace
+
+namespace {
+
+// A statement failing late in the company delete cascade, or in the fiscal-code move, undoes
+// the statements before it: the company's rows are all where they were, and the operation
+// run again without the fault goes through whole.
+TEST_F(ServerTest, TheCompanyDeleteAndTheFiscalCodeMoveAreWholeOrNothing) {
+  UpgradeSchema(Admin());
+  const QString cf = WorkstationCui(0);
+  const QString moved = WorkstationCui(1);
+  // The rows of each table that carries a company's fiscal code, the company's row last.
+  const auto rowsOf = [](const QString& code) {
+    QStringList counts;
+    std::vector<const char*> tables(kTablesWithCompanyCf.begin(), kTablesWithCompanyCf.end());
+    tables.push_back("asigurati.societati");
+    for (const char* table : tables) {
+      counts.append(Value(QStringLiteral("SELECT COUNT(*) AS v FROM %1 WHERE cf='%2'")
+                              .arg(QLatin1String(table), code)));
+    }
+    return counts.join(u',');
+  };
+  for (const char* table : kTablesWithCompanyCf) {
+    Run(QStringLiteral("INSERT INTO %1 (cf) VALUES ('%2')").arg(QLatin1String(table), cf));
+  }
+  Run(QStringLiteral("INSERT INTO asigurati.societati (cf, denumire) VALUES ('%1', 'ALFA')")
+          .arg(cf));
+  const QString all = QStringLiteral("1,1,1,1,1,1,1");
+  const QString none = QStringLiteral("0,0,0,0,0,0,0");
+  ASSERT_EQ(rowsOf(cf), all);
+  // The last table each operation writes refuses the write, by a trigger of its database.
+  const auto trigger = [](const char* table) {
+    return QString::fromLatin1(table).section(u'.', 0, 0) + QStringLiteral(".refuz");
+  };
+  const auto fail = [&trigger](const char* when, const char* table) {
+    Run(QStringLiteral("CREATE TRIGGER %1 %2 ON %3 FOR EACH ROW SIGNAL SQLSTATE '45000' SET "
+                       "MESSAGE_TEXT='refuz'")
+            .arg(trigger(table), QLatin1String(when), QLatin1String(table)));
+  };
+  const auto mend = [&trigger](const char* table) {
+    Run(QStringLiteral("DROP TRIGGER ") + trigger(table));
+  };
+
+  fail("BEFORE UPDATE", "concedii.concedii");
+  EXPECT_FALSE(MoveFiscalCode(Admin(), cf, moved));
+  EXPECT_EQ(rowsOf(cf), all);
+  mend("concedii.concedii");
+  EXPECT_TRUE(MoveFiscalCode(Admin(), cf, moved));
+  // The company's own row is the form's audited write, not the move's.
+  EXPECT_EQ(rowsOf(moved), QStringLiteral("1,1,1,1,1,1,0"));
+  Run(QStringLiteral("UPDATE asigurati.societati SET cf='%1'").arg(moved));
+
+  fail("BEFORE DELETE", "asigurati.societati");
+  AdminPrompter().Clear();
+  AdminPrompter().QueueAnswers({true, true, true, true});
+  EXPECT_EQ(DeleteCompanyCascade(Admin(), AdminPrompter(), moved, FinalQuestion::kSureSure),
+            CompanyDeletion::kFailed);
+  EXPECT_EQ(rowsOf(moved), all);
+  mend("asigurati.societati");
+  AdminPrompter().QueueAnswers({true, true, true, true});
+  EXPECT_EQ(DeleteCompanyCascade(Admin(), AdminPrompter(), moved, FinalQuestion::kSureSure),
+            CompanyDeletion::kDeleted);
+  EXPECT_EQ(rowsOf(moved), none);
+}
+
+}  // namespace
+
+namespace {
+
+// Two workstations importing the same external-source file at the same moment: the second
+// finds every person the first added and modifies that record, so nobody ends with two
+// active records, and each modification left its audit copy.
+TEST_F(ServerTest, TwoWorkstationsImportingTheSameFileGiveEachPersonOneActiveRecord) {
+  UpgradeSchema(Admin());
+  constexpr int kPeople = 150;
+  const QString cf = WorkstationCui(0);
+  Run(QStringLiteral("INSERT INTO asigurati.societati (cf, denumire) VALUES ('%1', 'ALFA')")
+          .arg(cf));
+  std::vector<QStringList> records;
+  for (int person = 0; person < kPeople; ++person) {
+    records.push_back({cf, QStringLiteral("CASAB"), WorkstationCnp(person), QStringLiteral("NOU"),
+                       QStringLiteral("ION"), QStringLiteral("20090801"), QStringLiteral("S"),
+                       QStringLiteral("1000"), QStringLiteral("55"), QStringLiteral("55"),
+                       QStringLiteral("52"), QStringLiteral("52"), QStringLiteral("200908")});
+  }
+  const QString file = Server().Folder() + QStringLiteral("/extern.dbf");
+  ASSERT_TRUE(WriteExternalFile(file, records));
+
+  QTemporaryDir home;
+  std::unique_ptr<QProcess> processes[2];
+  for (int n = 0; n < 2; ++n) {
+    processes[n] = std::make_unique<QProcess>();
+    processes[n]->setProcessEnvironment(ProgramEnvironment(home.path()));
+    processes[n]->start(
+        QStringLiteral(VELKA_PROGRAM),
+        {QStringLiteral("importa"), QStringLiteral("--extern"), file, QStringLiteral("--date"),
+         Server().Workstation(QStringLiteral("i%1").arg(n))});
+  }
+  for (auto& process : processes) {
+    ASSERT_TRUE(process->waitForFinished(120000));
+    EXPECT_EQ(process->exitCode(), 0) << process->readAllStandardError().toStdString();
+    EXPECT_TRUE(process->readAllStandardOutput().contains(
+        QStringLiteral("%1 inregistrari salvate, 0 respinse.").arg(kPeople).toUtf8()));
+  }
+
+  EXPECT_EQ(Value("SELECT COUNT(*) AS v FROM asigurati.asigurati"), QString::number(kPeople));
+  EXPECT_EQ(Value("SELECT COUNT(*) AS v FROM (SELECT cnp FROM asigurati.asigurati WHERE "
+                  "iesire=0 GROUP BY cf, cnp HAVING COUNT(*)>1) AS d"),
+            QStringLiteral("0"));
+  EXPECT_EQ(Value("SELECT COUNT(*) AS v FROM asigurati.zlog_asigurati WHERE znew_op='M'"),
+            QString::number(kPeople));
+  EXPECT_EQ(Value("SELECT COUNT(*) AS v FROM asigurati.zlog_asigurati"), QString::number(kPeople));
+  EXPECT_EQ(Value("SELECT COUNT(DISTINCT cnp, luna) AS v FROM asigurati.sume"),
+            QString::number(kPeople));
+  EXPECT_EQ(Value("SELECT COUNT(*) AS v FROM asigurati.sume"), QString::number(kPeople));
 }
 
 }  // namespace

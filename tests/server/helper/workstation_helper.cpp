@@ -8,6 +8,11 @@
 //     the counts of saved and refused forms. Two such processes go through the same codes in
 //     the same order, and wait for each other at the barrier before each save key, so that
 //     they meet on each code.
+//   workstation_helper leave <start folder> <barrier file> <rounds>
+//     in round r adds, through the forms, a declaration of month r+1 of 2009 for the first
+//     company, then a certificate with series CM and number 100+r to the company's declaration
+//     with index 1; prints the counts of saved and refused forms. Two such processes press
+//     each save key together.
 //   workstation_helper churn <start folder> <companies>
 //     modifies the companies by turns through the audited update, each time setting REPR to
 //     the next "v<n>", until a write fails (the server gone); prints "writing" once started.
@@ -23,6 +28,8 @@
 
 #include "companies/c_company_dialog.h"
 #include "health/c_insured_dialog.h"
+#include "leave/c_declaration_dialog.h"
+#include "leave/c_leave_certificate_dialog.h"
 #include "shared_barrier.h"
 #include "store/c_client.h"
 #include "store/schema.h"
@@ -141,6 +148,64 @@ int Write(CClient& client, ScriptedPrompter& prompter, const QStringList& number
   return 0;
 }
 
+bool SaveDeclaration(CClient& client, ScriptedPrompter& prompter, int round) {
+  CDeclarationDialog form(nullptr, client, prompter, CRecordForm::Mode::kAdd, WorkstationCui(0));
+  form.show();
+  Retype(form, "luna", QString::number(round + 1));
+  Retype(form, "an", QStringLiteral("2009"));
+  Retype(form, "zile_lucratoare", QStringLiteral("22"));
+  Retype(form, "salariul_minim", QStringLiteral("500"));
+  Retype(form, "nr_ang", QStringLiteral("5"));
+  Retype(form, "fond_de_salarii", QStringLiteral("100000"));
+  PressTogether(form, Qt::Key_F5);
+  return form.result() == QDialog::Accepted;
+}
+
+QString CertificateNumber(int round) { return QString::number(100 + round); }
+
+bool SaveCertificate(CClient& client, ScriptedPrompter& prompter, int round) {
+  const CertificateDeclaration declaration{
+      1, WorkstationCui(0), 200906, QStringLiteral("22"), false, 0};
+  CLeaveCertificateDialog form(nullptr, client, prompter, CRecordForm::Mode::kAdd, declaration,
+                               QStringLiteral("FIRMA 0"));
+  form.show();
+  Retype(form, "cnp", WorkstationCnp(round));
+  Retype(form, "prenume", QStringLiteral("ION"));
+  Retype(form, "nume", QStringLiteral("POPESCU"));
+  ChooseEntry(form, "cas", 1);
+  Retype(form, "cert_serie", QStringLiteral("CM"));
+  Retype(form, "cert_numar", CertificateNumber(round));
+  Retype(form, "zile_prestatii", QStringLiteral("10"));
+  Retype(form, "zile_suportate_fnuass", QStringLiteral("5"));
+  Retype(form, "suma_suportata_fnuass", QStringLiteral("300"));
+  PressTogether(form, Qt::Key_F5);
+  return form.result() == QDialog::Accepted;
+}
+
+void PrintTally(const char* label, const Tally& tally) {
+  out << label << ' ' << tally.saved << ' ' << tally.refused << ' ' << tally.other << Qt::endl;
+}
+
+int Leave(CClient& client, ScriptedPrompter& prompter, const QStringList& numbers) {
+  SharedBarrier barrier(numbers.value(0));
+  if (!barrier.Valid()) return 3;
+  meeting = &barrier;
+  const int rounds = numbers.value(1).toInt();
+  Tally declarations;
+  Tally certificates;
+  for (int round = 0; round < rounds; ++round) {
+    // Both are saved: the month's second declaration is its next rectification.
+    Count(declarations, SaveDeclaration(client, prompter, round), prompter, {});
+    Count(certificates, SaveCertificate(client, prompter, round), prompter,
+          QStringLiteral("Doresti sa adaugi certificatul CM - %1.\n\nAcesta este deja introdus "
+                         "in declaratia curenta.")
+              .arg(CertificateNumber(round)));
+  }
+  PrintTally("declarations", declarations);
+  PrintTally("certificates", certificates);
+  return 0;
+}
+
 int Churn(CClient& client, int companies) {
   for (int turn = 0;; ++turn) {
     const QString cf = WorkstationCui(turn % companies);
@@ -254,6 +319,8 @@ int main(int argc, char** argv) {
       result =
           client.Execute(QStringLiteral("ALTER TABLE asigurati.setari ADD COLUMN altceva INT"));
     }
+  } else if (arguments[1] == QLatin1String("leave")) {
+    result = Leave(client, prompter, arguments.mid(3));
   } else if (arguments[1] == QLatin1String("churn")) {
     result = Churn(client, arguments.value(3).toInt());
   } else {
