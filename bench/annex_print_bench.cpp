@@ -19,6 +19,7 @@
 #include "store/c_client.h"
 #include "store/schema.h"
 
+#include "bench_server.h"
 #include "console_prompter.h"
 #include "median_reporter.h"
 
@@ -130,18 +131,16 @@ void Summary(const MedianReporter::Medians& medians) {
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
-  QTemporaryDir data;
   QTemporaryDir output;
   folder = &output;
-  QDir::setCurrent(data.path());
-  CClient theClient(&prompter);
-  if (theClient.Connect() != 0) return 1;
-  client = &theClient;
-  UpgradeSchema(theClient);
-  Fill();
-  RunWithMedians(argc, argv,
-                 {{"SaveAsPdf", &SaveAsPdf}, {"EngineFromReadyTexts", &EngineFromReadyTexts}}, 1, 5,
-                 Summary);
-  theClient.Disconnect();
-  return 0;
+  RegisterTimed({{"SaveAsPdf", &SaveAsPdf}, {"EngineFromReadyTexts", &EngineFromReadyTexts}}, 1, 5);
+  MedianReporter reporter(Summary);
+  return RunBenchmarksOnServer(
+      argc, argv, prompter,
+      [](CClient& theClient) {
+        client = &theClient;
+        UpgradeSchema(theClient);
+        Fill();
+      },
+      &reporter);
 }

@@ -43,12 +43,9 @@ class MedianReporter : public benchmark::ConsoleReporter {
 // One timed benchmark: its name and function.
 using TimedBenchmark = std::pair<const char*, void (*)(benchmark::State&)>;
 
-// Registers the benchmarks with the same iterations and repetitions, runs `prepare` after the
-// command line is read, then runs them and hands the medians to the summary.
-inline void RunWithMedians(int& argc, char** argv, std::initializer_list<TimedBenchmark> benchmarks,
-                           int iterations, int repetitions,
-                           std::function<void(const MedianReporter::Medians&)> summary,
-                           const std::function<void()>& prepare = {}) {
+// Registers the benchmarks with the same iterations and repetitions, medians only.
+inline void RegisterTimed(std::initializer_list<TimedBenchmark> benchmarks, int iterations,
+                          int repetitions) {
   for (const auto& [name, function] : benchmarks) {
     benchmark::RegisterBenchmark(name, function)
         ->Unit(benchmark::kMillisecond)
@@ -56,6 +53,15 @@ inline void RunWithMedians(int& argc, char** argv, std::initializer_list<TimedBe
         ->Repetitions(repetitions)
         ->ReportAggregatesOnly(true);
   }
+}
+
+// Registers the benchmarks, runs `prepare` after the command line is read, then runs them
+// and hands the medians to the summary.
+inline void RunWithMedians(int& argc, char** argv, std::initializer_list<TimedBenchmark> benchmarks,
+                           int iterations, int repetitions,
+                           std::function<void(const MedianReporter::Medians&)> summary,
+                           const std::function<void()>& prepare = {}) {
+  RegisterTimed(benchmarks, iterations, repetitions);
   benchmark::Initialize(&argc, argv);
   if (prepare) prepare();
   MedianReporter reporter(std::move(summary));
