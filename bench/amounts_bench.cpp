@@ -14,11 +14,11 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "health/amounts_checks.h"
-#include "health/amounts_store.h"
-#include "health/c_employee_amounts_dialog.h"
+#include "health/amounts/amounts_checks.h"
+#include "health/amounts/amounts_store.h"
+#include "screens/health/c_employee_amounts_dialog.h"
 #include "store/c_client.h"
-#include "store/schema.h"
+#include "store/schema/schema.h"
 #include "ui/c_list_view_ex.h"
 #include "ui/modal.h"
 

@@ -13,11 +13,11 @@
 #include <cstring>
 
 #include "common/amounts.h"
-#include "health/annex_files.h"
-#include "health/annex_queries.h"
-#include "health/annex_save.h"
+#include "health/annexes/annex_files.h"
+#include "health/annexes/annex_queries.h"
+#include "health/annexes/annex_save.h"
 #include "store/c_client.h"
-#include "store/schema.h"
+#include "store/schema/schema.h"
 
 #include "bench_server.h"
 #include "console_prompter.h"

@@ -12,12 +12,12 @@
 #include <cstdio>
 #include <map>
 
-#include "common/print_devices.h"
-#include "common/report_printer.h"
-#include "health/annex_print.h"
-#include "health/annex_print_pages.h"
+#include "health/annexes/annex_print.h"
+#include "health/annexes/annex_print_pages.h"
+#include "print/print_devices.h"
+#include "print/report_printer.h"
 #include "store/c_client.h"
-#include "store/schema.h"
+#include "store/schema/schema.h"
 
 #include "bench_server.h"
 #include "console_prompter.h"

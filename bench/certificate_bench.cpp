@@ -6,10 +6,10 @@
 #include <QApplication>
 #include <QStringList>
 
-#include "leave/certificate_checks.h"
-#include "leave/certificate_store.h"
+#include "leave/certificates/certificate_checks.h"
+#include "leave/certificates/certificate_store.h"
 #include "store/c_client.h"
-#include "store/schema.h"
+#include "store/schema/schema.h"
 
 #include "bench_server.h"
 #include "console_prompter.h"

@@ -12,9 +12,9 @@
 
 #include "cli/cli_console.h"
 #include "cli/cli_reports.h"
-#include "health/annex_save.h"
+#include "health/annexes/annex_save.h"
 #include "store/c_client.h"
-#include "store/schema.h"
+#include "store/schema/schema.h"
 
 #include "bench_server.h"
 #include "console_prompter.h"

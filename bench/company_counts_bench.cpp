@@ -8,9 +8,9 @@
 
 #include "common/code_lists.h"
 #include "companies/company_counts.h"
-#include "health/c_health_dialog.h"
+#include "screens/health/c_health_dialog.h"
 #include "store/c_client.h"
-#include "store/schema.h"
+#include "store/schema/schema.h"
 #include "ui/c_list_view_ex.h"
 
 #include "bench_server.h"

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "common/dbf_file.h"
+#include "dbf/dbf_file.h"
 #include "store/list_model.h"
 
 #include "median_reporter.h"

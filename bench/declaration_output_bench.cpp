@@ -19,13 +19,13 @@
 #include <cstdio>
 #include <map>
 
-#include "common/print_recording.h"
-#include "common/report_printer.h"
-#include "leave/declaration_files.h"
-#include "leave/declaration_print.h"
-#include "leave/rectification_replay.h"
+#include "leave/output/declaration_files.h"
+#include "leave/output/declaration_print.h"
+#include "leave/replay/rectification_replay.h"
+#include "print/print_recording.h"
+#include "print/report_printer.h"
 #include "store/c_client.h"
-#include "store/schema.h"
+#include "store/schema/schema.h"
 
 #include "bench_server.h"
 #include "console_prompter.h"

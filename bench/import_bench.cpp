@@ -8,13 +8,13 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
-#include "common/dbf_file.h"
-#include "exchange/c_import_external_dialog.h"
-#include "exchange/import_file.h"
-#include "exchange/import_store.h"
+#include "dbf/dbf_file.h"
+#include "exchange/import/import_file.h"
+#include "exchange/import/import_store.h"
+#include "screens/exchange/c_import_external_dialog.h"
 #include "store/c_client.h"
 #include "store/list_model.h"
-#include "store/schema.h"
+#include "store/schema/schema.h"
 
 #include "console_prompter.h"
 

@@ -10,10 +10,10 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
-#include "health/c_liquidate_dialog.h"
-#include "health/insured_store.h"
+#include "health/register/insured_store.h"
+#include "screens/health/c_liquidate_dialog.h"
 #include "store/c_client.h"
-#include "store/schema.h"
+#include "store/schema/schema.h"
 #include "ui/c_edit_ex.h"
 
 #include "bench_server.h"

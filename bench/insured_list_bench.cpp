@@ -10,11 +10,11 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
-#include "health/c_coinsured_dialog.h"
-#include "health/c_insured_list_dialog.h"
+#include "screens/health/c_coinsured_dialog.h"
+#include "screens/health/c_insured_list_dialog.h"
 #include "store/c_client.h"
 #include "store/list_model.h"
-#include "store/schema.h"
+#include "store/schema/schema.h"
 #include "ui/c_edit_ex.h"
 #include "ui/c_list_view_ex.h"
 

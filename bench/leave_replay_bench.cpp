@@ -10,12 +10,11 @@
 #include <QHash>
 
 #include "common/number_texts.h"
-#include "leave/c_leave_declarations_dialog.h"
-#include "leave/declaration_totals.h"
-#include "leave/rectification_replay.h"
+#include "leave/replay/declaration_totals.h"
+#include "leave/replay/rectification_replay.h"
+#include "screens/leave/c_leave_declarations_dialog.h"
 #include "store/c_client.h"
-#include "store/schema.h"
-#include "store/text_numbers.h"
+#include "store/schema/schema.h"
 #include "ui/c_list_view_ex.h"
 
 #include "bench_server.h"

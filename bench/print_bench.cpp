@@ -10,9 +10,9 @@
 #include <cstdio>
 #include <functional>
 
-#include "common/print_devices.h"
-#include "common/print_recording.h"
-#include "common/report_printer.h"
+#include "print/print_devices.h"
+#include "print/print_recording.h"
+#include "print/report_printer.h"
 
 namespace {
 

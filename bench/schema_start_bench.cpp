@@ -15,7 +15,7 @@
 #include <cstring>
 
 #include "store/c_client.h"
-#include "store/schema.h"
+#include "store/schema/schema.h"
 
 #include "console_prompter.h"
 

@@ -10,11 +10,11 @@
 #include <cstdio>
 
 #include "companies/company_counts.h"
-#include "health/insured_list_store.h"
+#include "health/register/insured_list_store.h"
 #include "mariadb_server.h"
 #include "store/c_client.h"
 #include "store/list_model.h"
-#include "store/schema.h"
+#include "store/schema/schema.h"
 
 #include "console_prompter.h"
 #include "register_codes.h"

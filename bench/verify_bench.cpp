@@ -10,10 +10,10 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "common/dbf_file.h"
-#include "exchange/verify_checks.h"
-#include "exchange/verify_file.h"
-#include "health/annex_files.h"
+#include "dbf/dbf_file.h"
+#include "exchange/verify/verify_checks.h"
+#include "exchange/verify/verify_file.h"
+#include "health/annexes/annex_files.h"
 #include "store/list_model.h"
 
 #include "median_reporter.h"

@@ -14,13 +14,13 @@ qt_libs=$(pkg-config --libs Qt6Core Qt6Gui)
 
 sources=(
   "$root/tests/fuzz/dbf_read_fuzz.cpp"
-  "$root/src/common/codepage.cpp"
-  "$root/src/common/dbf_file.cpp"
-  "$root/src/common/dbf_read.cpp"
-  "$root/src/common/dbf_write.cpp"
+  "$root/src/dbf/codepage.cpp"
+  "$root/src/dbf/dbf_file.cpp"
+  "$root/src/dbf/dbf_read.cpp"
+  "$root/src/dbf/dbf_write.cpp"
   "$root/src/store/list_model.cpp"
   "$root/src/store/cell_display.cpp"
-  "$root/src/store/text_numbers.cpp"
+  "$root/src/common/number_texts.cpp"
   "$work/moc_list_model.cpp"
 )
 # shellcheck disable=SC2086

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Rules of the code base that no compiler checks:
 #  - message boxes and file dialogs only through the prompter of src/ui;
-#  - store/ and common/ never include a Qt Widgets or Qt Print Support header;
-#  - no area includes from an area above it.
+#  - the core folders and the command line never include a Qt Widgets or Qt Print Support
+#    header, and no core file includes a screens one;
+#  - no folder includes from a folder above it.
 set -u
 root=${1:-$(cd "$(dirname "$0")/.." && pwd)}
+libraries=${2:-}  # the build's src folder: the built libraries are checked as well
 status=0
 direct=$(grep -rnE 'QMessageBox::|QFileDialog::' "$root/src" | grep -v "^$root/src/ui/qt_prompter\.cpp:")
 if [[ -n "$direct" ]]; then
@@ -26,26 +28,35 @@ if [[ -z "$classes" ]]; then
   echo "the Qt Widgets headers were not found"
   status=1
 fi
-widgets=$(grep -rnE "#include <(QtWidgets/|QtPrintSupport/|(${classes:-QWidget})>)" \
-  "$root/src/store" "$root/src/common")
+# The folders of the core library (everything without a window) and of the command line,
+# which links the core alone.
+core="common store dbf print companies health leave exchange"
+widgets=$(for folder in $core cli; do
+  grep -rnE "#include <(QtWidgets/|QtPrintSupport/|(${classes:-QWidget})>)" "$root/src/$folder"
+done)
 if [[ -n "$widgets" ]]; then
-  echo "store/ and common/ must not include Qt Widgets or Print Support headers:"
+  echo "the core folders and src/cli must not include Qt Widgets or Print Support headers:"
   echo "$widgets"
   status=1
 fi
-# Dependencies point downwards: app, cli -> health, leave, exchange -> companies -> ui,
-# common -> store.
+# Dependencies point downwards: common <- store <- dbf, print <- companies <- health, leave
+# <- exchange (the core); ui <- screens <- app (the window); cli stands beside the window
+# on the core alone. Each rule names what a folder must not include.
 upward() {
-  local area=$1 above=$2
-  [[ -d "$root/src/$area" ]] || return 0
-  grep -rnE "#include \"($above)/" "$root/src/$area"
+  local folder=$1 above=$2
+  [[ -d "$root/src/$folder" ]] || return 0
+  grep -rnE "#include \"($above)/" "$root/src/$folder"
 }
-# The command line (cli) stands beside app: it uses the areas below, and they never use it.
-for rule in "store:common|ui|companies|health|leave|exchange|app|cli" \
-  "common:ui|companies|health|leave|exchange|app|cli" \
-  "ui:companies|health|leave|exchange|app|cli" "companies:health|leave|exchange|app|cli" \
-  "health:leave|exchange|app|cli" "leave:health|exchange|app|cli" \
-  "exchange:health|leave|app|cli" "cli:app" "app:cli"; do
+screens="ui|screens|app|cli"
+for rule in "common:store|dbf|print|companies|health|leave|exchange|$screens" \
+  "store:dbf|print|companies|health|leave|exchange|$screens" \
+  "dbf:print|companies|health|leave|exchange|$screens" \
+  "print:dbf|companies|health|leave|exchange|$screens" \
+  "companies:health|leave|exchange|$screens" "health:leave|exchange|$screens" \
+  "leave:health|exchange|$screens" "exchange:$screens" "ui:screens|app|cli" \
+  "screens:app|cli" "screens/companies:screens/(health|leave|exchange)" \
+  "screens/health:screens/(leave|exchange)" "screens/leave:screens/(health|exchange)" \
+  "screens/exchange:screens/(health|leave)" "cli:ui|screens|app" "app:cli"; do
   found=$(upward "${rule%%:*}" "${rule#*:}")
   if [[ -n "$found" ]]; then
     echo "src/${rule%%:*} must not include from ${rule#*:}:"
@@ -53,5 +64,18 @@ for rule in "store:common|ui|companies|health|leave|exchange|app|cli" \
     status=1
   fi
 done
+# What the headers cannot show: a widget reached through a macro or a template.
+if [[ -n "$libraries" ]]; then
+  for library in libvelka_core.a libvelka_cli.a; do
+    if [[ ! -f "$libraries/$library" ]]; then
+      echo "$libraries/$library was not built"
+      status=1
+    elif nm -C "$libraries/$library" | grep -qE '\bQ(Widget|PrintDialog|Printer)\b'; then
+      echo "$library references Qt Widgets or Print Support:"
+      nm -C "$libraries/$library" | grep -E '\bQ(Widget|PrintDialog|Printer)\b' | head -n 5
+      status=1
+    fi
+  done
+fi
 [[ $status -eq 0 ]] && echo "project rules: ok"
 exit $status

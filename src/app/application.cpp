@@ -4,7 +4,7 @@
 #include <QStyleFactory>
 
 #include "app/stop_signals.h"
-#include "store/schema.h"
+#include "store/schema/schema.h"
 #include "ui/images.h"
 #include "ui/qt_prompter.h"
 

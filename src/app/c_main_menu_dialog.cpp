@@ -12,9 +12,9 @@
 
 #include "app/c_info_dialog.h"
 #include "app/stop_signals.h"
-#include "exchange/c_import_menu_dialog.h"
-#include "health/c_health_dialog.h"
-#include "leave/c_leave_declarations_dialog.h"
+#include "screens/exchange/c_import_menu_dialog.h"
+#include "screens/health/c_health_dialog.h"
+#include "screens/leave/c_leave_declarations_dialog.h"
 #include "store/c_client.h"
 #include "store/prompter.h"
 #include "ui/c_panel_dialog.h"

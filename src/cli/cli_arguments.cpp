@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "cli/cli_texts.h"
-#include "health/report_month.h"
+#include "health/annexes/report_month.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <optional>
 
-#include "health/annex_naming.h"
+#include "health/annexes/annex_naming.h"
 
 // The command line of the program's scripted mode, read into one request. Only the words
 // are checked here (names, months, required options); what needs the register or the

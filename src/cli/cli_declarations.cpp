@@ -3,10 +3,10 @@
 #include "cli/cli_batch.h"
 #include "cli/cli_console.h"
 #include "cli/cli_texts.h"
-#include "health/report_month.h"
-#include "leave/declaration_files.h"
-#include "leave/declaration_print.h"
-#include "leave/declaration_store.h"
+#include "health/annexes/report_month.h"
+#include "leave/declarations/declaration_store.h"
+#include "leave/output/declaration_files.h"
+#include "leave/output/declaration_print.h"
 #include "store/c_client.h"
 
 namespace {

@@ -8,8 +8,8 @@
 #include "cli/cli_stop.h"
 #include "cli/cli_texts.h"
 #include "common/code_lists.h"
-#include "exchange/import_file.h"
-#include "exchange/import_store.h"
+#include "exchange/import/import_file.h"
+#include "exchange/import/import_store.h"
 #include "store/list_model.h"
 #include "store/named_lock.h"
 

@@ -7,9 +7,9 @@
 #include "cli/cli_texts.h"
 #include "store/c_client.h"
 #include "store/named_lock.h"
-#include "store/register_move.h"
-#include "store/schema.h"
-#include "store/server_settings.h"
+#include "store/schema/schema.h"
+#include "store/server/register_move.h"
+#include "store/server/server_settings.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 
 #include "cli/cli_texts.h"
 #include "store/c_client.h"
-#include "store/schema.h"
-#include "store/server_config.h"
-#include "store/server_settings.h"
+#include "store/schema/schema.h"
+#include "store/server/server_config.h"
+#include "store/server/server_settings.h"
 
 namespace {
 

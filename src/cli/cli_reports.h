@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "health/annex_naming.h"
+#include "health/annexes/annex_naming.h"
 
 class CClient;
 class CollectingPrompter;

@@ -8,8 +8,8 @@
 #include "cli/cli_console.h"
 #include "cli/cli_stop.h"
 #include "cli/cli_texts.h"
-#include "exchange/verify_file.h"
-#include "exchange/verify_record.h"
+#include "exchange/verify/verify_file.h"
+#include "exchange/verify/verify_record.h"
 #include "store/list_model.h"
 
 namespace {

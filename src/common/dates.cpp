@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "store/text_numbers.h"
+#include "common/number_texts.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include "common/number_texts.h"
 #include "store/c_client.h"
 #include "store/prompter.h"
-#include "store/schema_tables.h"
+#include "store/schema/schema_tables.h"
 
 CompanyDeletion DeleteCompanyCascade(CClient& client, Prompter& prompter, const QString& cf,
                                      FinalQuestion finalQuestion) {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "companies/company_record.h"
-#include "ui/field_table.h"
+#include "store/field_table.h"
 
 // The company form's fields but the county, its sector and the month of the pay day, which
 // depend on each other and stay with the form and the store.

@@ -2,11 +2,11 @@
 
 #include "common/code_lists.h"
 #include "common/identifiers.h"
+#include "common/number_texts.h"
 #include "companies/company_checks.h"
 #include "companies/company_fields.h"
 #include "store/c_client.h"
-#include "store/schema_tables.h"
-#include "store/text_numbers.h"
+#include "store/schema/schema_tables.h"
 
 namespace {
 const QString kDatabase = QStringLiteral("ASIGURATI");

@@ -6,10 +6,10 @@
 #include <QLockFile>
 #include <QRegularExpression>
 
+#include "common/number_texts.h"
 #include "store/list_model.h"
 #include "store/prompter.h"
-#include "store/server_connection.h"
-#include "store/text_numbers.h"
+#include "store/server/server_connection.h"
 #include "store/wait_cursor.h"
 
 namespace {

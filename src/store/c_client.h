@@ -7,8 +7,8 @@
 #include <optional>
 
 #include "store/result_table.h"
-#include "store/server_settings.h"
-#include "store/server_start.h"
+#include "store/server/server_settings.h"
+#include "store/server/server_start.h"
 #include "store/sql.h"
 
 class ListModel;

@@ -4,7 +4,7 @@
 #include <QColor>
 #include <algorithm>
 
-#include "store/text_numbers.h"
+#include "common/number_texts.h"
 
 ListModel::ListModel(QObject* parent) : QAbstractTableModel(parent) {}
 

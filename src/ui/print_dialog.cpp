@@ -5,7 +5,7 @@
 #include <QPrinter>
 #include <QWidget>
 
-#include "common/print_devices.h"
+#include "print/print_devices.h"
 #include "ui/printer_surface.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/print_surface.h"
+#include "print/print_surface.h"
 
 class QWidget;
 

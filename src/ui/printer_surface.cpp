@@ -3,7 +3,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
-#include "common/print_devices.h"
+#include "print/print_devices.h"
 
 PrinterSurface::PrinterSurface(std::unique_ptr<QPrinter> printer) : printer_(std::move(printer)) {}
 

@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "common/print_painter_surface.h"
-#include "common/print_surface.h"
+#include "print/print_painter_surface.h"
+#include "print/print_surface.h"
 
 class QPrinter;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/dbf_file.h"
+#include "dbf/dbf_file.h"
 
 class QProgressBar;
 

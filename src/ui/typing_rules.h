@@ -1,10 +1,8 @@
 #pragma once
 
-class QLineEdit;
+#include "store/field_table.h"
 
-// How the letters of a form's field are typed: names in upper case, e-mail addresses in
-// lower case, codes and numbers digits only; everything else as typed.
-enum class Typing { kAsTyped, kUpper, kLower, kDigits };
+class QLineEdit;
 
 void ApplyTyping(QLineEdit& edit, Typing typing);
 

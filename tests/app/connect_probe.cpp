@@ -8,7 +8,7 @@
 
 #include "store/c_client.h"
 #include "store/prompter.h"
-#include "store/schema.h"
+#include "store/schema/schema.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 
 #include "app/c_info_dialog.h"
 #include "app/c_main_menu_dialog.h"
-#include "store/schema.h"
+#include "store/schema/schema.h"
 #include "support/test_server.h"
 #include "ui/c_panel_dialog.h"
 #include "ui/modal.h"

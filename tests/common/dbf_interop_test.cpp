@@ -4,7 +4,7 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 
-#include "common/dbf_file.h"
+#include "dbf/dbf_file.h"
 #include "dbf_test_files.h"
 #include "python_readers.h"
 

@@ -5,7 +5,7 @@
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 
-#include "common/dbf_file.h"
+#include "dbf/dbf_file.h"
 #include "dbf_test_files.h"
 
 namespace {

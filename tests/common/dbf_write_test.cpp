@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 #include <csignal>
 
-#include "common/dbf_file.h"
+#include "dbf/dbf_file.h"
 #include "dbf_test_files.h"
 
 namespace {

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "common/amounts.h"
-#include "common/dbf_file.h"
 #include "common/number_texts.h"
+#include "dbf/dbf_file.h"
 #include "dbf_test_files.h"
 
 namespace {

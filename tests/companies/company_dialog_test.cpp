@@ -3,7 +3,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "companies/c_company_dialog.h"
+#include "screens/companies/c_company_dialog.h"
 #include "support/register_fixture.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "exchange/import_checks.h"
+#include "exchange/import/import_checks.h"
 #include "support/print_to.h"
 
 namespace {

@@ -4,10 +4,10 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
-#include "common/dbf_file.h"
-#include "exchange/c_import_external_dialog.h"
-#include "exchange/c_import_previous_dialog.h"
-#include "exchange/import_checks.h"
+#include "dbf/dbf_file.h"
+#include "exchange/import/import_checks.h"
+#include "screens/exchange/c_import_external_dialog.h"
+#include "screens/exchange/c_import_previous_dialog.h"
 #include "store/list_model.h"
 #include "support/register_fixture.h"
 #include "ui/c_list_view_ex.h"

@@ -1,7 +1,7 @@
 #include <QComboBox>
 
 #include "common/code_lists.h"
-#include "health/annex_files.h"
+#include "health/annexes/annex_files.h"
 #include "import_fixture.h"
 
 namespace {

@@ -6,11 +6,11 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "common/dbf_file.h"
-#include "exchange/verify_checks.h"
-#include "exchange/verify_file.h"
-#include "health/annex_files.h"
-#include "leave/declaration_files.h"
+#include "dbf/dbf_file.h"
+#include "exchange/verify/verify_checks.h"
+#include "exchange/verify/verify_file.h"
+#include "health/annexes/annex_files.h"
+#include "leave/output/declaration_files.h"
 #include "store/list_model.h"
 
 // Reporting files on disk for the checks: written with the fields of this program's own

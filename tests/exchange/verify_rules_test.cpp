@@ -2,8 +2,8 @@
 
 #include <QHash>
 
-#include "exchange/verify_checks.h"
-#include "exchange/verify_file.h"
+#include "exchange/verify/verify_checks.h"
+#include "exchange/verify/verify_file.h"
 #include "store/list_model.h"
 #include "support/print_to.h"
 

@@ -5,8 +5,8 @@
 #include <QTemporaryDir>
 
 #include "common/python_readers.h"
-#include "exchange/c_import_menu_dialog.h"
-#include "exchange/c_verify_files_dialog.h"
+#include "screens/exchange/c_import_menu_dialog.h"
+#include "screens/exchange/c_verify_files_dialog.h"
 #include "support/register_fixture.h"
 #include "ui/c_list_view_ex.h"
 #include "verify_fixture.h"

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "common/dbf_file.h"
+#include "dbf/dbf_file.h"
 #include "store/list_model.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

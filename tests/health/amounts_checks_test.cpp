@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "health/amounts_checks.h"
-#include "health/report_month.h"
+#include "health/amounts/amounts_checks.h"
+#include "health/annexes/report_month.h"
 #include "store/list_model.h"
 #include "support/print_to.h"
 

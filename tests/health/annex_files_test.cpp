@@ -6,8 +6,8 @@
 
 #include "../common/python_readers.h"
 #include "annex_fixture.h"
-#include "common/dbf_file.h"
-#include "health/annex_files.h"
+#include "dbf/dbf_file.h"
+#include "health/annexes/annex_files.h"
 #include "store/list_model.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 
-#include "health/annex_values.h"
+#include "health/annexes/annex_values.h"
 #include "support/register_fixture.h"
 
 // One company in July 2009 with insured persons at three houses, dependants and amounts,

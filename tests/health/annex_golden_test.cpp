@@ -3,7 +3,7 @@
 #include <QBuffer>
 #include <QFile>
 
-#include "health/annex_files.h"
+#include "health/annexes/annex_files.h"
 #include "store/list_model.h"
 #include "support/register_fixture.h"
 

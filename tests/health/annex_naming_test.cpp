@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "health/annex_naming.h"
-#include "health/annex_values.h"
+#include "health/annexes/annex_naming.h"
+#include "health/annexes/annex_values.h"
 #include "support/register_fixture.h"
 
 namespace {

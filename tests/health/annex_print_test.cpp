@@ -4,11 +4,11 @@
 #include <QStandardPaths>
 
 #include "annex_fixture.h"
-#include "common/print_recording.h"
-#include "common/report_printer.h"
-#include "health/annex_print.h"
-#include "health/annex_print_pages.h"
-#include "health/c_print_preview_dialog.h"
+#include "health/annexes/annex_print.h"
+#include "health/annexes/annex_print_pages.h"
+#include "print/print_recording.h"
+#include "print/report_printer.h"
+#include "screens/health/c_print_preview_dialog.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <deque>
 
 #include "annex_fixture.h"
-#include "common/report_destination.h"
-#include "health/annex_save.h"
+#include "dbf/report_destination.h"
+#include "health/annexes/annex_save.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include <QComboBox>
 
-#include "health/c_change_dialog.h"
-#include "health/employment_forms.h"
+#include "health/register/employment_forms.h"
 #include "insured_fixture.h"
+#include "screens/health/c_change_dialog.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include <QComboBox>
 #include <QLabel>
 
-#include "health/c_coinsured_dialog.h"
-#include "health/c_health_dialog.h"
 #include "insured_fixture.h"
+#include "screens/health/c_coinsured_dialog.h"
+#include "screens/health/c_health_dialog.h"
 #include "ui/c_edit_ex.h"
 #include "ui/c_list_view_ex.h"
 

@@ -1,7 +1,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-#include "health/c_employee_amounts_dialog.h"
+#include "screens/health/c_employee_amounts_dialog.h"
 #include "ui/c_list_view_ex.h"
 
 #include "amounts_fixture.h"

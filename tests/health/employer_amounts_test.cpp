@@ -1,4 +1,4 @@
-#include "health/c_employer_amounts_dialog.h"
+#include "screens/health/c_employer_amounts_dialog.h"
 #include "ui/c_list_view_ex.h"
 
 #include "amounts_fixture.h"

@@ -3,7 +3,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "health/c_health_dialog.h"
+#include "screens/health/c_health_dialog.h"
 #include "support/register_fixture.h"
 #include "ui/c_list_view_ex.h"
 

@@ -1,6 +1,6 @@
-#include "health/insured_checks.h"
+#include "health/register/insured_checks.h"
 #include <gtest/gtest.h>
-#include "health/employment_forms.h"
+#include "health/register/employment_forms.h"
 
 #include "insured_messages.h"
 #include "support/print_to.h"

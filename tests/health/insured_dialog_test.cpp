@@ -1,9 +1,9 @@
 #include <QComboBox>
 #include <QLabel>
 
-#include "health/c_insured_dialog.h"
 #include "insured_fixture.h"
 #include "insured_messages.h"
+#include "screens/health/c_insured_dialog.h"
 
 namespace {
 

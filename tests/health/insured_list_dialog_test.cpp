@@ -5,10 +5,10 @@
 #include <algorithm>
 #include <functional>
 
-#include "health/c_health_dialog.h"
-#include "health/c_insured_list_dialog.h"
-#include "health/coinsured_store.h"
+#include "health/register/coinsured_store.h"
 #include "insured_fixture.h"
+#include "screens/health/c_health_dialog.h"
+#include "screens/health/c_insured_list_dialog.h"
 #include "ui/c_list_view_ex.h"
 
 namespace {

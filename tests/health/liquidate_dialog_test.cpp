@@ -1,9 +1,9 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-#include "health/c_liquidate_dialog.h"
 #include "insured_fixture.h"
 #include "insured_messages.h"
+#include "screens/health/c_liquidate_dialog.h"
 #include "ui/c_edit_ex.h"
 
 namespace {

@@ -8,13 +8,13 @@
 #include <functional>
 
 #include "annex_fixture.h"
-#include "common/dbf_file.h"
-#include "common/print_recording.h"
-#include "common/report_destination.h"
+#include "dbf/dbf_file.h"
+#include "dbf/report_destination.h"
 #include "form_script.h"
-#include "health/annex_save.h"
-#include "health/c_report_generate_dialog.h"
-#include "health/c_report_wizard_dialog.h"
+#include "health/annexes/annex_save.h"
+#include "print/print_recording.h"
+#include "screens/health/c_report_generate_dialog.h"
+#include "screens/health/c_report_wizard_dialog.h"
 #include "store/list_model.h"
 #include "ui/c_list_view_ex.h"
 

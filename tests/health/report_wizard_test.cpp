@@ -2,10 +2,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "health/c_employee_amounts_dialog.h"
-#include "health/c_employer_amounts_dialog.h"
-#include "health/c_health_dialog.h"
-#include "health/c_report_wizard_dialog.h"
+#include "screens/health/c_employee_amounts_dialog.h"
+#include "screens/health/c_employer_amounts_dialog.h"
+#include "screens/health/c_health_dialog.h"
+#include "screens/health/c_report_wizard_dialog.h"
 #include "support/register_fixture.h"
 #include "ui/c_list_view_ex.h"
 

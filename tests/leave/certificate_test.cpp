@@ -3,11 +3,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "leave/c_code_list_dialog.h"
-#include "leave/c_leave_certificate_dialog.h"
-#include "leave/c_leave_declarations_dialog.h"
-#include "leave/certificate_checks.h"
-#include "leave/emergency_lists.h"
+#include "leave/certificates/certificate_checks.h"
+#include "leave/certificates/emergency_lists.h"
+#include "screens/leave/c_code_list_dialog.h"
+#include "screens/leave/c_leave_certificate_dialog.h"
+#include "screens/leave/c_leave_declarations_dialog.h"
 #include "support/register_fixture.h"
 #include "ui/c_list_view_ex.h"
 

@@ -4,7 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "leave/c_declaration_dialog.h"
+#include "screens/leave/c_declaration_dialog.h"
 #include "support/register_fixture.h"
 
 namespace {

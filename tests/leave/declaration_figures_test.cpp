@@ -1,6 +1,6 @@
-#include "leave/declaration_figures.h"
-#include "leave/declaration_checks.h"
-#include "leave/declaration_totals.h"
+#include "leave/replay/declaration_figures.h"
+#include "leave/declarations/declaration_checks.h"
+#include "leave/replay/declaration_totals.h"
 #include "leave_test_support.h"
 
 namespace {

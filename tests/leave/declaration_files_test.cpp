@@ -5,9 +5,9 @@
 #include <QTemporaryDir>
 
 #include "../common/python_readers.h"
-#include "common/dbf_file.h"
+#include "dbf/dbf_file.h"
 #include "declaration_fixture.h"
-#include "leave/declaration_files.h"
+#include "leave/output/declaration_files.h"
 #include "store/list_model.h"
 
 namespace {

@@ -4,10 +4,10 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 
-#include "common/dbf_file.h"
-#include "common/print_recording.h"
+#include "dbf/dbf_file.h"
 #include "declaration_fixture.h"
-#include "leave/c_leave_declarations_dialog.h"
+#include "print/print_recording.h"
+#include "screens/leave/c_leave_declarations_dialog.h"
 #include "store/list_model.h"
 #include "ui/c_list_view_ex.h"
 

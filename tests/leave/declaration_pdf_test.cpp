@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 
 #include "declaration_fixture.h"
-#include "leave/declaration_print.h"
+#include "leave/output/declaration_print.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 #include <algorithm>
 
 #include "common/dates.h"
-#include "common/print_recording.h"
-#include "common/report_printer.h"
 #include "declaration_fixture.h"
-#include "leave/declaration_print.h"
+#include "leave/output/declaration_print.h"
+#include "print/print_recording.h"
+#include "print/report_printer.h"
 
 namespace {
 

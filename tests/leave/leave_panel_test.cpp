@@ -1,7 +1,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "leave/c_leave_declarations_dialog.h"
+#include "screens/leave/c_leave_declarations_dialog.h"
 #include "support/register_fixture.h"
 #include "ui/c_current_company_label.h"
 #include "ui/c_list_view_ex.h"

@@ -6,7 +6,7 @@
 #include <ostream>
 #include <vector>
 
-#include "leave/rectification_replay.h"
+#include "leave/replay/rectification_replay.h"
 
 // Failures show the texts and figures, not their bytes.
 inline void PrintTo(const QString& text, std::ostream* os) {

@@ -1,7 +1,7 @@
-#include "leave/declaration_checks.h"
-#include "leave/declaration_totals.h"
+#include "leave/declarations/declaration_checks.h"
+#include "leave/replay/declaration_totals.h"
 #include "leave_test_support.h"
-#include "store/schema.h"
+#include "store/schema/schema.h"
 #include "support/test_server.h"
 
 namespace {

@@ -4,8 +4,8 @@
 
 #include <ostream>
 
-#include "common/print_recording.h"
-#include "common/report_printer.h"
+#include "print/print_recording.h"
+#include "print/report_printer.h"
 #include "support/scripted_prompter.h"
 
 inline void PrintTo(const PrintRect& r, std::ostream* os) {

@@ -3,8 +3,8 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 
-#include "common/print_fonts.h"
 #include "print/print_fixture.h"
+#include "print/print_fonts.h"
 
 namespace {
 

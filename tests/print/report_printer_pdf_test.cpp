@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 #include <cmath>
 
-#include "common/print_devices.h"
+#include "print/print_devices.h"
 #include "print/print_fixture.h"
 
 namespace {

@@ -4,10 +4,10 @@
 
 #include <QFontMetricsF>
 
-#include "common/print_fonts.h"
-#include "common/print_ink_bounds.h"
-#include "common/print_painter_surface.h"
 #include "print/print_fixture.h"
+#include "print/print_fonts.h"
+#include "print/print_ink_bounds.h"
+#include "print/print_painter_surface.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <QStringList>
 
 #include "store/c_client.h"
-#include "store/schema.h"
+#include "store/schema/schema.h"
 #include "support/test_server.h"
 
 #include "support/print_to.h"

@@ -12,7 +12,7 @@
 #include <QFileInfo>
 #include <QThread>
 
-#include "store/server_settings.h"
+#include "store/server/server_settings.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "app/c_info_dialog.h"
 #include "app/c_main_menu_dialog.h"
 #include "server_fixture.h"
-#include "store/schema.h"
+#include "store/schema/schema.h"
 #include "ui/modal.h"
 
 namespace {

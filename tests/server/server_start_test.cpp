@@ -3,8 +3,8 @@
 #include <set>
 
 #include "server_fixture.h"
-#include "store/schema.h"
-#include "store/schema_tables.h"
+#include "store/schema/schema.h"
+#include "store/schema/schema_tables.h"
 
 namespace {
 

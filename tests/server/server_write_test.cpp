@@ -7,8 +7,8 @@
 
 #include "companies/company_delete.h"
 #include "companies/company_store.h"
-#include "store/schema.h"
-#include "store/schema_tables.h"
+#include "store/schema/schema.h"
+#include "store/schema/schema_tables.h"
 #include "support/external_file.h"
 #include "support/program_run.h"
 

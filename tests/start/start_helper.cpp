@@ -21,7 +21,7 @@
 #include "app/application.h"
 #include "store/c_client.h"
 #include "store/prompter.h"
-#include "store/schema.h"
+#include "store/schema/schema.h"
 
 namespace {
 

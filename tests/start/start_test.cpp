@@ -13,7 +13,7 @@
 #include <QTemporaryDir>
 #include <functional>
 
-#include "store/server_config.h"
+#include "store/server/server_config.h"
 
 namespace {
 

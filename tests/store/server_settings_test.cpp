@@ -3,7 +3,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "store/server_settings.h"
+#include "store/server/server_settings.h"
 
 namespace {
 

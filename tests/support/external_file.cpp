@@ -1,7 +1,7 @@
 #include "support/external_file.h"
 
-#include "common/dbf_file.h"
-#include "exchange/import_checks.h"
+#include "dbf/dbf_file.h"
+#include "exchange/import/import_checks.h"
 #include "store/list_model.h"
 
 bool WriteExternalFile(const QString& path, const std::vector<QStringList>& records) {

@@ -4,8 +4,8 @@
 
 #include <QTest>
 
-#include "store/schema.h"
-#include "store/schema_tables.h"
+#include "store/schema/schema.h"
+#include "store/schema/schema_tables.h"
 #include "support/form_driver.h"
 #include "support/print_to.h"
 #include "support/test_server.h"

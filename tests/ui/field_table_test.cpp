@@ -4,12 +4,12 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "store/schema.h"
+#include "store/schema/schema.h"
 #include "support/form_driver.h"
 #include "support/print_to.h"
 #include "support/test_server.h"
 #include "ui/c_date_input.h"
-#include "ui/field_table.h"
+#include "ui/record_fields.h"
 
 namespace {
 

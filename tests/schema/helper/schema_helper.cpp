@@ -17,8 +17,8 @@
 #include "old_schema.h"
 #include "store/c_client.h"
 #include "store/prompter.h"
-#include "store/schema.h"
-#include "store/server_config.h"
+#include "store/schema/schema.h"
+#include "store/server/server_config.h"
 
 namespace {
 

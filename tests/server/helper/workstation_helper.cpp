@@ -26,13 +26,13 @@
 #include <QDir>
 #include <QTextStream>
 
-#include "companies/c_company_dialog.h"
-#include "health/c_insured_dialog.h"
-#include "leave/c_declaration_dialog.h"
-#include "leave/c_leave_certificate_dialog.h"
+#include "screens/companies/c_company_dialog.h"
+#include "screens/health/c_insured_dialog.h"
+#include "screens/leave/c_declaration_dialog.h"
+#include "screens/leave/c_leave_certificate_dialog.h"
 #include "shared_barrier.h"
 #include "store/c_client.h"
-#include "store/schema.h"
+#include "store/schema/schema.h"
 #include "support/form_driver.h"
 #include "support/scripted_prompter.h"
 #include "workstation_codes.h"

@@ -1,0 +1,152 @@
+#include "exchange/import/import_checks.h"
+
+#include <QRegularExpression>
+
+#include "common/amounts.h"
+#include "common/code_lists.h"
+#include "common/dates.h"
+#include "common/identifiers.h"
+
+namespace {
+
+QString HeaderMessage(const char* reason) {
+  return QStringLiteral("Fisierul selectat este invalid!\n\n") + QLatin1String(reason);
+}
+
+bool IsHiringDate(const QString& date) {
+  return date.size() == 8 && CheckDate(date.mid(6, 2), date.mid(4, 2), date.left(4));
+}
+
+QString RecordProblem(const QString& cnp, const QString& hiring, const QString& form,
+                      const QStringList& forms, const QString& formMessage) {
+  if (!CheckCnp(cnp.trimmed())) {
+    return QStringLiteral("CNP-ul este incorect. Inregistrarea a fost ignorata");
+  }
+  if (!IsHiringDate(hiring.trimmed())) {
+    return QStringLiteral("Data intrarii este incorecta. Inregistrarea a fost ignorata");
+  }
+  if (!forms.contains(form.trimmed())) return formMessage;
+  return {};
+}
+
+}  // namespace
+
+const QStringList& ExternalFieldNames() {
+  static const QStringList names = {"CF",      "CAS",     "CNP",     "NUME",    "PRENUME",
+                                    "INTRARE", "FORMA",   "SALARIU", "ASG_DAT", "ASG_VIR",
+                                    "ANG_DAT", "ANG_VIR", "LA_LUNA"};
+  return names;
+}
+
+const QStringList& PreviousFieldNames(int count) {
+  static const QStringList sixteen = {"LN",      "AN",  "CF",  "RJ", "RN",  "RA",  "CNP",  "NUME",
+                                      "PRENUME", "CAT", "ANG", "PL", "SDL", "SVL", "NREP", "PREP"};
+  static const QStringList nineteen = {"AN",  "LN",   "CF",      "CNPA", "RJ",  "RN", "RA",
+                                       "CNP", "NUME", "PRENUME", "CAT",  "ANG", "PL", "SDT",
+                                       "SDL", "SVT",  "SVL",     "NREP", "PREP"};
+  static const QStringList none;
+  if (count == 16) return sixteen;
+  if (count == 19) return nineteen;
+  return none;
+}
+
+QString ExternalHeaderProblem(const QStringList& names) {
+  if (names != ExternalFieldNames()) {
+    return HeaderMessage("Citeste manualul pentru formatul de import.");
+  }
+  return {};
+}
+
+QString PreviousHeaderProblem(const QStringList& names) {
+  if (names.size() != 16 && names.size() != 19) {
+    return HeaderMessage("Trebuie sa fie un fisier de tip anexa A.");
+  }
+  if (names != PreviousFieldNames(static_cast<int>(names.size()))) {
+    return HeaderMessage("Trebuie sa fie un fisier de tip anexa 1A.");
+  }
+  return {};
+}
+
+QString NoRecordsMessage() { return QStringLiteral("Fisierul selectat nu contine inregistrari!"); }
+
+QString BadFiscalCodeMessage() { return QStringLiteral("Codul fiscal din fisier este invalid!"); }
+
+std::optional<QString> ImportFiscalCode(const QString& text) {
+  QString code = text.trimmed();
+  if (code.startsWith(QLatin1String("RO"))) {
+    code = code.mid(2).trimmed();
+  } else if (code.startsWith(QLatin1Char('R'))) {
+    code = code.mid(1).trimmed();
+  }
+  const bool valid = code.size() == 13 ? CheckCnp(code) : CheckCui(code);
+  if (!valid) return std::nullopt;
+  return code;
+}
+
+QString ExternalRecordProblem(const QString& cnp, const QString& hiring, const QString& form) {
+  static const QStringList forms = {"S", "CM", "AM", "CT", "CIC", "DCM", "SCS", "SS"};
+  return RecordProblem(cnp, hiring, form, forms,
+                       QStringLiteral("Forma de angajare este incorecta (trebuia sa fie S, CM, "
+                                      "AM, CT, CIC, DCM, SCS sau SS). Inregistrarea a fost "
+                                      "ignorata"));
+}
+
+QString PreviousRecordProblem(const QString& cnp, const QString& hiring, const QString& form) {
+  static const QStringList forms = {"S", "CM", "CIC", "DCM", "SCS", "SS"};
+  return RecordProblem(
+      cnp, hiring, form, forms,
+      QStringLiteral("Forma de angajare este incorecta. Inregistrarea a fost ignorata"));
+}
+
+QString LiquidationProblem(const QString& liquidation) {
+  const QString trimmed = liquidation.trimmed();
+  if (trimmed.isEmpty() || trimmed == QLatin1String("0") || IsHiringDate(trimmed)) return {};
+  return QStringLiteral("Data iesirii este incorecta. Inregistrarea a fost ignorata");
+}
+
+QString StoredLiquidation(const QString& liquidation) {
+  const QString trimmed = liquidation.trimmed();
+  return trimmed.isEmpty() ? QStringLiteral("0") : trimmed;
+}
+
+QString ImportHouse(const QString& code) {
+  const QString trimmed = code.trimmed();
+  if (trimmed == QLatin1String("CASHG")) return HouseCode(23, HouseList::kRegister);
+  if (HouseIndex(trimmed, HouseList::kRegister) < 0) return HouseCode(0, HouseList::kRegister);
+  return trimmed;
+}
+
+bool IsAmountsMonth(const QString& month) {
+  return month.size() == 6 && CheckDate(QStringLiteral("1"), month.mid(4, 2), month.left(4));
+}
+
+QString PreviousAmountsMonth(const QString& an, const QString& ln) {
+  return an.trimmed() + PadLeft(ln.trimmed(), 2);
+}
+
+std::optional<double> ImportAmount(const QString& text) {
+  static const QRegularExpression number(QStringLiteral("^-?(\\d+([.,]\\d*)?|[.,]\\d+)$"));
+  const QString trimmed = text.trimmed();
+  if (trimmed.isEmpty()) return 0.0;
+  if (!number.match(trimmed).hasMatch()) return std::nullopt;
+  QString plain = trimmed;
+  plain.replace(QLatin1Char(','), QLatin1Char('.'));
+  return plain.toDouble();
+}
+
+QString StoredWage(double amount) {
+  QString text = QString::number(amount, 'f', 2);
+  while (text.endsWith(QLatin1Char('0'))) text.chop(1);
+  if (text.endsWith(QLatin1Char('.'))) text.chop(1);
+  return text == QLatin1String("-0") ? QStringLiteral("0") : text;
+}
+
+QString StoredContribution(double amount) { return StoredWage(RoundLei(amount)); }
+
+QString BadMonthText() {
+  return QStringLiteral("; Campul la luna este incorect. Nu au fost procesate sumele");
+}
+
+QString BadAmountText(const QString& field) {
+  return QStringLiteral("; Campul %1 nu este o suma. Nu au fost procesate sumele").arg(field);
+}

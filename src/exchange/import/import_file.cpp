@@ -1,0 +1,48 @@
+#include "exchange/import/import_file.h"
+
+#include <QFileInfo>
+
+#include "store/list_model.h"
+
+namespace {
+
+ImportFileResult Refused(ListModel& list, const QString& message) {
+  list.DeleteAllRows();
+  list.DeleteAllColumns();
+  return {ImportFileResult::Outcome::kRefused, message, {}};
+}
+
+QString HeaderProblem(ImportLayout layout, const QStringList& names) {
+  return layout == ImportLayout::kExternal ? ExternalHeaderProblem(names)
+                                           : PreviousHeaderProblem(names);
+}
+
+// A file the reader cannot take gets the message of a wrong field count: from the user's
+// side it is simply not a file of this layout.
+QString UnreadableMessage(ImportLayout layout) { return HeaderProblem(layout, {}); }
+
+}  // namespace
+
+ImportFileResult ReadImportFile(const QString& path, ImportLayout layout, ListModel& list,
+                                const DbfProgress& progress) {
+  const QString suffix = QFileInfo(path).suffix();
+  if (suffix != QLatin1String("dbf") && suffix != QLatin1String("DBF")) return {};
+  DbfFile table;
+  if (!table.ReadDbf(path, list, progress)) return Refused(list, UnreadableMessage(layout));
+  if (const QString problem = HeaderProblem(layout, table.names); !problem.isEmpty()) {
+    return Refused(list, problem);
+  }
+  if (list.RowCount() == 0) return Refused(list, NoRecordsMessage());
+  const std::optional<QString> cf = ImportFiscalCode(list.GetCellText(0, QStringLiteral("CF")));
+  if (!cf) return Refused(list, BadFiscalCodeMessage());
+  list.InsertColumn(list.ColumnCount(), QLatin1String(kErrorColumn));
+  return {ImportFileResult::Outcome::kRead, {}, *cf};
+}
+
+ImportFields RowFields(const ListModel& list, int row) {
+  ImportFields fields;
+  for (int column = 0; column < list.ColumnCount(); ++column) {
+    fields.insert(list.ColumnAt(column).name, list.Cell(row, column));
+  }
+  return fields;
+}

@@ -1,0 +1,254 @@
+#include "exchange/import/import_store.h"
+
+#include <vector>
+
+#include "store/c_client.h"
+
+namespace {
+
+using Kind = ImportOutcome::Kind;
+
+ImportOutcome Failed() { return {Kind::kFailed, {}}; }
+ImportOutcome Rejected(const QString& text) { return {Kind::kRejected, text}; }
+
+QString Field(const ImportFields& fields, const char* name) {
+  return fields.value(QLatin1String(name)).trimmed();
+}
+
+// The INDEX of the first row of a query kept by the client: 0 when it found none, nothing
+// when it failed.
+std::optional<int> FirstIndex(CClient& client, const QString& sql) {
+  if (client.Execute(sql, 1) != 0) return std::nullopt;
+  if (client.RowCount() < 1) return 0;
+  return client.GetField(0, QStringLiteral("INDEX")).toInt();
+}
+
+// Adds (ownIndex 0) or updates the row; the INDEX of the row written, nothing on a failure.
+std::optional<int> WriteRow(CClient& client, const char* table, int ownIndex) {
+  const QString database = QStringLiteral("ASIGURATI");
+  if (ownIndex > 0) {
+    if (client.AuditedUpdate(ownIndex, database, QLatin1String(table)) != 0) return std::nullopt;
+    return ownIndex;
+  }
+  if (client.AuditedInsert(database, QLatin1String(table)) != 0) return std::nullopt;
+  return static_cast<int>(client.LastInsertId());
+}
+
+void AddInsuredColumns(CClient& client, const QString& cf, const QString& cas,
+                       const ImportFields& fields, const char* form, const char* hiring) {
+  client.ClearColumns();
+  client.AddColumn(QStringLiteral("CF"), cf);
+  client.AddColumn(QStringLiteral("CAS"), cas);
+  client.AddColumn(QStringLiteral("NUME"), Field(fields, "NUME"));
+  client.AddColumn(QStringLiteral("PRENUME"), Field(fields, "PRENUME"));
+  client.AddColumn(QStringLiteral("CNP"), Field(fields, "CNP"));
+  client.AddColumn(QStringLiteral("FORMA"), Field(fields, form));
+  client.AddColumn(QStringLiteral("INTRARE"), Field(fields, hiring));
+}
+
+std::optional<int> MonthRowIndex(CClient& client, int insured, const QString& month) {
+  return FirstIndex(client,
+                    Sql(u"SELECT * FROM asigurati.sume AS s WHERE  s.id_cnp=%1 AND s.LUNA=%2",
+                        Number(insured), Number(month)));
+}
+
+// The amounts' columns as stored, or the text of the first field that is not a number.
+struct AmountColumns {
+  std::vector<std::pair<QString, QString>> columns;
+  QString problem;
+};
+
+AmountColumns ReadAmounts(const ImportFields& fields,
+                          const std::vector<std::pair<const char*, const char*>>& mapping) {
+  AmountColumns result;
+  for (const auto& [field, column] : mapping) {
+    const std::optional<double> amount = ImportAmount(fields.value(QLatin1String(field)));
+    if (!amount) return {{}, BadAmountText(QLatin1String(field))};
+    const bool wage = QLatin1String(column) == QLatin1String("SALARIU");
+    result.columns.emplace_back(QLatin1String(column),
+                                wage ? StoredWage(*amount) : StoredContribution(*amount));
+  }
+  return result;
+}
+
+void AddAmountColumns(CClient& client, int insured, const QString& cf, const ImportFields& fields,
+                      const QString& month, const AmountColumns& amounts) {
+  client.ClearColumns();
+  client.AddColumn(QStringLiteral("ID_CNP"), QString::number(insured));
+  client.AddColumn(QStringLiteral("CF"), cf);
+  client.AddColumn(QStringLiteral("CNP"), Field(fields, "CNP"));
+  client.AddColumn(QStringLiteral("LUNA"), month);
+  for (const auto& [column, value] : amounts.columns) client.AddColumn(column, value);
+}
+
+// Step of the external record after its insured record is written: the month's amounts.
+ImportOutcome ExternalAmounts(CClient& client, ExternalImportRows& rows, const ImportFields& fields,
+                              int insured, QString status) {
+  const QString month = Field(fields, "LA_LUNA");
+  if (!IsAmountsMonth(month)) return {Kind::kStored, status + BadMonthText()};
+  const AmountColumns amounts = ReadAmounts(fields, {{"SALARIU", "SALARIU"},
+                                                     {"ASG_DAT", "ASIG_DATORAT"},
+                                                     {"ASG_VIR", "ASIG_VIRAT"},
+                                                     {"ANG_DAT", "ANG_DATORAT"},
+                                                     {"ANG_VIR", "ANG_VIRAT"}});
+  if (!amounts.problem.isEmpty()) return {Kind::kStored, status + amounts.problem};
+  const std::optional<int> existing = rows.MonthRow(client, insured, month);
+  if (!existing) return Failed();
+  AddAmountColumns(client, insured, rows.Cf(), fields, month, amounts);
+  const std::optional<int> written = WriteRow(client, "SUME", *existing);
+  if (!written) return Failed();
+  rows.AddMonthRow(insured, month, *written);
+  status += *existing > 0 ? QStringLiteral("; Sumele in luna existente: au fost modificate")
+                          : QStringLiteral("; Sumele in luna inexistente: au fost adaugate");
+  return {Kind::kStored, status};
+}
+
+// The server compares CNPs without regard to case or trailing blanks; so does the lookup.
+QString CnpKey(const QString& cnp) {
+  qsizetype end = cnp.size();
+  while (end > 0 && cnp[end - 1] == u' ') --end;
+  return cnp.left(end).toUpper();
+}
+
+}  // namespace
+
+std::optional<std::optional<CompanyRecord>> FindImportCompany(CClient& client, const QString& cf) {
+  if (client.Execute(Sql(u"SELECT * FROM asigurati.societati AS s WHERE s.cf=%1", client.Text(cf)),
+                     1) != 0) {
+    return std::nullopt;
+  }
+  if (client.RowCount() < 1) return std::optional<CompanyRecord>();
+  CompanyRecord company;
+  company.index = client.GetField(0, QStringLiteral("INDEX")).toInt();
+  company.cf = cf;
+  company.denumire = client.GetField(0, QStringLiteral("DENUMIRE"));
+  company.regCom = client.GetField(0, QStringLiteral("REG_COM"));
+  company.repr = client.GetField(0, QStringLiteral("REPR"));
+  company.ziuaLic = client.GetField(0, QStringLiteral("ZIUA_LIC"));
+  company.lunaLicUrmatoare = client.GetField(0, QStringLiteral("LUNA_LIC")) == QLatin1String("1");
+  return std::optional<CompanyRecord>(company);
+}
+
+bool EnsureImportCompany(CClient& client, const CompanyRecord& company) {
+  const auto existing = FindImportCompany(client, company.cf);
+  if (!existing) return false;
+  if (existing->has_value()) return true;
+  client.ClearColumns();
+  client.AddColumn(QStringLiteral("CF"), company.cf);
+  client.AddColumn(QStringLiteral("DENUMIRE"), company.denumire);
+  client.AddColumn(QStringLiteral("REG_COM"), company.regCom);
+  client.AddColumn(QStringLiteral("REPR"), company.repr);
+  client.AddColumn(QStringLiteral("ZIUA_LIC"), company.ziuaLic);
+  client.AddColumn(QStringLiteral("LUNA_LIC"),
+                   company.lunaLicUrmatoare ? QStringLiteral("1") : QStringLiteral("0"));
+  return client.AuditedInsert(QStringLiteral("ASIGURATI"), QStringLiteral("SOCIETATI")) == 0;
+}
+
+bool ExternalImportRows::Read(CClient& client) {
+  active_.clear();
+  monthRows_.clear();
+  if (client.Execute(Sql(u"SELECT a.`INDEX` AS `INDEX`, a.CNP AS CNP FROM asigurati.asigurati "
+                         u"AS a WHERE a.cf=%1 AND a.iesire=0 ORDER BY a.`INDEX`",
+                         client.Text(cf_)),
+                     1) != 0) {
+    return false;
+  }
+  const ResultTable& result = client.Result();
+  active_.reserve(static_cast<qsizetype>(result.RowCount()));
+  for (int row = 0; row < result.RowCount(); ++row) {
+    const QString cnp = CnpKey(result.GetField(row, QStringLiteral("CNP")));
+    if (!active_.contains(cnp))
+      active_.insert(cnp, result.GetField(row, QStringLiteral("INDEX")).toInt());
+  }
+  return true;
+}
+
+int ExternalImportRows::ActiveRecord(const QString& cnp) const {
+  return active_.value(CnpKey(cnp), 0);
+}
+
+void ExternalImportRows::AddRecord(const QString& cnp, int index) {
+  active_.insert(CnpKey(cnp), index);
+}
+
+std::optional<int> ExternalImportRows::MonthRow(CClient& client, int record, const QString& month) {
+  auto found = monthRows_.find(month);
+  if (found == monthRows_.end()) {
+    if (client.Execute(Sql(u"SELECT s.`INDEX` AS `INDEX`, s.ID_CNP AS ID_CNP FROM asigurati.sume "
+                           u"AS s, asigurati.asigurati AS a WHERE a.`INDEX`=s.ID_CNP AND a.cf=%1 "
+                           u"AND a.iesire=0 AND s.LUNA=%2 ORDER BY s.`INDEX`",
+                           client.Text(cf_), Number(month)),
+                       1) != 0) {
+      return std::nullopt;
+    }
+    QHash<int, int> rows;
+    const ResultTable& result = client.Result();
+    for (int row = 0; row < result.RowCount(); ++row) {
+      const int record = result.GetField(row, QStringLiteral("ID_CNP")).toInt();
+      if (!rows.contains(record))
+        rows.insert(record, result.GetField(row, QStringLiteral("INDEX")).toInt());
+    }
+    found = monthRows_.insert(month, rows);
+  }
+  return found->value(record, 0);
+}
+
+void ExternalImportRows::AddMonthRow(int record, const QString& month, int index) {
+  monthRows_[month].insert(record, index);
+}
+
+ImportOutcome ImportExternalRecord(CClient& client, ExternalImportRows& rows,
+                                   const ImportFields& fields) {
+  if (const QString problem = ExternalRecordProblem(fields.value(QStringLiteral("CNP")),
+                                                    fields.value(QStringLiteral("INTRARE")),
+                                                    fields.value(QStringLiteral("FORMA")));
+      !problem.isEmpty()) {
+    return Rejected(problem);
+  }
+  const QString cnp = Field(fields, "CNP");
+  const int active = rows.ActiveRecord(cnp);
+  AddInsuredColumns(client, rows.Cf(), ImportHouse(fields.value(QStringLiteral("CAS"))), fields,
+                    "FORMA", "INTRARE");
+  const std::optional<int> insured = WriteRow(client, "ASIGURATI", active);
+  if (!insured) return Failed();
+  rows.AddRecord(cnp, *insured);
+  const QString status = active > 0 ? QStringLiteral("Asigurat existent: a fost modificat")
+                                    : QStringLiteral("Asigurat inexistent: a fost adaugat");
+  return ExternalAmounts(client, rows, fields, *insured, status);
+}
+
+ImportOutcome ImportPreviousRecord(CClient& client, const QString& cf, const QString& cas,
+                                   const QString& month, const ImportFields& fields) {
+  QString problem = PreviousRecordProblem(fields.value(QStringLiteral("CNP")),
+                                          fields.value(QStringLiteral("ANG")),
+                                          fields.value(QStringLiteral("CAT")));
+  if (problem.isEmpty()) problem = LiquidationProblem(fields.value(QStringLiteral("PL")));
+  if (!problem.isEmpty()) return Rejected(problem);
+  const std::optional<int> same = FirstIndex(
+      client,
+      Sql(u"SELECT * FROM asigurati.asigurati AS a WHERE  a.cf=%1 AND a.cnp=%2 AND "
+          u"a.intrare=%3",
+          client.Text(cf), client.Text(Field(fields, "CNP")), Number(Field(fields, "ANG"))));
+  if (!same) return Failed();
+  if (*same > 0) {
+    return Rejected(
+        QStringLiteral("Asiguratul este deja in baza de date cu aceeasi data de "
+                       "intrare (fisierul a mai fost importat o data?)."));
+  }
+  AddInsuredColumns(client, cf, cas, fields, "CAT", "ANG");
+  client.AddColumn(QStringLiteral("IESIRE"), StoredLiquidation(fields.value(QStringLiteral("PL"))));
+  const std::optional<int> insured = WriteRow(client, "ASIGURATI", 0);
+  if (!insured) return Failed();
+  if (!IsAmountsMonth(month)) return {Kind::kStored, BadMonthText()};
+  // A person without amounts that month leaves both blank: no amounts row for them.
+  if (Field(fields, "SDL").isEmpty() && Field(fields, "SVL").isEmpty()) return {Kind::kStored, {}};
+  const AmountColumns amounts =
+      ReadAmounts(fields, {{"SDL", "ASIG_DATORAT"}, {"SVL", "ASIG_VIRAT"}});
+  if (!amounts.problem.isEmpty()) return {Kind::kStored, amounts.problem};
+  const std::optional<int> existing = MonthRowIndex(client, *insured, month);
+  if (!existing) return Failed();
+  if (*existing > 0) return {Kind::kStored, {}};
+  AddAmountColumns(client, *insured, cf, fields, month, amounts);
+  if (!WriteRow(client, "SUME", 0)) return Failed();
+  return {Kind::kStored, {}};
+}

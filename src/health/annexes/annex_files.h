@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+#include <vector>
+
+#include "dbf/dbf_file.h"
+#include "health/annexes/annex_naming.h"
+#include "health/annexes/annex_values.h"
+
+class CClient;
+class ListModel;
+
+// The anexa 1A, 1B and 1C files of one house: the records gathered through the client into
+// a list, then written by DbfFile. No form is needed; the save command and the tools use
+// these the same way.
+
+struct AnnexField {
+  const char* name;
+  const char* type;  // "C" character, "N" number without decimals, "D" date AAAALLZZ
+  int length;
+};
+
+// The file's fields in file order.
+[[nodiscard]] const std::vector<AnnexField>& AnnexFields(Annex annex);
+[[nodiscard]] DbfFile AnnexDefinition(Annex annex);
+
+// Fills `records` with the annex's records for the house, one column per field in file
+// order, amounts already in whole lei. False when a statement failed (the client has
+// shown the error). Anexa 1C does not depend on the house: one record per house of the
+// company.
+[[nodiscard]] bool FillAnnexRecords(CClient& client, Annex annex, const AnnexHeader& header,
+                                    const QString& cas, ListModel& records);
+
+enum class AnnexOutcome { kWritten, kQueryFailed, kWriteFailed };
+
+// Writes gathered records at `path`; false when the file could not be written completely.
+[[nodiscard]] bool WriteAnnexRecords(Annex annex, const ListModel& records, const QString& path);
+
+// Gathers the records and writes the file at `path` (an older file of that name stays
+// intact when the write fails). Nothing is shown beyond the client's database errors.
+[[nodiscard]] AnnexOutcome WriteAnnexFile(CClient& client, Annex annex, const AnnexHeader& header,
+                                          const QString& cas, const QString& path);
+
+// "Nu se poate salva Anexa 1A!" and its two siblings.
+[[nodiscard]] QString AnnexWriteFailure(Annex annex);

@@ -1,0 +1,156 @@
+#include "health/annexes/annex_save.h"
+
+#include <QDir>
+#include <memory>
+
+#include "health/annexes/annex_files.h"
+#include "health/annexes/annex_queries.h"
+#include "store/c_client.h"
+#include "store/list_model.h"
+#include "store/prompter.h"
+
+namespace {
+
+QStringList HousesToWrite(const SaveChoices& choices) {
+  return choices.scope == HouseScope::kAll ? choices.houses : QStringList{choices.selectedHouse};
+}
+
+std::optional<NamingForm> ChooseNaming(Prompter& prompter, const SaveChoices& choices,
+                                       const MonthParts& month, const SaveSeams& seams) {
+  const NamingChoice names{
+      ShownFileNames(NamingForm::kLegal, month, choices.cf, {}),
+      ShownFileNames(NamingForm::kByHouse, month, choices.cf, choices.selectedHouse)};
+  while (seams.chooseNaming) {
+    const std::optional<NamingForm> naming = seams.chooseNaming(names);
+    if (!naming) return std::nullopt;
+    const auto refusal =
+        NamingRefusal(*naming, choices.scope, static_cast<int>(HousesToWrite(choices).size()));
+    if (!refusal) return naming;
+    prompter.Inform(*refusal);
+  }
+  return std::nullopt;
+}
+
+// The folder, or nothing after a refusal (shown) or a cancelled chooser.
+std::optional<QString> ChooseFolder(Prompter& prompter, Destination destination,
+                                    const SaveSeams& seams, bool& refused) {
+  if (destination == Destination::kFolder) {
+    const QString folder =
+        prompter.ChooseFolder(destination_texts::kChooseFolderTitle, FolderChooserStart());
+    if (folder.isEmpty()) return std::nullopt;
+    return folder;
+  }
+  const auto volume = FirstRemovableVolume(seams.mountRoots, seams.mountedVolumes());
+  if (!volume) {
+    prompter.Inform(destination_texts::kNoRemovableVolume);
+    refused = true;
+  }
+  return volume;
+}
+
+std::optional<AnnexHeader> ReadHeader(CClient& client, const MonthParts& month, const QString& cf) {
+  if (client.Execute(CompanyRowStatement(client, cf), 1) != 0 || client.RowCount() < 1) {
+    return std::nullopt;
+  }
+  return AnnexHeader{month, cf, SplitRegCom(client.GetField(0, QStringLiteral("REG_COM"))),
+                     SplitRepr(client.GetField(0, QStringLiteral("REPR")))};
+}
+
+// The records of one annex of one house. Anexa 1C is the same for every house of the
+// company, so one save gathers it once.
+class HouseRecords {
+ public:
+  HouseRecords(CClient& client, const AnnexHeader& header) : client_(client), header_(header) {}
+
+  const ListModel* Gather(Annex annex, const QString& cas) {
+    if (annex == Annex::k1C && company1C_) return company1C_.get();
+    auto records = std::make_unique<ListModel>();
+    if (!FillAnnexRecords(client_, annex, header_, cas, *records)) return nullptr;
+    if (annex == Annex::k1C) {
+      company1C_ = std::move(records);
+      return company1C_.get();
+    }
+    house_ = std::move(records);
+    return house_.get();
+  }
+
+ private:
+  CClient& client_;
+  const AnnexHeader& header_;
+  std::unique_ptr<ListModel> house_;
+  std::unique_ptr<ListModel> company1C_;
+};
+
+// 1A, then 1B, then 1C; kFailed at the first that fails (shown), kStopped when asked to
+// end after a file.
+SaveOutcome WriteHouse(HouseRecords& gathered, Prompter& prompter, const AnnexHeader& header,
+                       const QString& cas, NamingForm naming, const QDir& folder,
+                       const SaveStop& stop) {
+  for (const Annex annex : kAnnexes) {
+    const ListModel* records = gathered.Gather(annex, cas);
+    if (records == nullptr) return SaveOutcome::kFailed;  // the client has shown the error
+    const QString path =
+        folder.filePath(AnnexFileName(naming, annex, header.month, header.cf, cas));
+    if (!WriteAnnexRecords(annex, *records, path)) {
+      prompter.Inform(AnnexWriteFailure(annex));
+      return SaveOutcome::kFailed;
+    }
+    if (stop && stop()) return SaveOutcome::kStopped;
+  }
+  return SaveOutcome::kSaved;
+}
+
+}  // namespace
+
+std::optional<QString> SaveRefusal(const SaveChoices& choices) {
+  if (!SplitMonth(choices.month)) return save_texts::kNoMonth;
+  if (choices.scope == HouseScope::kSelected) {
+    if (choices.selectedHouse.isEmpty()) return save_texts::kNoHouse;
+    return std::nullopt;
+  }
+  if (choices.cf.isEmpty()) return save_texts::kNoCompany;
+  if (choices.houses.isEmpty()) return save_texts::kNoInsured;
+  return std::nullopt;
+}
+
+SaveOutcome SaveReportFiles(CClient& client, Prompter& prompter, const SaveChoices& choices,
+                            const SaveSeams& seams) {
+  if (const auto refusal = SaveRefusal(choices)) {
+    prompter.Inform(*refusal);
+    return SaveOutcome::kRefused;
+  }
+  const MonthParts month = *SplitMonth(choices.month);
+  const std::optional<NamingForm> naming = ChooseNaming(prompter, choices, month, seams);
+  if (!naming) return SaveOutcome::kCancelled;
+  bool refused = false;
+  const std::optional<QString> folder = ChooseFolder(prompter, choices.destination, seams, refused);
+  if (!folder) return refused ? SaveOutcome::kRefused : SaveOutcome::kCancelled;
+  return WriteReportFiles(client, prompter, month, choices.cf, HousesToWrite(choices), *naming,
+                          *folder, seams.progress);
+}
+
+SaveOutcome WriteReportFiles(CClient& client, Prompter& prompter, const MonthParts& month,
+                             const QString& cf, const QStringList& houses, NamingForm naming,
+                             const QString& folder, const HousesProgress& progress,
+                             const SaveStop& stop) {
+  const std::optional<AnnexHeader> header = ReadHeader(client, month, cf);
+  if (!header) return SaveOutcome::kFailed;
+  // Every name is checked before the first file is written.
+  for (const QString& cas : houses) {
+    if (!UsableInFileName(naming, cf, cas)) {
+      prompter.Inform(naming_texts::kUnusableInName);
+      return SaveOutcome::kRefused;
+    }
+  }
+  const QDir destination(folder);
+  HouseRecords gathered(client, *header);
+  const auto total = static_cast<int>(houses.size());
+  if (progress) progress(0, total);
+  for (int done = 0; done < total; ++done) {
+    const SaveOutcome house =
+        WriteHouse(gathered, prompter, *header, houses[done], naming, destination, stop);
+    if (house != SaveOutcome::kSaved) return house;
+    if (progress) progress(done + 1, total);
+  }
+  return SaveOutcome::kSaved;
+}

@@ -1,0 +1,34 @@
+#include "health/register/insured_list_store.h"
+
+#include "store/c_client.h"
+#include "store/list_model.h"
+#include "store/sql.h"
+
+bool LoadInsuredList(CClient& client, const QString& cf, int filter, ListModel& list) {
+  static const char16_t* const statements[] = {
+      u"SELECT * FROM asigurati.asigurati AS a WHERE a.cf=%1 ORDER BY a.nume, a.intrare",
+      u"SELECT * FROM asigurati.asigurati AS a WHERE a.cf=%1 AND a.iesire=0 ORDER BY a.nume, "
+      u"a.intrare",
+      u"SELECT * FROM asigurati.asigurati AS a WHERE a.cf=%1 AND a.iesire>0 ORDER BY a.nume, "
+      u"a.intrare"};
+  const int which = filter >= 0 && filter <= 2 ? filter : 0;
+  if (client.Execute(Sql(statements[which], client.Text(cf)), 1) != 0) return false;
+  client.FillList(list);
+  return true;
+}
+
+bool DeleteInsuredRecord(CClient& client, const QString& cnp, int index) {
+  const QString others =
+      Sql(u"SELECT * FROM asigurati.asigurati AS s WHERE s.cnp=%1 AND s.index!=%2",
+          client.Text(cnp), Number(index));
+  if (client.Execute(others, 1) != 0) return false;
+  if (client.RowCount() == 0 && client.Execute(Sql(u"DELETE FROM asigurati.coasigurati WHERE "
+                                                   u"asigurati.coasigurati.cnp_asig=%1",
+                                                   client.Text(cnp))) != 0) {
+    return false;
+  }
+  return client.Execute(Sql(u"DELETE FROM asigurati.sume WHERE asigurati.sume.id_cnp=%1",
+                            Number(index))) == 0 &&
+         client.Execute(Sql(u"DELETE FROM asigurati.asigurati WHERE asigurati.asigurati.index=%1",
+                            Number(index))) == 0;
+}

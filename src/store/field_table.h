@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QString>
+#include <variant>
+#include <vector>
+
+#include "common/number_texts.h"
+#include "store/c_client.h"
+
+// How the letters of a form's field are typed: names in upper case, e-mail addresses in
+// lower case, codes and numbers digits only; everything else as typed.
+enum class Typing { kAsTyped, kUpper, kLower, kDigits };
+
+// A form's fields, each written once: the column it fills, the input's object name, its
+// caption, its group on the form, its typing rule and the record member it holds. The
+// input's length is the column's width from the schema's table definitions, unless the form
+// keeps to a narrower limit. Showing, reading, loading and writing a record are loops over
+// the table; fields with rules of their own (a county with its sector, a radio choice) stay
+// with their form.
+
+enum class FieldKind {
+  kText,  // a line of text, in a QString member
+  kDate,  // day, month and year (CDateInput), in an eight-digit int member
+};
+
+template <class Record>
+struct FieldDef {
+  using Member = std::variant<QString Record::*, int Record::*>;
+
+  const char* column;      // as the client names it, upper case: "DENUMIRE"
+  const char* objectName;  // "denumire"
+  const char* caption;     // "Denumire:"
+  Member member;
+  Typing typing = Typing::kAsTyped;
+  int group = 0;               // position in FieldTable::groups
+  int limit = 0;               // a limit narrower than the column's width; 0: the width
+  const char* hint = nullptr;  // shown after the input: "(de forma: J40/1234/2003)"
+
+  FieldKind Kind() const { return member.index() == 0 ? FieldKind::kText : FieldKind::kDate; }
+};
+
+template <class Record>
+struct FieldTable {
+  const char* database;
+  const char* table;
+  std::vector<const char*> groups;  // titles of the form's groups; "" for an unframed one
+  std::vector<FieldDef<Record>> fields;
+};
+
+// The number of characters an input takes: the limit, the column's width, or the narrower of
+// the two; 0 when the column is not a text column of the table and no limit is given.
+[[nodiscard]] int FieldLength(const char* database, const char* table, const char* column,
+                              int limit);
+
+// The table's fields of a record from the first row of the client's last stored query.
+template <class Record>
+void LoadFields(const CClient& client, const FieldTable<Record>& table, Record& record) {
+  for (const FieldDef<Record>& field : table.fields) {
+    const QString value = client.GetField(0, QLatin1String(field.column));
+    std::visit(
+        [&](auto member) {
+          if constexpr (std::is_same_v<decltype(member), QString Record::*>) {
+            record.*member = value;
+          } else {
+            record.*member = static_cast<int>(LeadingInteger(value));
+          }
+        },
+        field.member);
+  }
+}
+
+// The table's fields of a record as the columns of the client's next audited write.
+template <class Record>
+void AddFieldColumns(CClient& client, const FieldTable<Record>& table, const Record& record) {
+  for (const FieldDef<Record>& field : table.fields) {
+    std::visit(
+        [&](auto member) {
+          if constexpr (std::is_same_v<decltype(member), QString Record::*>) {
+            client.AddColumn(QLatin1String(field.column), record.*member);
+          } else {
+            client.AddColumn(QLatin1String(field.column), QString::number(record.*member));
+          }
+        },
+        field.member);
+  }
+}
