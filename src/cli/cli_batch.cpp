@@ -9,6 +9,7 @@
 #include "cli/cli_console.h"
 #include "cli/cli_stop.h"
 #include "cli/cli_texts.h"
+#include "common/free_space.h"
 #include "store/c_client.h"
 
 namespace {
@@ -80,6 +81,7 @@ CompanySelection SelectCompanies(CClient& client, const QStringList& cfs) {
 // written) not writable.
 std::optional<QString> OutputFolderProblem(const QString& folder, bool simulate) {
   const QFileInfo info(folder);
+  if (info.exists() && !info.isDir()) return cli_texts::NotAFolder(folder);
   if (!info.isDir()) return cli_texts::MissingFolder(folder);
   if (!simulate && ::access(QFile::encodeName(info.absoluteFilePath()).constData(), W_OK) != 0) {
     return cli_texts::ReadOnlyFolder(folder);
@@ -88,7 +90,7 @@ std::optional<QString> OutputFolderProblem(const QString& folder, bool simulate)
 }
 
 int RunSelected(Console& console, const BatchRun& run, const std::vector<BatchCompany>& companies,
-                const CompanyWork& work) {
+                const CompanyWork& work, const QStringList& writtenFolders) {
   if (companies.empty()) {
     console.Error(cli_texts::kNoCompanies);
     return 1;
@@ -99,6 +101,11 @@ int RunSelected(Console& console, const BatchRun& run, const std::vector<BatchCo
   int done = 0;
   for (int i = 0; i < count && !stopped; ++i, ++done) {
     const BatchCompany& company = companies[static_cast<size_t>(i)];
+    if (const std::optional<SpaceShortage> shortage = FindSpaceShortage(writtenFolders)) {
+      console.Error(SpaceShortageText(*shortage));
+      ++totals.failed;
+      break;
+    }
     console.Progress(QStringLiteral("%1: societatea %2 din %3 (%4)")
                          .arg(run.command)
                          .arg(i + 1)
@@ -128,7 +135,10 @@ int RunCompanies(CClient& client, Console& console, const BatchRun& run, const C
     console.Error(selection.error);
     return 2;
   }
-  return RunSelected(console, run, selection.companies, work);
+  // Nothing is written by a simulation; otherwise the files' folder and the register's.
+  const QStringList written =
+      run.simulate ? QStringList() : QStringList{run.folder, client.EmbeddedDataDir()};
+  return RunSelected(console, run, selection.companies, work, written);
 }
 
 QString ShownError(CollectingPrompter& prompter) {

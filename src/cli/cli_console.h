@@ -3,11 +3,13 @@
 #include <QString>
 #include <QStringList>
 #include <cstdio>
+#include <mutex>
 
 #include "store/prompter.h"
 
 // Results on standard output, messages and progress on standard error. Progress is shown
-// only when standard error is a terminal: a script's log gets no carriage returns.
+// only when standard error is a terminal: a script's log gets no carriage returns. A watcher
+// thread may write a message while the command writes its own: the lines never interleave.
 class Console {
  public:
   explicit Console(std::FILE* results = stdout, std::FILE* messages = stderr);
@@ -18,6 +20,9 @@ class Console {
   void EndProgress();
 
  private:
+  void EndProgressLocked();
+
+  std::mutex lines_;
   std::FILE* results_;
   std::FILE* messages_;
   bool terminal_;

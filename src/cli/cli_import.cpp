@@ -5,11 +5,14 @@
 
 #include "cli/cli_batch.h"
 #include "cli/cli_console.h"
+#include "cli/cli_disk_watch.h"
 #include "cli/cli_stop.h"
 #include "cli/cli_texts.h"
 #include "common/code_lists.h"
+#include "common/free_space.h"
 #include "exchange/import/import_file.h"
 #include "exchange/import/import_store.h"
+#include "store/c_client.h"
 #include "store/list_model.h"
 #include "store/named_lock.h"
 
@@ -44,6 +47,9 @@ struct ReadRecords {
 // Hands each record to the screen's record step, as its save does, after what that save
 // prepares before the first record: the month of an anexa 1A, the company's rows of an
 // external source.
+// Records between two looks at the room left on the register's disk.
+constexpr int kRecordsPerRoomCheck = 200;
+
 int ImportRecords(CClient& client, CollectingPrompter& prompter, Console& console,
                   const ImportRequest& request, ReadRecords& file) {
   const QString month = PreviousAmountsMonth(file.list.GetCellText(0, QStringLiteral("AN")),
@@ -61,7 +67,20 @@ int ImportRecords(CClient& client, CollectingPrompter& prompter, Console& consol
   }
   ImportCount count;
   const int total = file.list.RowCount();
+  // The register grows by a few times the file; then it keeps room for the next batch.
+  const QStringList dataFolder{client.EmbeddedDataDir()};
+  const qint64 fileSize = QFileInfo(request.file).size();
   for (int row = 0; row < total; ++row) {
+    const bool checksRoom = row % kRecordsPerRoomCheck == 0;
+    const qint64 needed = row == 0 ? 3 * fileSize + kWorkingRoom : kWorkingRoom;
+    if (checksRoom) {
+      if (const std::optional<SpaceShortage> shortage = FindSpaceShortage(dataFolder, needed)) {
+        console.Result(
+            cli_texts::ImportSummary(file.shown, count.stored, count.rejected, row, total));
+        console.Error(SpaceShortageText(*shortage));
+        return 1;
+      }
+    }
     if (CommandStop::Requested()) {
       console.Result(
           cli_texts::ImportSummary(file.shown, count.stored, count.rejected, row, total));
@@ -116,5 +135,6 @@ int RunImport(CClient& client, CollectingPrompter& prompter, Console& console,
     console.Error(cli_texts::ImportCompanyMissing(file.cf));
     return 1;
   }
+  const DiskWaitWatcher watcher(client.EmbeddedDataDir(), console);
   return ImportRecords(client, prompter, console, request, file);
 }

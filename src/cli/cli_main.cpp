@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
+#include <QStringDecoder>
 #include <cstdio>
 #include <functional>
 #include <memory>
@@ -18,10 +19,22 @@
 #include "cli/cli_register.h"
 #include "cli/cli_reports.h"
 #include "cli/cli_stop.h"
+#include "cli/cli_texts.h"
 #include "cli/cli_verify.h"
 #include "store/c_client.h"
 
 namespace {
+
+// The first word that is not valid UTF-8 (a file named under another code page): read as
+// text it would name another file, or none.
+std::optional<QString> NotUtf8Word(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString word = utf8(QByteArrayView(argv[i]));
+    if (utf8.hasError()) return word;
+  }
+  return std::nullopt;
+}
 
 QStringList Words(int argc, char** argv) {
   QStringList words;
@@ -104,6 +117,10 @@ int RunCommandLine(int argc, char** argv, const QString& version) {
   if (opened == nullptr && messagesFd >= 0) ::close(messagesFd);
   const std::unique_ptr<std::FILE, int (*)(std::FILE*)> messages(opened, &std::fclose);
   Console console(stdout, opened != nullptr ? opened : stderr);
+  if (const std::optional<QString> word = NotUtf8Word(argc, argv)) {
+    console.Error(cli_texts::NotUtf8(*word));
+    return 2;
+  }
   const ParsedCommand parsed = ParseCommand(Words(argc, argv));
   if (!parsed.request) {
     console.Error(parsed.error);

@@ -4,6 +4,7 @@
 
 #include "cli/cli_console.h"
 #include "cli/cli_register.h"
+#include "cli/cli_stop.h"
 #include "cli/cli_texts.h"
 #include "store/c_client.h"
 #include "store/named_lock.h"
@@ -24,33 +25,38 @@ QString WithShown(const QString& text, CollectingPrompter& prompter) {
   return shown.isEmpty() ? text : text + u' ' + shown.join(u' ');
 }
 
-// The copy onto a server reached and found empty; the schema lock keeps workstations from
-// starting on the register before its rows are all there.
+// The copy onto a server reached and found without a register; the schema lock keeps
+// workstations from starting on the register before its rows are all there, and a move cut
+// short by a kill leaves only staged tables, which count as no register and which the next
+// move removes.
 int MoveOnto(Console& console, CClient& embedded, CClient& server, CollectingPrompter& prompter,
              const QString& shown) {
   const NamedLock lock(server, lock_names::kSchema);
   if (!lock.Held()) return Fail(console, WithShown(cli_texts::kMoveFailed, prompter), 1);
-  const std::optional<bool> holds = ServerHoldsRegister(server);
-  if (!holds) return Fail(console, WithShown(cli_texts::kMoveFailed, prompter), 1);
-  if (*holds) return Fail(console, cli_texts::ServerHoldsRegister(server.ServerName()), 2);
-  if (!CreateSchemaIfMissing(server)) {
-    return Fail(console, WithShown(cli_texts::kMoveFailed, prompter), 1);
+  const std::optional<ServerRegister> found = FindServerRegister(server);
+  if (!found) return Fail(console, WithShown(cli_texts::kMoveFailed, prompter), 1);
+  if (*found == ServerRegister::kHeld) {
+    return Fail(console, cli_texts::ServerHoldsRegister(server.ServerName()), 2);
+  }
+  if (*found == ServerRegister::kLeftover) {
+    console.Error(cli_texts::kMoveLeftoverRemoved);
+    if (!RemoveLeftover(server))
+      return Fail(console, WithShown(cli_texts::kMoveFailed, prompter), 1);
   }
   qint64 total = 0;
   int tables = 0;
-  const std::optional<QString> failed =
-      CopyRegister(embedded, server, [&](const QString& table, qint64 rows) {
+  const std::optional<QString> failed = CopyRegister(
+      embedded, server,
+      [&](const QString& table, qint64 rows) {
         console.Result(QStringLiteral("%1: %2").arg(table).arg(rows));
         total += rows;
         ++tables;
-      });
+      },
+      [] { return CommandStop::Requested(); });
   if (failed) {
-    // The databases were made by this run under the lock, no workstation has used them: gone,
-    // the move can be run again once the cause is mended.
-    for (const char* database : {"asigurati", "concedii"}) {
-      (void)server.ExecuteQuiet(QStringLiteral("DROP DATABASE IF EXISTS ") +
-                                QLatin1String(database));
-    }
+    // Made by this run under the lock, used by no workstation: gone, so the move can be run
+    // again once the cause is mended.
+    static_cast<void>(RemoveLeftover(server));
     return Fail(console, cli_texts::kMoveFailed + u' ' + *failed, 1);
   }
   console.Result(cli_texts::Moved(shown, server.ServerName(), tables, total));
@@ -68,15 +74,17 @@ int RunMove(Console& console, const QString& startFolder, const QString& version
   CollectingPrompter embeddedPrompter;
   CClient embedded(&embeddedPrompter);
   embedded.SetVersion(version);
+  // Ctrl-C or SIGTERM stops the move between batches and removes what it made.
+  CommandStop stop;
   // The embedded server first: once the process has a network connection, the library no
   // longer starts one.
-  if (const auto refused = OpenEmbeddedRegister(embedded, startFolder)) {
-    return Fail(console, *refused, 2);
-  }
+  std::optional<QString> refused;
+  CommandStop::HoldDuring([&] { refused = OpenEmbeddedRegister(embedded, startFolder); });
+  if (refused) return Fail(console, *refused, 2);
   CollectingPrompter serverPrompter;
   CClient server(&serverPrompter);
   server.SetVersion(version);
-  if (const auto refused = ConnectServer(server)) return Fail(console, *refused, 2);
+  if (const auto unreachable = ConnectServer(server)) return Fail(console, *unreachable, 2);
   const int code = MoveOnto(console, embedded, server, serverPrompter, shown);
   server.Disconnect();
   embedded.Disconnect();

@@ -63,6 +63,15 @@ inline const QString kHouseWithoutPrevious =
     QStringLiteral("Optiunea --cas se foloseste numai impreuna cu --anterior.");
 
 // Where the register is and why it cannot be used.
+inline const QString kWaitingForRoom = QStringLiteral(
+    "avertisment: discul registrului este plin, iar serverul de baze de date asteapta sa se "
+    "faca loc. Faceti loc pe disc, sau opriti comanda cu Ctrl-C; importul se poate relua.");
+inline QString NotUtf8(const QString& word) {
+  return QStringLiteral(
+             "Numele %1 nu este scris in UTF-8, asa ca fisierul nu poate fi deschis sigur. "
+             "Redenumiti-l (de exemplu fara diacritice) si incercati din nou.")
+      .arg(Quoted(word));
+}
 inline QString NoRegister(const QString& folder) {
   return QStringLiteral(
              "In dosarul %1 nu exista un registru Velka Asigurati. Comenzile nu creeaza "
@@ -94,6 +103,9 @@ inline QString ServerHoldsRegister(const QString& server) {
              "Alegeti alt server sau stergeti de pe acesta bazele asigurati si concedii.")
       .arg(server);
 }
+inline const QString kMoveLeftoverRemoved = QStringLiteral(
+    "Pe server a ramas o mutare oprita inainte de sfarsit; ce a lasat se sterge si mutarea se "
+    "face din nou.");
 inline const QString kMoveFailed =
     QStringLiteral("Mutarea registrului pe server nu a reusit; registrul local a ramas neatins.");
 inline QString Moved(const QString& folder, const QString& server, int tables, qint64 rows) {
@@ -109,6 +121,9 @@ inline QString UnknownCompany(const QString& cf) {
 inline const QString kNoCompanies = QStringLiteral("Registrul nu are nicio societate.");
 inline QString MissingFolder(const QString& folder) {
   return QStringLiteral("Dosarul %1 nu exista.").arg(Quoted(folder));
+}
+inline QString NotAFolder(const QString& path) {
+  return QStringLiteral("%1 este un fisier, nu un dosar.").arg(Quoted(path));
 }
 inline QString ReadOnlyFolder(const QString& folder) {
   return QStringLiteral("In dosarul %1 nu se poate scrie.").arg(Quoted(folder));

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include "common/whole_file.h"
 #include "dbf/dbf_layout.h"
 #include "store/list_model.h"
 
@@ -32,12 +33,12 @@ bool DbfFile::WriteDbf(const QString& path, const ListModel& list,
   // Written beside the final name and renamed over it only when complete, so a full disk
   // or a removed medium never leaves a cut file, nor destroys the previous good one.
   QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return false;
+  if (!OpenWhole(file)) return false;
   if (!WriteDbf(file, list, QDate::currentDate(), progress)) {
     file.cancelWriting();
     return false;
   }
-  return file.commit();
+  return CommitWhole(file);
 }
 
 bool DbfFile::ReadDbf(const QString& path, ListModel& list, const DbfProgress& progress) {

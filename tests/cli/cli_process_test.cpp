@@ -1,11 +1,14 @@
 // The built program run with a command, as a script runs it, on a register this test fills
 // on its own server and then releases: the files must be those the screens write for the
 // same data, byte for byte.
+#include <fcntl.h>
 #include <signal.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
@@ -20,6 +23,7 @@
 #include "leave/declarations/declaration_store.h"
 #include "leave/output/declaration_files.h"
 #include "store/list_model.h"
+#include "store/server/server_config.h"
 #include "support/external_file.h"
 #include "support/program_run.h"
 
@@ -215,6 +219,9 @@ TEST_F(CommandLineTest, SimulationListsTheFilesAndWritesNothing) {
 TEST_F(CommandLineTest, BadInputIsNamedAndNothingIsWritten) {
   QTemporaryDir empty;
   const QString missing = out_.filePath(QStringLiteral("nu-exista"));
+  QTemporaryDir other;
+  const QString aFile = other.filePath(QStringLiteral("predare.txt"));
+  ASSERT_TRUE(QFile(aFile).open(QIODevice::WriteOnly));
   const struct {
     QStringList arguments;
     int code;
@@ -230,6 +237,7 @@ TEST_F(CommandLineTest, BadInputIsNamedAndNothingIsWritten) {
       {{"declaratii", "--luna", kMonthText, "--folder", missing},
        2,
        cli_texts::MissingFolder(missing)},
+      {{"rapoarte", "--luna", kMonthText, "--folder", aFile}, 2, cli_texts::NotAFolder(aFile)},
       {{"rapoarte", "--luna", kMonthText, "--folder", out_.path(), "--date", empty.path()},
        2,
        cli_texts::NoRegister(empty.path())},
@@ -244,6 +252,128 @@ TEST_F(CommandLineTest, BadInputIsNamedAndNothingIsWritten) {
   }
   // Not even a configuration is created where there was no register.
   EXPECT_TRUE(QDir(empty.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+}
+
+// On a full disk the commands never put a cut file over a good one, and say so: the good
+// files of an earlier run stay byte for byte, no half file is left, and the exit code is 1.
+TEST_F(CommandLineTest, FullDiskKeepsTheEarlierFilesAndFailsTheCommand) {
+#ifdef VELKA_SANITIZED
+  GTEST_SKIP() << "the full disk is a preloaded library, which the sanitizers' runtime refuses";
+#endif
+  const struct {
+    QStringList arguments;
+    const char* reference;
+  } rows[] = {
+      {{"rapoarte", "--luna", kMonthText, "--cf", kCui}, "casa"},
+      {{"declaratii", "--luna", kMonthText, "--cf", kCui}, "declaratii"},
+      {{"declaratii", "--luna", kMonthText, "--cf", kCui, "--pdf"}, "declaratii"},
+  };
+  for (const auto& row : rows) {
+    QTemporaryDir folder;
+    for (const QString& name : FilesIn(Reference(row.reference))) {
+      ASSERT_TRUE(
+          QFile::copy(QDir(Reference(row.reference)).filePath(name), folder.filePath(name)));
+    }
+    const QString pdf = QStringLiteral("12345674_200906_concedii_rectificativa_1.pdf");
+    QFile earlierPdf(folder.filePath(pdf));
+    ASSERT_TRUE(earlierPdf.open(QIODevice::WriteOnly) && earlierPdf.write("%PDF earlier") > 0);
+    earlierPdf.close();
+    qputenv("LD_PRELOAD", NO_SPACE_LIBRARY);
+    qputenv("NO_SPACE_DIR", QFile::encodeName(folder.path()));
+    const ProgramRun run = Command(row.arguments + QStringList{"--folder", folder.path()});
+    qunsetenv("LD_PRELOAD");
+    qunsetenv("NO_SPACE_DIR");
+    const QString said = row.arguments.join(u' ');
+    EXPECT_EQ(run.code, 1) << said.toStdString() << run.out.toStdString();
+    EXPECT_EQ(Bytes(folder.filePath(pdf)), QByteArray("%PDF earlier")) << said.toStdString();
+    QFile::remove(folder.filePath(pdf));
+    ExpectSameFiles(folder.path(), Reference(row.reference));
+  }
+}
+
+// A link in the output folder under a report's name is replaced by the report; the file it
+// pointed to is never written through.
+TEST_F(CommandLineTest, ALinkUnderAReportsNameIsReplacedNotWrittenThrough) {
+  QTemporaryDir elsewhere;
+  const QString target = elsewhere.filePath(QStringLiteral("contabilitate.txt"));
+  QFile precious(target);
+  ASSERT_TRUE(precious.open(QIODevice::WriteOnly) && precious.write("date importante") > 0);
+  precious.close();
+  const QString name = QStringLiteral("CASAB_%1_200906_anexa1A.dbf").arg(kCui);
+  ASSERT_TRUE(QFile::link(target, out_.filePath(name)));
+  const ProgramRun run =
+      Command({"rapoarte", "--luna", kMonthText, "--cf", kCui, "--folder", out_.path()});
+  EXPECT_EQ(run.code, 0) << run.err.toStdString();
+  EXPECT_EQ(Bytes(target), QByteArray("date importante"));
+  EXPECT_FALSE(QFileInfo(out_.filePath(name)).isSymLink());
+  EXPECT_EQ(Bytes(out_.filePath(name)), Bytes(QDir(Reference("casa")).filePath(name)));
+}
+
+// A file named under another code page would be opened under a different name, or none: the
+// commands that read files refuse it and say why.
+TEST_F(CommandLineTest, FilesNamedOutsideUtf8AreRefusedByName) {
+  const QByteArray name = QFile::encodeName(out_.path()) + "/pl\xe2ti.dbf";  // Latin-1 "plâti"
+  const int fd = ::open(name.constData(), O_CREAT | O_WRONLY, 0600);
+  ASSERT_GE(fd, 0);
+  ::close(fd);
+  for (const char* command : {"verifica --anexa A", "importa --extern"}) {
+    // The shell's pattern passes the name's bytes as they are.
+    const ProgramRun run =
+        RunProgram(QStringLiteral("/bin/sh"),
+                   {QStringLiteral("-c"),
+                    QStringLiteral("exec \"$0\" %1 \"$1\"/pl*ti.dbf").arg(QLatin1String(command)),
+                    QStringLiteral(VELKA_PROGRAM), out_.path()},
+                   home_->path());
+    EXPECT_EQ(run.code, 2) << command;
+    EXPECT_TRUE(run.err.contains(QStringLiteral("nu este scris in UTF-8")))
+        << run.err.toStdString();
+  }
+}
+
+// A folder on a disk too small for the work stops the command before the first company,
+// with the room needed and left, instead of failing file by file.
+TEST_F(CommandLineTest, TooLittleRoomStopsTheMonthWithTheRoomNeeded) {
+  QTemporaryDir small;
+  QProcess mount;
+  mount.start(QStringLiteral("mount"), {"-t", "tmpfs", "-o", "size=1m", "tmpfs", small.path()});
+  if (!mount.waitForFinished() || mount.exitCode() != 0) {
+    GTEST_SKIP() << "a small disk cannot be mounted here (needs root)";
+  }
+  const ProgramRun run = Command({"rapoarte", "--luna", kMonthText, "--folder", small.path()});
+  QProcess::execute(QStringLiteral("umount"), {small.path()});
+  EXPECT_EQ(run.code, 1);
+  EXPECT_TRUE(run.err.contains(
+      QStringLiteral("Pe discul dosarului \"%1\" mai sunt liberi 1 MB").arg(small.path())))
+      << run.err.toStdString();
+  EXPECT_TRUE(run.out.contains(QStringLiteral("0 fisiere scrise"))) << run.out.toStdString();
+}
+
+// A start that cannot write its configuration (a full disk) refuses, and the configuration
+// it meant to rewrite stays whole: cut, it would leave the folder unopenable.
+TEST_F(CommandLineTest, FullDiskAtStartLeavesTheConfigurationWhole) {
+#ifdef VELKA_SANITIZED
+  GTEST_SKIP() << "the full disk is a preloaded library, which the sanitizers' runtime refuses";
+#endif
+  // A register moved here after its configuration was written elsewhere.
+  QTemporaryDir moved;
+  ASSERT_TRUE(QDir(moved.path()).mkpath(QStringLiteral("data/asigurati")) &&
+              QDir(moved.path()).mkpath(QStringLiteral("data/concedii")));
+  const QString config = moved.filePath(QStringLiteral("srv_embedded.cfg"));
+  QFile file(config);
+  const QByteArray earlier =
+      QByteArray(kProgramConfigMark) +
+      "\n[libmysqld_server]\ndatadir=/alt/dosar/data\n\n[libmysqld_client]\n";
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(earlier) == earlier.size());
+  file.close();
+  qputenv("LD_PRELOAD", NO_SPACE_LIBRARY);
+  qputenv("NO_SPACE_DIR", QFile::encodeName(moved.path()));
+  const ProgramRun run =
+      Command({"rapoarte", "--luna", kMonthText, "--folder", out_.path(), "--date", moved.path()});
+  qunsetenv("LD_PRELOAD");
+  qunsetenv("NO_SPACE_DIR");
+  EXPECT_EQ(run.code, 2) << run.err.toStdString();
+  EXPECT_EQ(Bytes(config), earlier);
+  EXPECT_EQ(QDir(moved.path()).entryList(QDir::Files), QStringList{"srv_embedded.cfg"});
 }
 
 // An external-source file of `cf` with the given (CNP, form) records, hired after the

@@ -1,5 +1,6 @@
 #include <QComboBox>
 #include <QLabel>
+#include <vector>
 
 #include "insured_fixture.h"
 #include "insured_messages.h"
@@ -149,11 +150,12 @@ TEST_F(InsuredDialogTest, APersonActiveElsewhereOrADependantIsHiredOnlyAfterDa) 
       "VASILE\nla societatea:\nGAMA SRL\n\nVrei sa continui?");
   auto form = Open(Mode::kAdd);
   FillValid(*form);
-  const std::pair<std::initializer_list<bool>, QStringList> attempts[] = {
+  // Vectors, not initializer lists: a list's array would end with its full-expression.
+  const std::pair<std::vector<bool>, QStringList> attempts[] = {
       {{false}, {elsewhere}}, {{true, false}, {elsewhere, dependant}}};
   for (const auto& [answers, asked] : attempts) {
     prompter().Clear();
-    prompter().QueueAnswers(answers);
+    for (const bool answer : answers) prompter().QueueAnswers({answer});
     Press(*form, Qt::Key_F5);
     EXPECT_EQ(prompter().Texts(), asked);
     EXPECT_TRUE(form->isVisible());

@@ -1,9 +1,13 @@
 // An office's embedded register moved onto the server by the program's command: the month's
 // files written from the server are those written from the embedded register, byte for byte,
 // and a server that holds a register is refused.
+#include <signal.h>
+
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include "server_fixture.h"
 #include "support/program_run.h"
@@ -111,6 +115,66 @@ TEST_F(MoveTest, FailedCopyLeavesNoRegisterOnTheServer) {
   EXPECT_EQ(Value(QStringLiteral("SELECT COUNT(*) AS v FROM information_schema.schemata AS s "
                                  "WHERE s.schema_name IN ('asigurati', 'concedii')")),
             QStringLiteral("0"));
+}
+
+// Whatever stops a move (a kill at any moment), the server holds the whole register or none:
+// the commands find no register on a cut one, and the next move removes what was left and
+// moves the register whole.
+TEST_F(MoveTest, AKilledMoveLeavesTheWholeRegisterOrNone) {
+  FillOffice();
+  NameServer();
+  const QStringList move = {QStringLiteral("muta-pe-server"), QStringLiteral("--date"),
+                            office_.path()};
+  QElapsedTimer clock;
+  clock.start();
+  const ProgramRun whole = Program(move);
+  const qint64 moveMilliseconds = clock.elapsed();
+  ASSERT_EQ(whole.code, 0) << whole.err.toStdString();
+  const QStringList counts =
+      whole.out.split(u'\n', Qt::SkipEmptyParts).filter(QStringLiteral(": "));
+  const auto expectWhole = [&](const std::string& context) {
+    for (const QString& line : counts) {
+      if (!line.startsWith(QLatin1String("asigurati.")) &&
+          !line.startsWith(QLatin1String("concedii."))) {
+        continue;
+      }
+      EXPECT_EQ(Value(QStringLiteral("SELECT COUNT(*) AS v FROM ") + line.section(u':', 0, 0)),
+                line.section(QStringLiteral(": "), 1))
+          << context << " " << line.toStdString();
+    }
+  };
+  const QString workstation = Server().Workstation(QStringLiteral("office"));
+  int cut = 0;  // kills that fell inside the copy, leaving staged tables
+  for (qint64 at = 0; at <= moveMilliseconds + 100;
+       at += std::max<qint64>(20, moveMilliseconds / 12)) {
+    const std::string context = "killed at " + std::to_string(at) + " ms";
+    SetUp();  // the server without a register again
+    QProcess killed;
+    killed.setProcessEnvironment(ProgramEnvironment(home_.path()));
+    killed.start(QStringLiteral(VELKA_PROGRAM), move);
+    ASSERT_TRUE(killed.waitForStarted());
+    QThread::msleep(static_cast<unsigned long>(at));
+    ::kill(static_cast<pid_t>(killed.processId()), SIGKILL);
+    killed.waitForFinished();
+
+    const bool moved = Value(QStringLiteral("SELECT COUNT(*) AS v FROM information_schema.tables "
+                                            "AS t WHERE t.table_schema='asigurati'")) != u"0";
+    if (moved) {
+      expectWhole(context);
+      continue;
+    }
+    cut += Value(QStringLiteral("SELECT COUNT(*) AS v FROM information_schema.tables AS t WHERE "
+                                "t.table_schema='velka_creare'")) != u"0";
+    const ProgramRun month =
+        Program({QStringLiteral("rapoarte"), QStringLiteral("--luna"), QStringLiteral("200906"),
+                 QStringLiteral("--simulare"), QStringLiteral("--folder"), home_.path(),
+                 QStringLiteral("--date"), workstation});
+    EXPECT_EQ(month.code, 2) << context << month.out.toStdString();
+    const ProgramRun again = Program(move);
+    EXPECT_EQ(again.code, 0) << context << again.err.toStdString();
+    expectWhole(context);
+  }
+  EXPECT_GT(cut, 0) << "no kill fell inside the copy";
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <cstdio>
 #include <functional>
 
 #include "store/server/server_config.h"
@@ -161,11 +162,13 @@ TEST(StartTest, KillsAcrossAStartAfterAnUncleanStopLoseNoRow) {
   QTemporaryDir model;
   const StartRun filled = Start(model.path(), {QStringLiteral("rows=30"), QStringLiteral("exit")});
   ASSERT_EQ(filled.inserted.size(), 30);
-  StartAndKill(model.path(), 60000);  // ready, then killed: the tables were not closed
   const int whole = FirstStartMilliseconds();
   for (int at = 0; at <= whole + 40; at += 25) {
+    // A cleanly closed copy, opened in its own place, then killed there: a folder moved
+    // after an unclean stop is refused (see below).
     QTemporaryDir folder;
     ASSERT_TRUE(CopyFolder(model.path(), folder.path()));
+    StartAndKill(folder.path(), 60000);  // ready, then killed: the tables were not closed
     StartAndKill(folder.path(), at);
     ExpectWhole(folder.path(), 30, "killed at " + std::to_string(at) + " ms");
   }
@@ -198,11 +201,22 @@ TEST(StartTest, KillsAtTheNamedPointsOfARepairLoseNoRow) {
                 {"VELKA_KILL_AT", "REPAIR TABLE asigurati.societati#1", false},
                 {"KILL_ON_RENAME", ".TMD", true}};
   for (const auto& point : points) {
+    const bool preloaded = QLatin1String(point.variable) == QLatin1String("KILL_ON_RENAME");
+#ifdef VELKA_SANITIZED
+    // The sanitizer's runtime must come first in a program; a preloaded library cannot.
+    if (preloaded) {
+      std::printf("[  SKIPPED ] the kill on rename: no preloaded library under the sanitizers\n");
+      continue;
+    }
+#endif
     QTemporaryDir folder;
     ASSERT_TRUE(CopyFolder(model.path(), folder.path()));
     Child child;
     child.environment.insert(QLatin1String(point.variable), QLatin1String(point.value));
-    child.environment.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(KILL_ON_RENAME_LIBRARY));
+    if (preloaded) {
+      child.environment.insert(QStringLiteral("LD_PRELOAD"),
+                               QStringLiteral(KILL_ON_RENAME_LIBRARY));
+    }
     const StartRun killed = Start(folder.path(), {QStringLiteral("exit")}, child);
     ASSERT_TRUE(killed.crashed) << point.value << "\n" << killed.output.toStdString();
     EXPECT_EQ(QFile::exists(DataFile(folder.path(), "asigurati/societati.MAD")),
@@ -385,6 +399,45 @@ TEST(StartTest, SigtermStopsInOrderWhileIdleAndWhileWriting) {
     log.seek(logSize);
     EXPECT_FALSE(log.readAll().contains("recover")) << c.name;
   }
+}
+
+// The engine's recovery log names tables by their place: a folder moved after a kill during
+// writes would open with tables passed over. It is refused, unchanged, until it has been
+// opened and closed once where it was; a clean folder then moves freely, every row kept.
+TEST(StartTest, AFolderMovedAfterAKillIsRefusedUntilClosedWhereItWas) {
+  QTemporaryDir parent;
+  const QString place = parent.filePath(QStringLiteral("birou"));
+  const QString moved = parent.filePath(QStringLiteral("mutat"));
+  ASSERT_TRUE(QDir().mkpath(place));
+  ASSERT_TRUE(Start(place, {QStringLiteral("exit")}).ready);
+  QProcess writer;
+  Begin(writer, place, {QStringLiteral("rows=100000")}, {});
+  QString output;
+  while (output.count(QLatin1String("INSERTED")) < 20 && writer.waitForReadyRead(30000)) {
+    output += QString::fromUtf8(writer.readAllStandardOutput());
+  }
+  writer.kill();
+  const int acknowledged = static_cast<int>(Finish(writer, output).inserted.size());
+  ASSERT_GE(acknowledged, 20);
+
+  const QString config = QStringLiteral("/") + QLatin1String(kServerConfigFile);
+  const QString before = ReadAll(place + config);
+  ASSERT_TRUE(QDir().rename(place, moved));
+  const StartRun refused = Start(moved, kCounts);
+  EXPECT_FALSE(refused.ready);
+  ASSERT_EQ(refused.messages.size(), 1) << refused.output.toStdString();
+  EXPECT_TRUE(refused.messages.first().contains(QStringLiteral("Mutati dosarul inapoi in ") +
+                                                place + QStringLiteral("/data")))
+      << refused.messages.first().toStdString();
+  EXPECT_EQ(ReadAll(moved + config), before);
+
+  ASSERT_TRUE(QDir().rename(moved, place));
+  ASSERT_TRUE(Start(place, {QStringLiteral("exit")}).ready);
+  ASSERT_TRUE(QDir().rename(place, moved));
+  const StartRun opened = Start(moved, kCounts);
+  EXPECT_TRUE(opened.ready) << opened.output.toStdString();
+  EXPECT_EQ(opened.messages, QStringList());
+  EXPECT_GE(opened.Cell(2).toInt(), acknowledged);
 }
 
 }  // namespace

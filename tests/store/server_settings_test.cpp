@@ -8,6 +8,7 @@
 namespace {
 
 constexpr QFileDevice::Permissions kOwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+const QString kIn = QStringLiteral("In fisierul de setari");
 constexpr QFileDevice::Permissions kReadableByAll =
     kOwnerOnly | QFileDevice::ReadGroup | QFileDevice::ReadOther;
 
@@ -26,7 +27,30 @@ TEST(ServerSettingsTest, TheServerGroupIsReadAsWritten) {
   };
   const Case cases[] = {
       {"no file", nullptr, kOwnerOnly, false, {}, 0, {}, {}, {}, {}},
-      {"other groups only", "[general]\nhost=x\n", kOwnerOnly, false, {}, 0, {}, {}, {}, {}},
+      // A file the program cannot make sense of stops the start instead of being passed over.
+      {"other groups only", "[general]\nhost=x\n", kOwnerOnly, false, {}, 0, {}, {}, {}, kIn},
+      {"mistyped group",
+       "[Server]\nhost=srv\nuser=velka\n",
+       kOwnerOnly,
+       false,
+       {},
+       0,
+       {},
+       {},
+       {},
+       kIn},
+      {"a second group",
+       "[server]\nhost=srv\nuser=velka\n[servr]\nport=1\n",
+       kOwnerOnly,
+       false,
+       {},
+       0,
+       {},
+       {},
+       {},
+       kIn},
+      {"empty", "", kOwnerOnly, false, {}, 0, {}, {}, {}, kIn},
+      {"comments only", "; [server]\n", kOwnerOnly, false, {}, 0, {}, {}, {}, kIn},
       {"quoted values",
        "[server]\nhost=\"srv\"\nport=3307\nuser=\"velka\"\npassword=\"a,b\\\\c\"\n"
        "ssl-ca=\"/etc/ca.pem\"\n",

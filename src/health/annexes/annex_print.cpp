@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QSaveFile>
 
+#include "common/whole_file.h"
 #include "health/annexes/annex_print_pages.h"
 #include "health/annexes/annex_print_rows.h"
 #include "print/print_devices.h"
@@ -161,7 +162,7 @@ PdfWrite WriteAnnexesPdf(CClient& client, Prompter& prompter, const AnnexPrintCh
                          const std::vector<PlannedAnnex>& planned, const QString& path,
                          const QString& title) {
   QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return PdfWrite::kFileFailed;
+  if (!OpenWhole(file)) return PdfWrite::kFileFailed;
   // The engine stays silent here: a PDF that cannot be written has its own message.
   ReportPrinter printer(nullptr, [&file](PageOrientation, bool) {
     return PrinterChoice::Of(std::make_unique<PdfSurface>(&file));
@@ -176,7 +177,7 @@ PdfWrite WriteAnnexesPdf(CClient& client, Prompter& prompter, const AnnexPrintCh
     return PdfWrite::kAnnexFailed;
   }
   printer.EndJob();
-  return file.commit() ? PdfWrite::kWritten : PdfWrite::kFileFailed;
+  return CommitWhole(file) ? PdfWrite::kWritten : PdfWrite::kFileFailed;
 }
 
 AnnexPrintOutcome SaveAnnexesPdf(CClient& client, Prompter& prompter,

@@ -4,6 +4,7 @@
 #include <QSaveFile>
 
 #include "common/dates.h"
+#include "common/whole_file.h"
 #include "print/print_devices.h"
 #include "print/report_printer.h"
 #include "store/c_client.h"
@@ -83,7 +84,7 @@ PrintOutcome PrintDeclaration(CClient& client, Prompter& prompter, ReportPrinter
 bool WriteDeclarationPdf(const DeclarationPrintout& printout, const QString& path,
                          const QString& footer) {
   QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return false;
+  if (!OpenWhole(file)) return false;
   // The engine stays silent here: a PDF that cannot be written has its own message.
   ReportPrinter printer(nullptr, [&file](PageOrientation, bool) {
     return PrinterChoice::Of(std::make_unique<PdfSurface>(&file));
@@ -93,7 +94,7 @@ bool WriteDeclarationPdf(const DeclarationPrintout& printout, const QString& pat
     return false;
   }
   DrawDeclaration(printer, printout, footer, TodayText());
-  return file.commit();
+  return CommitWhole(file);
 }
 
 PrintOutcome SaveDeclarationPdf(CClient& client, Prompter& prompter,

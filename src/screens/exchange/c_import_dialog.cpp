@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 #include <memory>
 
+#include "common/free_space.h"
 #include "store/c_client.h"
 #include "store/named_lock.h"
 #include "store/prompter.h"
@@ -257,6 +258,9 @@ bool CImportDialog::StopConfirmed() {
   return stop;
 }
 
+// Records saved between two looks at the room left on the register's disk.
+constexpr int kRecordsPerRoomCheck = 200;
+
 CImportDialog::SaveEnd CImportDialog::ProcessRecords() {
   ListModel& list = records_->Model();
   const QString error = QLatin1String(kErrorColumn);
@@ -266,6 +270,14 @@ CImportDialog::SaveEnd CImportDialog::ProcessRecords() {
   for (processed_ = 0; processed_ < rows; ++processed_) {
     // Between two records: the one before is whole, the next not begun.
     if (stopAsked_ && StopConfirmed()) return SaveEnd::kStopped;
+    if (processed_ % kRecordsPerRoomCheck == 0) {
+      // The server would wait for room inside the next statement, with no word to the user.
+      const QStringList dataFolder{client_.EmbeddedDataDir()};
+      if (const std::optional<SpaceShortage> shortage = FindSpaceShortage(dataFolder)) {
+        prompter_.Inform(SpaceShortageText(*shortage));
+        return SaveEnd::kStopped;
+      }
+    }
     const int row = processed_;
     const ImportOutcome outcome = ProcessRecord(RowFields(list, row));
     if (outcome.kind == ImportOutcome::Kind::kFailed) return SaveEnd::kFailed;

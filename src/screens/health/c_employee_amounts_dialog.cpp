@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "common/amounts.h"
+#include "common/free_space.h"
 #include "common/number_texts.h"
 #include "health/amounts/amounts_checks.h"
 #include "health/amounts/amounts_copy.h"
@@ -269,6 +270,11 @@ void CEmployeeAmountsDialog::CopyFromEarlierMonths() {
           "ATENTIE:\nLa toti salariatii care nu au inca sume introduse, se vor completa automat "
           "sumele din ultima luna anterioara.\nCotele de contributie vor fi actualizate "
           "automat.\n\nVrei sa continui?"))) {
+    return;
+  }
+  const QStringList dataFolder{client_.EmbeddedDataDir()};
+  if (const std::optional<SpaceShortage> shortage = FindSpaceShortage(dataFolder)) {
+    prompter_.Inform(SpaceShortageText(*shortage));
     return;
   }
   // Stopped by a failure, the rows filled before it are stored and shown: the totals

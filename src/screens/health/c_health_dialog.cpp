@@ -22,6 +22,7 @@
 #include "ui/buttons.h"
 #include "ui/c_current_company_label.h"
 #include "ui/c_list_view_ex.h"
+#include "ui/function_keys.h"
 #include "ui/modal.h"
 
 namespace {
@@ -265,18 +266,14 @@ void CHealthDialog::OpenRegisterScreen(RegisterScreen screen) {
 }
 
 void CHealthDialog::keyPressEvent(QKeyEvent* event) {
-  const bool control = event->modifiers().testFlag(Qt::ControlModifier);
-  switch (event->key()) {
-    case Qt::Key_F5:
-      OpenRegisterScreen(control ? RegisterScreen::kAddDependant : RegisterScreen::kAddInsured);
-      return;
-    case Qt::Key_F6:
-      OpenRegisterScreen(RegisterScreen::kLiquidateInsured);
-      return;
-    case Qt::Key_F9:
-      OpenRegisterScreen(RegisterScreen::kInsuredList);
-      return;
-    default:
-      CPanelDialog::keyPressEvent(event);
-  }
+  const auto open = [this](RegisterScreen screen) {
+    return [this, screen] { OpenRegisterScreen(screen); };
+  };
+  const bool taken = HandleScreenKey(
+      *event,
+      {{Qt::Key_F5, open(RegisterScreen::kAddInsured), open(RegisterScreen::kAddDependant)},
+       {Qt::Key_F6, open(RegisterScreen::kLiquidateInsured),
+        open(RegisterScreen::kLiquidateInsured)},
+       {Qt::Key_F9, open(RegisterScreen::kInsuredList), open(RegisterScreen::kInsuredList)}});
+  if (!taken) CPanelDialog::keyPressEvent(event);
 }

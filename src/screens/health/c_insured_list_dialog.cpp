@@ -22,6 +22,7 @@
 #include "ui/buttons.h"
 #include "ui/c_current_company_label.h"
 #include "ui/c_list_view_ex.h"
+#include "ui/function_keys.h"
 
 namespace {
 
@@ -387,33 +388,12 @@ void CInsuredListDialog::DeleteDependant(int dependant) {
 }
 
 void CInsuredListDialog::keyPressEvent(QKeyEvent* event) {
-  const bool control = event->modifiers().testFlag(Qt::ControlModifier);
-  std::optional<ListAction> action;
-  switch (event->key()) {
-    case Qt::Key_F5:
-      if (control) action = ListAction::kAddDependant;
-      break;
-    case Qt::Key_F6:
-      action = control ? ListAction::kModifyDependant : ListAction::kModifyInsured;
-      break;
-    case Qt::Key_F7:
-      if (!control) action = ListAction::kLiquidate;
-      break;
-    case Qt::Key_F8:
-      action = control ? ListAction::kDeleteDependant : ListAction::kChangeForm;
-      break;
-    case Qt::Key_F9:
-      if (!control) action = ListAction::kChangeHouse;
-      break;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-      return;  // Enter does nothing on the list
-    default:
-      break;
-  }
-  if (action) {
-    Run(*action);
-    return;
-  }
-  QDialog::keyPressEvent(event);
+  const auto run = [this](ListAction action) { return [this, action] { Run(action); }; };
+  const bool taken = HandleScreenKey(
+      *event, {{Qt::Key_F5, nullptr, run(ListAction::kAddDependant)},
+               {Qt::Key_F6, run(ListAction::kModifyInsured), run(ListAction::kModifyDependant)},
+               {Qt::Key_F7, run(ListAction::kLiquidate), nullptr},
+               {Qt::Key_F8, run(ListAction::kChangeForm), run(ListAction::kDeleteDependant)},
+               {Qt::Key_F9, run(ListAction::kChangeHouse), nullptr}});
+  if (!taken) QDialog::keyPressEvent(event);
 }

@@ -25,6 +25,7 @@
 #include "ui/buttons.h"
 #include "ui/c_current_company_label.h"
 #include "ui/c_list_view_ex.h"
+#include "ui/function_keys.h"
 #include "ui/print_dialog.h"
 
 namespace {
@@ -435,19 +436,9 @@ void CLeaveDeclarationsDialog::SaveReportFiles() {
 }
 
 void CLeaveDeclarationsDialog::keyPressEvent(QKeyEvent* event) {
-  // Ctrl counts as it was when the key arrived.
-  const bool control = event->modifiers().testFlag(Qt::ControlModifier);
-  switch (event->key()) {
-    case Qt::Key_F5:
-      control ? AddDeclaration() : AddCertificate();
-      return;
-    case Qt::Key_F6:
-      control ? ModifyDeclaration() : ModifyCertificate();
-      return;
-    case Qt::Key_F8:
-      control ? DeleteDeclaration() : DeleteCertificate();
-      return;
-    default:
-      CPanelDialog::keyPressEvent(event);
-  }
+  const bool taken = HandleScreenKey(
+      *event, {{Qt::Key_F5, [this] { AddCertificate(); }, [this] { AddDeclaration(); }},
+               {Qt::Key_F6, [this] { ModifyCertificate(); }, [this] { ModifyDeclaration(); }},
+               {Qt::Key_F8, [this] { DeleteCertificate(); }, [this] { DeleteDeclaration(); }}});
+  if (!taken) CPanelDialog::keyPressEvent(event);
 }

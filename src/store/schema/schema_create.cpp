@@ -1,4 +1,7 @@
+#include <optional>
+
 #include "store/c_client.h"
+#include "store/prompter.h"
 #include "store/schema/schema.h"
 #include "store/schema/schema_runner.h"
 #include "store/schema/schema_tables.h"
@@ -9,7 +12,25 @@ namespace {
 // short by a crash is finished at the next start instead of being taken for an old schema.
 constexpr char kCreationMarker[] = "velka_creare";
 
-enum class Need { Nothing, Creation, Failed };
+enum class Need { Nothing, Creation, MoveUnfinished, Failed };
+
+// A move onto this server stages the register's tables in the creation marker's database and
+// renames them into place only once all are whole: staged tables mean a move cut short, and
+// no register yet. Finishing a creation there would make them look whole.
+const QString kMoveUnfinished = QStringLiteral(
+    "Pe server nu exista inca un registru: mutarea registrului pe acest server a fost oprita "
+    "inainte de sfarsit. Porniti din nou comanda \"velka-asigurati muta-pe-server\" pe "
+    "calculatorul cu registrul local; ea sterge ce a ramas si muta registrul intreg.");
+
+std::optional<bool> HoldsStagedTables(SchemaRunner& runner) {
+  if (!runner.Run(QStringLiteral("SELECT COUNT(*) AS n FROM information_schema.tables AS t WHERE "
+                                 "t.table_schema='") +
+                      QString::fromLatin1(kCreationMarker) + u'\'',
+                  1)) {
+    return std::nullopt;
+  }
+  return runner.Client().GetField(0, QStringLiteral("N")).toLongLong() > 0;
+}
 
 Need CreationNeeded(SchemaRunner& runner) {
   if (!runner.Run(QStringLiteral("SELECT LOWER(s.schema_name) AS nume FROM "
@@ -24,7 +45,11 @@ Need CreationNeeded(SchemaRunner& runner) {
   const CClient& client = runner.Client();
   for (int row = 0; row < client.RowCount(); ++row) {
     const QString name = client.GetField(row, QStringLiteral("NUME"));
-    if (name == QLatin1String(kCreationMarker)) return Need::Creation;
+    if (name == QLatin1String(kCreationMarker)) {
+      const std::optional<bool> staged = HoldsStagedTables(runner);
+      if (!staged) return Need::Failed;
+      return *staged ? Need::MoveUnfinished : Need::Creation;
+    }
     registerFound = registerFound || name == QLatin1String("asigurati");
     leaveFound = leaveFound || name == QLatin1String("concedii");
   }
@@ -65,6 +90,9 @@ QStringList CreationStatements() {
 bool CreateSchemaIfMissing(CClient& client, const SchemaObserver& observer) {
   SchemaRunner runner(client, observer);
   const Need need = CreationNeeded(runner);
+  if (need == Need::MoveUnfinished && client.GetPrompter() != nullptr) {
+    client.GetPrompter()->Inform(kMoveUnfinished);
+  }
   if (need != Need::Creation) return need == Need::Nothing;
   // Every statement may run again after an interruption without harm.
   for (const QString& statement : CreationStatements()) {

@@ -23,6 +23,66 @@ QString Failure(MYSQL* connection, const QString& table) {
   return table.isEmpty() ? said : QStringLiteral("%1: %2").arg(table, said);
 }
 
+const QString kStoppedText = QStringLiteral("Mutarea a fost oprita.");
+
+// "asigurati.societati" copied as velka_creare.asigurati__societati: the register's tables
+// appear in their databases only when every one of them is whole.
+QString StagingName(const QString& table) {
+  return QLatin1String(kMoveStaging) + QStringLiteral(".`") + table.section(u'.', 0, 0) +
+         QStringLiteral("__") + table.section(u'.', 1) + u'`';
+}
+
+// The register's tables and audit tables, created empty under their staging names.
+std::optional<QString> CreateStagingTables(MYSQL* to) {
+  if (!Send(to, QByteArray("CREATE DATABASE ") + kMoveStaging +
+                    " CHARACTER SET utf8mb4 COLLATE utf8mb4_general_ci")) {
+    return Failure(to, {});
+  }
+  for (const TableDef& table : SchemaTables()) {
+    const QString qualified = QLatin1String(table.database) + u'.' + QLatin1String(table.name);
+    const QString prefix = QStringLiteral("CREATE TABLE IF NOT EXISTS ");
+    const struct {
+      QString statement;
+      QString name;
+    } creations[] = {
+        {CreateTableStatement(table), qualified},
+        {table.audited ? CreateAuditTableStatement(table) : QString(),
+         QLatin1String(table.database) + QStringLiteral(".zlog_") + QLatin1String(table.name)},
+    };
+    for (const auto& creation : creations) {
+      if (creation.statement.isEmpty()) continue;
+      QString statement = creation.statement;
+      const QString named = prefix + creation.name + QStringLiteral(" (");
+      if (!statement.startsWith(named))
+        return QStringLiteral("%1: definitie necunoscuta").arg(creation.name);
+      statement.replace(
+          0, named.size(),
+          QStringLiteral("CREATE TABLE ") + StagingName(creation.name) + QStringLiteral(" ("));
+      if (!Send(to, statement.toUtf8())) return Failure(to, creation.name);
+    }
+  }
+  return std::nullopt;
+}
+
+// The last step, whole or not at all: the empty databases, then every table renamed into
+// them in one statement.
+std::optional<QString> PutInPlace(MYSQL* to, const QStringList& tables) {
+  for (const char* database : {"asigurati", "concedii"}) {
+    if (!Send(to, QByteArray("CREATE DATABASE IF NOT EXISTS ") + database +
+                      " CHARACTER SET utf8mb4 COLLATE utf8mb4_general_ci")) {
+      return Failure(to, {});
+    }
+  }
+  QStringList renames;
+  for (const QString& table : tables)
+    renames << StagingName(table) + QStringLiteral(" TO ") + table;
+  if (!Send(to, "RENAME TABLE " + renames.join(QStringLiteral(", ")).toUtf8())) {
+    return Failure(to, {});
+  }
+  if (!Send(to, QByteArray("DROP DATABASE ") + kMoveStaging)) return Failure(to, {});
+  return std::nullopt;
+}
+
 // The first column of the first row, as sent; nothing after a failure.
 std::optional<QByteArray> FirstValue(MYSQL* connection, const QByteArray& sql) {
   if (!Send(connection, sql)) return std::nullopt;
@@ -72,12 +132,14 @@ QByteArray InsertHead(MYSQL_RES* rows, const QString& table) {
   return head + ") VALUES ";
 }
 
-// The rows of one table, read as a stream and sent in batches; the caller's transaction.
-std::optional<QString> SendRows(MYSQL* from, MYSQL* to, const QString& table) {
+// The rows of one table, read as a stream and sent in batches into `into`; the caller's
+// transaction.
+std::optional<QString> SendRows(MYSQL* from, MYSQL* to, const QString& table, const QString& into,
+                                const MoveStop& stop) {
   if (!Send(from, "SELECT * FROM " + table.toUtf8())) return Failure(from, table);
   const Rows rows(mysql_use_result(from), &mysql_free_result);
   if (!rows) return Failure(from, table);
-  const QByteArray head = InsertHead(rows.get(), table);
+  const QByteArray head = InsertHead(rows.get(), into);
   const unsigned columns = mysql_num_fields(rows.get());
   QByteArray statement;
   while (const MYSQL_ROW row = mysql_fetch_row(rows.get())) {
@@ -92,6 +154,7 @@ std::optional<QString> SendRows(MYSQL* from, MYSQL* to, const QString& table) {
     if (statement.size() >= kBatchBytes) {
       if (!Send(to, statement)) return Failure(to, table);
       statement.clear();
+      if (stop && stop()) return kStoppedText;
     }
   }
   if (mysql_errno(from) != 0) return Failure(from, table);
@@ -99,21 +162,20 @@ std::optional<QString> SendRows(MYSQL* from, MYSQL* to, const QString& table) {
   return std::nullopt;
 }
 
-std::optional<QString> CopyTable(MYSQL* from, MYSQL* to, const QString& table) {
-  // The server's seeded rows (houses, version) give way to the register's own.
-  if (!Send(to, "START TRANSACTION") || !Send(to, "DELETE FROM " + table.toUtf8())) {
-    return Failure(to, table);
-  }
-  if (const auto failed = SendRows(from, to, table)) {
+std::optional<QString> CopyTable(MYSQL* from, MYSQL* to, const QString& table,
+                                 const MoveStop& stop) {
+  const QString into = StagingName(table);
+  if (!Send(to, "START TRANSACTION")) return Failure(to, table);
+  if (const auto failed = SendRows(from, to, table, into, stop)) {
     Send(to, "ROLLBACK");
     return failed;
   }
   if (!Send(to, "COMMIT")) return Failure(to, table);
   // Numbers of deleted rows stay unused, as on the embedded register: the audit tables
-  // still name them.
+  // still name them. The number goes with the table when it is renamed into place.
   const auto next = NextNumber(from, table);
   if (!next) return Failure(from, table);
-  if (!next->isEmpty() && !Send(to, "ALTER TABLE " + table.toUtf8() + " AUTO_INCREMENT=" +
+  if (!next->isEmpty() && !Send(to, "ALTER TABLE " + into.toUtf8() + " AUTO_INCREMENT=" +
                                         QByteArray::number(next->toLongLong()))) {
     return Failure(to, table);
   }
@@ -123,7 +185,7 @@ std::optional<QString> CopyTable(MYSQL* from, MYSQL* to, const QString& table) {
 std::optional<QString> CompareCounts(MYSQL* from, MYSQL* to, const QString& table, qint64& rows) {
   const std::optional<qint64> here = CountRows(from, table);
   if (!here) return Failure(from, table);
-  const std::optional<qint64> there = CountRows(to, table);
+  const std::optional<qint64> there = CountRows(to, StagingName(table));
   if (!there) return Failure(to, table);
   if (*here != *there) {
     return QStringLiteral("%1: %2 randuri in registrul local, %3 pe server.")
@@ -148,16 +210,50 @@ QStringList RegisterTableNames() {
   return names;
 }
 
-std::optional<bool> ServerHoldsRegister(CClient& server) {
-  if (server.Execute(QStringLiteral("SELECT COUNT(*) AS n FROM information_schema.schemata AS s "
-                                    "WHERE s.schema_name IN ('asigurati', 'concedii')"),
+std::optional<ServerRegister> FindServerRegister(CClient& server) {
+  if (server.Execute(QStringLiteral("SELECT LOWER(s.schema_name) AS nume, COUNT(t.table_name) AS "
+                                    "tabele FROM information_schema.schemata AS s LEFT JOIN "
+                                    "information_schema.tables AS t ON "
+                                    "t.table_schema=s.schema_name WHERE s.schema_name IN "
+                                    "('asigurati', 'concedii', '") +
+                         QLatin1String(kMoveStaging) + QStringLiteral("') GROUP BY s.schema_name"),
                      1) != 0) {
     return std::nullopt;
   }
-  return server.GetField(0, QStringLiteral("N")).toInt() > 0;
+  bool leftover = false;
+  for (int row = 0; row < server.RowCount(); ++row) {
+    const QString name = server.GetField(row, QStringLiteral("NUME"));
+    const bool tables = server.GetField(row, QStringLiteral("TABELE")).toLongLong() > 0;
+    if (name != QLatin1String(kMoveStaging) && tables) return ServerRegister::kHeld;
+    leftover = true;
+  }
+  return leftover ? ServerRegister::kLeftover : ServerRegister::kNone;
 }
 
-std::optional<QString> CopyRegister(CClient& from, CClient& to, const MoveProgress& progress) {
+bool RemoveLeftover(CClient& server) {
+  if (server.ExecuteQuiet(QStringLiteral("DROP DATABASE IF EXISTS ") +
+                          QLatin1String(kMoveStaging)) != 0) {
+    return false;
+  }
+  for (const char* database : {"asigurati", "concedii"}) {
+    // Only a database without a table: a held register is never touched.
+    if (server.ExecuteQuiet(QStringLiteral("SELECT COUNT(*) AS n FROM information_schema.tables "
+                                           "AS t WHERE t.table_schema='") +
+                                QLatin1String(database) + u'\'',
+                            1) != 0 ||
+        server.GetField(0, QStringLiteral("N")).toLongLong() > 0) {
+      return false;
+    }
+    if (server.ExecuteQuiet(QStringLiteral("DROP DATABASE IF EXISTS ") + QLatin1String(database)) !=
+        0) {
+      return false;
+    }
+  }
+  return true;
+}
+
+std::optional<QString> CopyRegister(CClient& from, CClient& to, const MoveProgress& progress,
+                                    const MoveStop& stop) {
   MYSQL* source = from.NativeHandle();
   MYSQL* target = to.NativeHandle();
   // Times travel as written (the same zone on both sides); a row number 0 stays 0.
@@ -167,14 +263,17 @@ std::optional<QString> CopyRegister(CClient& from, CClient& to, const MoveProgre
             "sql_mode='NO_ENGINE_SUBSTITUTION,NO_AUTO_VALUE_ON_ZERO'")) {
     return Failure(target, {});
   }
+  if (const auto failed = CreateStagingTables(target)) return failed;
   const QStringList tables = RegisterTableNames();
   for (const QString& table : tables) {
-    if (const auto failed = CopyTable(source, target, table)) return failed;
+    if (stop && stop()) return kStoppedText;
+    if (const auto failed = CopyTable(source, target, table, stop)) return failed;
   }
   for (const QString& table : tables) {
     qint64 rows = 0;
     if (const auto mismatch = CompareCounts(source, target, table, rows)) return mismatch;
     if (progress) progress(table, rows);
   }
-  return std::nullopt;
+  if (stop && stop()) return kStoppedText;
+  return PutInPlace(target, tables);
 }

@@ -14,15 +14,35 @@ class CClient;
 // definitions.
 [[nodiscard]] QStringList RegisterTableNames();
 
-// Whether the server already has one of the register's databases; nothing when the question
-// failed (shown through the client).
-[[nodiscard]] std::optional<bool> ServerHoldsRegister(CClient& server);
+// Where a move stages the register's tables until every one is whole: the database a first
+// installation also marks itself with, the one the program's user may create besides the
+// register's two.
+inline constexpr char kMoveStaging[] = "velka_creare";
+
+enum class ServerRegister {
+  kNone,      // neither database
+  kHeld,      // a table in asigurati or concedii: a register, never written over
+  kLeftover,  // what an interrupted move left (staged tables, empty databases): no register
+};
+
+// What the server has of a register; nothing when the question failed (shown through the
+// client).
+[[nodiscard]] std::optional<ServerRegister> FindServerRegister(CClient& server);
+
+// Drops what an interrupted move left; false, leaving everything, when one of the databases
+// turns out to hold a table of a register, or a statement failed.
+[[nodiscard]] bool RemoveLeftover(CClient& server);
 
 // Told after each table copied: its name and the rows it has on both sides.
 using MoveProgress = std::function<void(const QString& table, qint64 rows)>;
+// Asked between tables and batches of rows: true stops the move (Ctrl-C, SIGTERM).
+using MoveStop = std::function<bool()>;
 
-// Copies every table of the embedded register `from` into the register just created on the
-// server `to` (its seeded rows replaced), one transaction per table, the values as the server
-// sent them, then compares the row counts table by table. The reason on failure.
+// Copies every table of the embedded register `from` onto the server `to`, whole or not at
+// all: under staging names in kMoveStaging, one transaction per table, the values as the
+// server sent them; the row counts compared table by table; then the empty asigurati and
+// concedii databases created and every table renamed into them in one statement, the last
+// step. The reason on failure or stop, when the staging is left for the caller to remove.
 [[nodiscard]] std::optional<QString> CopyRegister(CClient& from, CClient& to,
-                                                  const MoveProgress& progress = {});
+                                                  const MoveProgress& progress = {},
+                                                  const MoveStop& stop = {});

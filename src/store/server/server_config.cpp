@@ -1,4 +1,5 @@
 #include "store/server/server_config.h"
+#include "common/whole_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -40,8 +41,9 @@ QString ProgramConfig(const QString& dataDir) {
 bool WriteConfig(const QString& path, const QString& text) {
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) return false;
-  file.write(text.toUtf8());
-  return file.commit();
+  const QByteArray bytes = text.toUtf8();
+  if (file.write(bytes) != bytes.size()) return false;
+  return CommitWhole(file);
 }
 
 bool CreateDataFolder(const QString& dataDir) {
@@ -73,6 +75,15 @@ bool ProgramOwned(const QString& text, const QString& configPath) {
          text == ConfigBody(ConfiguredDataDir(configPath));
 }
 
+// What a write stopped part-way leaves of the program's file (a full disk at its first start,
+// a power cut): nothing, a piece of its first line, or its start without the client group
+// that ends it. Such a file holds nothing but what the folder beside it gives again.
+bool CutProgramConfig(const QString& text) {
+  const QString mark = QLatin1String(kProgramConfigMark) + u'\n';
+  if (mark.startsWith(text)) return true;
+  return text.startsWith(mark) && !text.contains(QLatin1String("[libmysqld_client]"));
+}
+
 }  // namespace
 
 bool EnsureServerConfig(const QString& directory) {
@@ -86,6 +97,9 @@ bool EnsureServerConfig(const QString& directory) {
   if (!file.open(QIODevice::ReadOnly)) return true;  // the start reports what is wrong with it
   const QString text = QString::fromUtf8(file.readAll());
   file.close();
+  if (CutProgramConfig(text) && QFileInfo(dataDir).isDir()) {
+    return WriteConfig(configPath, ProgramConfig(dataDir));
+  }
   if (!ProgramOwned(text, configPath)) return true;  // the user's own
   const QString wanted = text.startsWith(QLatin1String(kProgramConfigMark) + u'\n')
                              ? Reaimed(text, dataDir)

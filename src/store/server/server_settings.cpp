@@ -15,6 +15,28 @@ QString TextValue(const QSettings& settings, const QString& key) {
   return value.toString();
 }
 
+// The groups the settings file may hold.
+const QStringList kKnownGroups = {QStringLiteral("server")};
+
+std::optional<SettingsProblem> UnknownContent(const QSettings& settings, const QString& where) {
+  const QStringList groups = settings.childGroups();
+  if (groups.isEmpty() && settings.childKeys().isEmpty()) {
+    return SettingsProblem{
+        QStringLiteral("In fisierul de setari %1 nu este scris niciun grup: scrieti grupul "
+                       "[server] sau stergeti fisierul.")
+            .arg(where)};
+  }
+  QStringList unknown;
+  if (!settings.childKeys().isEmpty()) unknown << QStringLiteral("General");
+  for (const QString& group : groups) {
+    if (!kKnownGroups.contains(group)) unknown << group;
+  }
+  if (unknown.isEmpty()) return std::nullopt;
+  return SettingsProblem{QStringLiteral("In fisierul de setari %1 grupul [%2] nu este cunoscut: "
+                                        "programul cunoaste doar grupul [server].")
+                             .arg(where, unknown.first())};
+}
+
 }  // namespace
 
 bool OwnerOnlyFile(const QString& path) {
@@ -30,10 +52,18 @@ std::optional<ServerSettings> ReadServerSettings(const QString& startDirectory,
   problem.reset();
   const QString path = QDir(startDirectory).absoluteFilePath(QString::fromLatin1(kSettingsFile));
   if (!QFileInfo::exists(path)) return std::nullopt;
+  const QString where = QDir::toNativeSeparators(path);
   QSettings settings(path, QSettings::IniFormat);
-  if (settings.status() != QSettings::NoError) {
-    problem = SettingsProblem{QStringLiteral("Fisierul de setari %1 nu poate fi citit.")
-                                  .arg(QDir::toNativeSeparators(path))};
+  const QFileInfo info(path);
+  if (!info.isFile() || !info.isReadable() || settings.status() != QSettings::NoError) {
+    problem =
+        SettingsProblem{QStringLiteral("Fisierul de setari %1 nu poate fi citit.").arg(where)};
+    return std::nullopt;
+  }
+  // A file that is there but says nothing the program knows is a mistake, not a choice of
+  // the embedded register: after a move onto a server that register is a stale copy.
+  if (std::optional<SettingsProblem> unknown = UnknownContent(settings, where)) {
+    problem = std::move(unknown);
     return std::nullopt;
   }
   if (!settings.childGroups().contains(QStringLiteral("server"))) return std::nullopt;
@@ -49,7 +79,6 @@ std::optional<ServerSettings> ReadServerSettings(const QString& startDirectory,
     server.password = TextValue(settings, QStringLiteral("password"));
   }
   settings.endGroup();
-  const QString where = QDir::toNativeSeparators(path);
   if (server.host.isEmpty() || server.user.isEmpty()) {
     problem = SettingsProblem{
         QStringLiteral("In fisierul de setari %1 grupul [server] trebuie sa aiba host si user.")

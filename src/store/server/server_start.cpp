@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QLockFile>
 
+#include "common/free_space.h"
 #include "store/schema/safety_copy.h"
 #include "store/server/config_check.h"
 #include "store/server/server_config.h"
@@ -82,6 +83,28 @@ bool TakeDataLock(const QString& dataDir, std::unique_ptr<QLockFile>& lock) {
   return false;
 }
 
+bool SameFolder(const QString& a, const QString& b) {
+  if (QDir::cleanPath(a) == QDir::cleanPath(b)) return true;
+  const QString canonical = QFileInfo(a).canonicalFilePath();
+  return !canonical.isEmpty() && canonical == QFileInfo(b).canonicalFilePath();
+}
+
+// A configuration the program keeps names the folder where the data folder last opened; a
+// lock file left beside the data folder means that opening did not end cleanly.
+std::optional<StartFailure> MovedAfterUncleanStop(const QString& startDirectory,
+                                                  const QString& configPath) {
+  const QString beside = QDir(startDirectory).absoluteFilePath(QStringLiteral("data"));
+  if (!QFileInfo::exists(configPath) || StartDataDir(startDirectory) != QDir::cleanPath(beside)) {
+    return std::nullopt;  // a first start, or the user's own configuration
+  }
+  const QString configured = ConfiguredDataDir(configPath);
+  if (configured.isEmpty() || SameFolder(configured, beside)) return std::nullopt;
+  if (!QFileInfo::exists(beside + QStringLiteral(".lock"))) return std::nullopt;
+  return StartFailure{
+      StartFailure::Reason::MovedAfterUncleanStop,
+      QDir::toNativeSeparators(configured) + u'\n' + QDir::toNativeSeparators(beside)};
+}
+
 }  // namespace
 
 QString StartFailureText(const StartFailure& failure) {
@@ -91,7 +114,15 @@ QString StartFailureText(const StartFailure& failure) {
                  "O alta copie a programului lucreaza deja cu dosarul de date %1. Inchideti-o "
                  "si porniti programul din nou.")
           .arg(failure.detail);
+    case StartFailure::Reason::MovedAfterUncleanStop:
+      return QStringLiteral(
+                 "Dosarul de date a fost mutat din %1 in %2 dupa ce programul s-a oprit "
+                 "neasteptat, fara sa inchida bazele de date: deschise aici, ele ar pierde "
+                 "randuri. Mutati dosarul inapoi in %1, porniti si inchideti programul o data "
+                 "acolo, apoi mutati-l din nou. Nu s-a schimbat nimic.")
+          .arg(failure.detail.section(u'\n', 0, 0), failure.detail.section(u'\n', 1));
     case StartFailure::Reason::DamagedConfig:
+    case StartFailure::Reason::NoRoom:
       return failure.detail;
     case StartFailure::Reason::FolderNotWritable:
       return QStringLiteral(
@@ -145,6 +176,16 @@ std::optional<StartFailure> PrepareEmbeddedStart(const QString& startDirectory,
   if (!QFileInfo::exists(configPath) && !Writable(startDirectory)) {
     return StartFailure{StartFailure::Reason::FolderNotWritable,
                         QDir::toNativeSeparators(startDirectory)};
+  }
+  // The first start creates the register: on a full disk the server would wait for room
+  // inside the creation, and a cut configuration would keep the folder from opening.
+  if (!QFileInfo::exists(configPath)) {
+    if (const std::optional<SpaceShortage> shortage = FindSpaceShortage({startDirectory})) {
+      return StartFailure{StartFailure::Reason::NoRoom, SpaceShortageText(*shortage)};
+    }
+  }
+  if (std::optional<StartFailure> moved = MovedAfterUncleanStop(startDirectory, configPath)) {
+    return moved;
   }
   if (!EnsureServerConfig(startDirectory)) {
     return StartFailure{StartFailure::Reason::FolderNotWritable,

@@ -10,7 +10,11 @@ class QLockFile;
 struct StartFailure {
   enum class Reason {
     SecondInstance,
+    // The folder was moved (or copied) after the program stopped without closing its tables:
+    // the engine's recovery names tables by their old place and would pass them over.
+    MovedAfterUncleanStop,
     DamagedConfig,
+    NoRoom,  // a first start on a disk without room for a new register; the detail says so
     FolderNotWritable,
     ServerRefused,
     // A server on the network, named by the settings file.
