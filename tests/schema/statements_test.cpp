@@ -162,13 +162,17 @@ bool ChangeAndLiquidation() {
          WriteChange(Client(), 1, 20090615, entry) && Liquidate(Client(), kCf, kCnp, 20090630);
 }
 
+bool FiscalCodeMove() {
+  const QString moved = QStringLiteral("2795207");
+  return MoveFiscalCode(Client(), kCf, moved) && MoveFiscalCode(Client(), moved, kCf);
+}
+
+// The record the change opened goes first, so that the last record of the CNP takes its
+// dependants with it.
 bool Deletions() {
-  Shown().QueueAnswers({true, true});
-  const bool declaration = DeleteDeclaration(Client(), Shown(), 1);
-  Shown().QueueAnswers({true, true, true});
-  return declaration && DeleteDependant(Client(), 1) && DeleteInsuredRecord(Client(), kCnp, 1) &&
-         MoveFiscalCode(Client(), kCf, QStringLiteral("2795207")) &&
-         MoveFiscalCode(Client(), QStringLiteral("2795207"), kCf) &&
+  Shown().QueueAnswers({true, true, true, true});
+  return DeleteDeclaration(Client(), Shown(), 1) && DeleteDependant(Client(), 1) &&
+         DeleteInsuredRecord(Client(), kCnp, 2) && DeleteInsuredRecord(Client(), kCnp, 1) &&
          DeleteCompanyCascade(Client(), Shown(), kCf, FinalQuestion::kSureSure) ==
              CompanyDeletion::kDeleted;
 }
@@ -178,13 +182,15 @@ struct Area {
   std::function<bool()> run;
 };
 
-// What the statements must say: the fiscal code is a text column, quoted in queries and in
-// the move to a new code, and the dependants' count asks whether their insured person is
-// active, so a dependant counts once whatever the person's records.
+// What the statements must say: the fiscal code and the CNP are text columns, quoted in
+// queries, in the move to a new code and in the deletions, and the dependants' count asks
+// whether their insured person is active, so a dependant counts once whatever the person's
+// records.
 const char* const kExpectedFragments[] = {
     "a.cf='13548146'",
     "c.cf='13548146'",
     "UPDATE asigurati.sume SET cf='2795207' WHERE cf='13548146'",
+    "DELETE FROM asigurati.coasigurati WHERE asigurati.coasigurati.cnp_asig='1800101221144'",
     "EXISTS (SELECT 1 FROM asigurati.asigurati AS a WHERE a.cnp=c.cnp_asig AND a.iesire=0)",
 };
 
@@ -197,6 +203,7 @@ TEST(StatementsTest, EveryStatementOfTheScreensRunsOnAFreshSchema) {
   ASSERT_TRUE(folder.isValid());
   const Area areas[] = {
       {"company list, counts and form", CompanyListAndForm},
+      {"fiscal code move", FiscalCodeMove},
       {"insured form", InsuredForm},
       {"insured list and dependants", InsuredListAndDependants},
       {"amounts", Amounts},
