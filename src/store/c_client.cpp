@@ -132,6 +132,7 @@ int CClient::Disconnect() {
 int CClient::Send(const QByteArray& statement) {
   if (connection_ == nullptr) return 1;
   if (lost_ && !Reconnect()) return 1;
+  if (keepLog_) statementLog_.append(QString::fromUtf8(statement));
   if (mysql_real_query(connection_, statement.constData(), statement.size()) == 0) return 0;
   if (server_ && ConnectionLost(connection_)) {
     // Shown as it is; the transaction under way is gone with the connection.

@@ -100,6 +100,12 @@ class CClient {
   static QString Number(const QString& value);
   static QString Number(double value);
 
+  // The statements sent while the log is kept, in order, as UTF-8 text, failed ones too:
+  // tests read what the program really sends. Off by default.
+  void KeepStatementLog(bool keep) { keepLog_ = keep; }
+  const QStringList& StatementLog() const { return statementLog_; }
+  void ClearStatementLog() { statementLog_.clear(); }
+
   void SetVersion(const QString& version) { version_ = version; }
   const QString& Version() const { return version_; }
   Prompter* GetPrompter() const { return prompter_; }
@@ -144,4 +150,6 @@ class CClient {
   ResultTable result_;
   QStringList pendingValues_;
   QStringList pendingColumns_;
+  bool keepLog_ = false;
+  QStringList statementLog_;
 };

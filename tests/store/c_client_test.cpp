@@ -146,4 +146,28 @@ TEST_F(CClientTest, SqlValueHelpersNeverChangeTheStatement) {
   EXPECT_EQ(CClient::Number(7.0), QStringLiteral("7"));
 }
 
+TEST_F(CClientTest, StatementLogKeepsWhatWasSentInOrderOnlyWhileKept) {
+  ASSERT_EQ(Insert(QStringLiteral("Inainte")), 0);
+  EXPECT_TRUE(client().StatementLog().isEmpty());
+  client().KeepStatementLog(true);
+  ASSERT_EQ(Insert(QStringLiteral("Ştefan")), 0);
+  EXPECT_EQ(client().ExecuteQuiet(QStringLiteral("SELECT * FROM t.lipsa")), 1);
+  client().ClearPieces();
+  client().AddPiece(QStringLiteral("SELECT nume "));
+  client().AddPiece(QStringLiteral("FROM t.persoane"));
+  EXPECT_EQ(client().ExecuteBuffered(), 0);
+  const QStringList log = client().StatementLog();
+  client().KeepStatementLog(false);
+  ASSERT_EQ(Insert(QStringLiteral("Dupa")), 0);
+  EXPECT_EQ(client().StatementLog(), log);
+  ASSERT_GE(log.size(), 3);
+  // The audited insert first (its statements are the client's own), then the failed query and
+  // the buffered one as sent.
+  EXPECT_TRUE(log.first().contains(u"'Ştefan'")) << log.join(u'|').toStdString();
+  EXPECT_EQ(log.mid(log.size() - 2), QStringList({QStringLiteral("SELECT * FROM t.lipsa"),
+                                                  QStringLiteral("SELECT nume FROM t.persoane")}));
+  client().ClearStatementLog();
+  EXPECT_TRUE(client().StatementLog().isEmpty());
+}
+
 }  // namespace
