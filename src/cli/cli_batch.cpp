@@ -9,6 +9,7 @@
 #include "cli/cli_console.h"
 #include "cli/cli_stop.h"
 #include "cli/cli_texts.h"
+#include "common/check_result.h"
 #include "store/c_client.h"
 
 namespace {
@@ -78,7 +79,7 @@ CompanySelection SelectCompanies(CClient& client, const QStringList& cfs) {
 
 // Why the output folder cannot be used: missing, not a folder, or (unless nothing is to be
 // written) not writable.
-std::optional<QString> OutputFolderProblem(const QString& folder, bool simulate) {
+Refusal OutputFolderProblem(const QString& folder, bool simulate) {
   const QFileInfo info(folder);
   if (!info.isDir()) return cli_texts::MissingFolder(folder);
   if (!simulate && ::access(QFile::encodeName(info.absoluteFilePath()).constData(), W_OK) != 0) {
