@@ -19,6 +19,14 @@ void Retype(QWidget& form, const char* name, const QString& text) {
   }
 }
 
+void RetypeDate(QWidget& form, const char* prefix, const QString& day, const QString& month,
+                const QString& year) {
+  const QByteArray name(prefix);
+  Retype(form, (name + "_zi").constData(), day);
+  Retype(form, (name + "_luna").constData(), month);
+  Retype(form, (name + "_an").constData(), year);
+}
+
 QString FieldText(QWidget& form, const char* name) {
   auto* edit = form.findChild<QLineEdit*>(QLatin1String(name));
   return edit != nullptr ? edit->text() : QStringLiteral("<no field>");

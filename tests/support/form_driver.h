@@ -12,6 +12,9 @@ class QWidget;
 void Retype(QWidget& form, const char* name, const QString& text);
 // The input's text; "<no field>" when the form has no such input.
 QString FieldText(QWidget& form, const char* name);
+// Replaces the three inputs of a date, "<prefix>_zi", "<prefix>_luna" and "<prefix>_an".
+void RetypeDate(QWidget& form, const char* prefix, const QString& day, const QString& month,
+                const QString& year);
 // Moves the drop-down list to the entry at this position with the arrow keys.
 void ChooseEntry(QWidget& form, const char* name, int position);
 // A key pressed where the user is typing (the form itself when nothing has the focus).
