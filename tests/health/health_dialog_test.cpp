@@ -18,9 +18,6 @@ class HealthDialogTest : public RegisterTest {
     panel->show();
     return panel;
   }
-  static void Click(QWidget& panel, const char* name) {
-    QTest::mouseClick(panel.findChild<QPushButton*>(QLatin1String(name)), Qt::LeftButton);
-  }
   static QPoint RowPoint(CHealthDialog& panel, int row) {
     CListViewEx& list = panel.CompaniesView();
     return list.visualRect(list.Model().index(row, 0)).center();

@@ -236,13 +236,6 @@ TEST_F(CertificateTest, ALongerStoredSeriesLoadsWholeAndTypingKeepsToFive) {
 
 class CertificatePanelTest : public CertificateTest {
  protected:
-  static void Click(QWidget& widget, const char* name) {
-    QTest::mouseClick(widget.findChild<QPushButton*>(QLatin1String(name)), Qt::LeftButton);
-  }
-  static void SelectRow(CListViewEx& list, int row) {
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
-                      list.visualRect(list.Model().index(row, 0)).center());
-  }
   // A driver filling the certificate form and confirming it with its key.
   static ModalDriver Fill(const char* type, const char* serie, const char* sum) {
     return [=](QDialog& form) {
