@@ -2,8 +2,8 @@
 
 #include <signal.h>
 
-KillPoint::KillPoint(const QString& spec)
-    : text_(spec.section(u'#', 0, 0)), occurrence_(spec.section(u'#', 1).toInt()) {}
+KillPoint::KillPoint(const QString& written)
+    : text_(written.section(u'#', 0, 0)), occurrence_(written.section(u'#', 1).toInt()) {}
 
 void KillPoint::Observe(const QString& statement) {
   if (text_.isEmpty() || !statement.contains(text_)) return;

@@ -8,7 +8,7 @@
 class KillPoint {
  public:
   KillPoint() = default;
-  explicit KillPoint(const QString& spec);
+  explicit KillPoint(const QString& written);
 
   // Called with every statement the start sends, in order.
   void Observe(const QString& statement);
