@@ -129,9 +129,8 @@ void ConfirmingAnMInTheFifthRectification(benchmark::State& state) {
   values.sumaFnuass = QStringLiteral("100");
   bool accepted = true;
   for (auto _ : state) {
-    const auto problem = CertificateConfirmProblem(*client, fifth, values, modifiedEntry);
-    accepted = accepted && problem && problem->isEmpty() &&
-               UpdateCertificate(*client, fifth, modifiedEntry, values);
+    const CheckResult check = CertificateConfirmProblem(*client, fifth, values, modifiedEntry);
+    accepted = accepted && check.IsOk() && UpdateCertificate(*client, fifth, modifiedEntry, values);
   }
   if (!accepted) state.SkipWithError("refused");
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/cli_texts.h"
+#include "common/check_result.h"
 #include "health/annexes/report_month.h"
 
 namespace {
@@ -144,7 +145,7 @@ const OptionSpec* FindOption(const CommandSpec& command, const QString& name) {
 bool IsHelp(const QString& word) { return word == u"--help" || word == u"-h"; }
 
 // The rules between options that no single option knows.
-std::optional<QString> CrossCheck(const CommandRequest& request) {
+Refusal CrossCheck(const CommandRequest& request) {
   if (request.kind != CommandKind::kImport) return std::nullopt;
   if (request.importFile.isEmpty()) return cli_texts::kImportSource;
   if (request.previous && request.cas.isEmpty())
@@ -200,7 +201,7 @@ ParsedCommand ParseOptions(const CommandSpec& command, const QStringList& words)
   if (command.takesFiles && request.files.isEmpty()) {
     return Failure(cli_texts::NoFiles(command.name));
   }
-  if (const std::optional<QString> error = CrossCheck(request)) return Failure(*error);
+  if (const Refusal error = CrossCheck(request)) return Failure(*error);
   return {request, {}};
 }
 

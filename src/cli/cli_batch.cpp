@@ -9,6 +9,7 @@
 #include "cli/cli_console.h"
 #include "cli/cli_stop.h"
 #include "cli/cli_texts.h"
+#include "common/check_result.h"
 #include "common/free_space.h"
 #include "store/c_client.h"
 
@@ -79,7 +80,7 @@ CompanySelection SelectCompanies(CClient& client, const QStringList& cfs) {
 
 // Why the output folder cannot be used: missing, not a folder, or (unless nothing is to be
 // written) not writable.
-std::optional<QString> OutputFolderProblem(const QString& folder, bool simulate) {
+Refusal OutputFolderProblem(const QString& folder, bool simulate) {
   const QFileInfo info(folder);
   if (info.exists() && !info.isDir()) return cli_texts::NotAFolder(folder);
   if (!info.isDir()) return cli_texts::MissingFolder(folder);

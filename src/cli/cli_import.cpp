@@ -20,7 +20,7 @@ namespace {
 
 // Why the file is not taken, or nothing; the screen's own message for a file of another
 // layout, no records or no usable fiscal code.
-std::optional<QString> FileProblem(const QString& path, const ImportFileResult& read) {
+Refusal FileProblem(const QString& path, const ImportFileResult& read) {
   switch (read.outcome) {
     case ImportFileResult::Outcome::kRead:
       return std::nullopt;
@@ -106,8 +106,10 @@ int ImportRecords(CClient& client, CollectingPrompter& prompter, Console& consol
 
 }  // namespace
 
-QString ImportHouseProblem(const ImportRequest& request) {
-  if (!request.previous || HouseIndex(request.cas, HouseList::kRegister) >= 0) return {};
+Refusal ImportHouseProblem(const ImportRequest& request) {
+  if (!request.previous || HouseIndex(request.cas, HouseList::kRegister) >= 0) {
+    return std::nullopt;
+  }
   return cli_texts::UnknownHouse(request.cas);
 }
 

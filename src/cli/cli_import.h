@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "common/check_result.h"
+
 class CClient;
 class CollectingPrompter;
 class Console;
@@ -23,4 +25,4 @@ struct ImportRequest {
 
 // The house given for an anexa 1A, checked before the register is opened; the message
 // naming it when it is not a house of the register's list.
-[[nodiscard]] QString ImportHouseProblem(const ImportRequest& request);
+[[nodiscard]] Refusal ImportHouseProblem(const ImportRequest& request);

@@ -96,8 +96,8 @@ int RunDeclarationsCommand(Console& console, const CommandRequest& request,
 
 int RunImportCommand(Console& console, const CommandRequest& request, const QString& version) {
   const ImportRequest import{Absolute(request.importFile), request.previous, request.cas};
-  if (const QString problem = ImportHouseProblem(import); !problem.isEmpty()) {
-    console.Error(problem);
+  if (const Refusal problem = ImportHouseProblem(import)) {
+    console.Error(*problem);
     return 2;
   }
   return RunOnRegister(console, request, version, [&](CClient& client, CollectingPrompter& p) {

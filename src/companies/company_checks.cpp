@@ -3,7 +3,7 @@
 #include "common/identifiers.h"
 #include "common/number_texts.h"
 
-std::optional<QString> CompanyFieldsProblem(const CompanyRecord& company) {
+Refusal CompanyFieldsProblem(const CompanyRecord& company) {
   if (company.cf.size() == 13) {
     if (!CheckCnp(company.cf)) return QStringLiteral("CNP-ul introdus este incorect!");
   } else if (!CheckCui(company.cf)) {

@@ -161,7 +161,8 @@ bool ListModel::SetCellInteger(int row, const QString& name, double number) {
 void ListModel::SetRowColor(int row, QRgb color) {
   if (row < 0 || row >= RowCount()) return;
   rows_[row].color = color;
-  emit dataChanged(index(row, 0), index(row, std::max(0, ColumnCount() - 1)));
+  // A row without cells has nothing to redraw, and no index to name it by.
+  if (ColumnCount() > 0) emit dataChanged(index(row, 0), index(row, ColumnCount() - 1));
 }
 
 std::optional<QRgb> ListModel::RowColor(int row) const {

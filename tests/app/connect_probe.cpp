@@ -7,30 +7,14 @@
 #include <cstdio>
 
 #include "store/c_client.h"
-#include "store/prompter.h"
 #include "store/schema/schema.h"
-
-namespace {
-
-class StdoutPrompter : public Prompter {
- public:
-  void ShowMessage(const QString& text, const QString&, Icon) override {
-    std::printf("%s\n", text.toUtf8().constData());
-  }
-  bool AskQuestion(const QString& text, const QString&, Icon) override {
-    std::printf("%s\n", text.toUtf8().constData());
-    return false;
-  }
-  QString ChooseFile(const QString&) override { return {}; }
-  QString ChooseFolder(const QString&, const QString&) override { return {}; }
-};
-
-}  // namespace
+#include "support/scripted_prompter.h"
 
 int main(int argc, char** argv) {
   QCoreApplication application(argc, argv);
   if (argc < 2 || !QDir::setCurrent(QString::fromLocal8Bit(argv[1]))) return 2;
-  StdoutPrompter prompter;
+  ScriptedPrompter prompter;
+  prompter.EchoShown([](const QString& text) { std::printf("%s\n", text.toUtf8().constData()); });
   CClient client(&prompter);
   const int connected = client.Connect(QStringLiteral("127.0.0.1"), 700, {}, {}, 0);
   std::printf("connect=%d\n", connected);

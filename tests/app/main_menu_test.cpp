@@ -11,6 +11,7 @@
 #include "app/c_info_dialog.h"
 #include "app/c_main_menu_dialog.h"
 #include "store/schema/schema.h"
+#include "support/form_driver.h"
 #include "support/test_server.h"
 #include "ui/c_panel_dialog.h"
 #include "ui/modal.h"
@@ -39,11 +40,6 @@ class MainMenuTest : public ::testing::Test {
         &prompter(), [this](CClient&) { ++schemaChecks_; }, &TestServer::Instance().Client());
     menu->show();
     return menu;
-  }
-  static void Click(QWidget& menu, const char* name) {
-    auto* button = menu.findChild<QPushButton*>(QLatin1String(name));
-    ASSERT_NE(button, nullptr) << name;
-    QTest::mouseClick(button, Qt::LeftButton);
   }
   static int OpenPanels(const CMainMenuDialog& menu) {
     int open = 0;

@@ -397,10 +397,11 @@ TEST_F(CommandLineTest, ImportForRegisteredCompaniesOnlyWithEachRejectionOnALine
   EXPECT_EQ(run.code, 1) << run.err.toStdString();
   const QStringList lines = run.out.split(u'\n', Qt::SkipEmptyParts);
   ASSERT_EQ(lines.size(), 3) << run.out.toStdString();
-  EXPECT_EQ(lines[0], cli_texts::RecordLine(
-                          file, 2, ExternalRecordProblem("1800101221144", "20090801", "XX")));
-  EXPECT_EQ(lines[1],
-            cli_texts::RecordLine(file, 3, ExternalRecordProblem("123", "20090801", "S")));
+  const Refusal badForm = ExternalRecordProblem("1800101221144", "20090801", "XX");
+  const Refusal badCnp = ExternalRecordProblem("123", "20090801", "S");
+  ASSERT_TRUE(badForm && badCnp);
+  EXPECT_EQ(lines[0], cli_texts::RecordLine(file, 2, *badForm));
+  EXPECT_EQ(lines[1], cli_texts::RecordLine(file, 3, *badCnp));
   EXPECT_EQ(lines[2], cli_texts::ImportSummary(file, 1, 2, 3, 3));
 
   const QString stranger =

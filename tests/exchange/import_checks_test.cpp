@@ -26,15 +26,15 @@ TEST(ImportChecksTest, HeadersMustHaveTheLayoutsFieldsInOrder) {
   const QStringList external = ExternalFieldNames();
   const QStringList sixteen = PreviousFieldNames(16);
   const QStringList nineteen = PreviousFieldNames(19);
-  const std::tuple<QStringList, QString, QString> cases[] = {
-      // names, external screen's text, previous-report screen's text
-      {external, "", kNotAnexaA},
+  const std::tuple<QStringList, Refusal, Refusal> cases[] = {
+      // names, external screen's refusal, previous-report screen's refusal
+      {external, std::nullopt, kNotAnexaA},
       {Swapped(external, 3, 4), kExternalInvalid, kNotAnexaA},
       {Renamed(external, 12, "LUNA"), kExternalInvalid, kNotAnexaA},
       {external.mid(0, 12), kExternalInvalid, kNotAnexaA},
       {external + QStringList{"X"}, kExternalInvalid, kNotAnexaA},
-      {sixteen, kExternalInvalid, ""},
-      {nineteen, kExternalInvalid, ""},
+      {sixteen, kExternalInvalid, std::nullopt},
+      {nineteen, kExternalInvalid, std::nullopt},
       {Swapped(sixteen, 0, 1), kExternalInvalid, kNotAnexa1A},
       {Renamed(nineteen, 18, "PRE"), kExternalInvalid, kNotAnexa1A},
       {{}, kExternalInvalid, kNotAnexaA},
@@ -66,11 +66,12 @@ TEST(ImportChecksTest, RecordsAreRejectedForTheirFirstBadValue) {
   const QString badPreviousForm =
       QStringLiteral("Forma de angajare este incorecta. Inregistrarea a fost ignorata");
   struct Case {
-    QString cnp, hiring, form, external, previous;
+    QString cnp, hiring, form;
+    Refusal external, previous;
   };
   const Case cases[] = {
-      {"1800101221144", "20090105", "S  ", "", ""},
-      {"1800101221144 ", "20090105", "CIC", "", ""},
+      {"1800101221144", "20090105", "S  ", std::nullopt, std::nullopt},
+      {"1800101221144 ", "20090105", "CIC", std::nullopt, std::nullopt},
       {"1800101221145", "20090105", "S", badCnp, badCnp},
       {"18001012211AB", "20090105", "S", badCnp, badCnp},
       {"", "20090105", "S", badCnp, badCnp},
@@ -80,8 +81,8 @@ TEST(ImportChecksTest, RecordsAreRejectedForTheirFirstBadValue) {
       {"1800101221144", "ABCDEFGH", "S", badDate, badDate},
       {"1800101221144", "20090229", "S", badDate, badDate},
       {"1800101221144", "20080229", "X", badExternalForm, badPreviousForm},
-      {"1800101221144", "20090105", "AM", "", badPreviousForm},
-      {"1800101221144", "20090105", "CT", "", badPreviousForm},
+      {"1800101221144", "20090105", "AM", std::nullopt, badPreviousForm},
+      {"1800101221144", "20090105", "CT", std::nullopt, badPreviousForm},
       {"1800101221144", "20090105", "s", badExternalForm, badPreviousForm},
   };
   for (const Case& c : cases) {
@@ -96,7 +97,7 @@ TEST(ImportChecksTest, LiquidationDateIsBlankOrACalendarDate) {
       {"0", true, "0"},        {"20090231", false, ""}, {"ABC", false, ""},
   };
   for (const auto& [text, valid, stored] : cases) {
-    EXPECT_EQ(LiquidationProblem(text).isEmpty(), valid) << text;
+    EXPECT_EQ(!LiquidationProblem(text).has_value(), valid) << text;
     if (valid) {
       EXPECT_EQ(StoredLiquidation(text), stored) << text;
     }

@@ -1,7 +1,5 @@
 #include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
-#include <QStandardPaths>
 
 #include "annex_fixture.h"
 #include "health/annexes/annex_print.h"
@@ -9,6 +7,7 @@
 #include "print/print_recording.h"
 #include "print/report_printer.h"
 #include "screens/health/c_print_preview_dialog.h"
+#include "support/pdf_reader.h"
 
 namespace {
 
@@ -379,28 +378,19 @@ TEST_F(AnnexPrintTest, CommandRefusesAndStops) {
   EXPECT_EQ(record_.pagesBegun, 0);
 }
 
-QString Poppler(const QString& tool, const QStringList& arguments) {
-  QProcess process;
-  process.start(tool, arguments);
-  if (!process.waitForFinished(30000) || process.exitCode() != 0) return QString();
-  return QString::fromUtf8(process.readAllStandardOutput());
-}
-
 // "Salveaza ca PDF": one real file named after the choices; an older file stays whole when
 // an annex fails.
 TEST_F(AnnexPrintTest, SavesThePagesAsPdf) {
-  if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) {
-    GTEST_SKIP() << "poppler-utils (pdftotext, pdfinfo) is not installed";
-  }
+  SKIP_WITHOUT_PDF_READER();
   prompter().QueueFolder(dir_.path());
   ASSERT_EQ(SaveAnnexesPdf(client(), prompter(), Choices(HouseScope::kSelected, std::nullopt)),
             AnnexPrintOutcome::kPrinted);
   EXPECT_TRUE(prompter().Texts().isEmpty()) << prompter().LastText();
   const QString path = dir_.filePath(QStringLiteral("CASAB_12345674_200907_ANEXE.pdf"));
   EXPECT_EQ(FilesIn(dir_.path()), QStringList{QStringLiteral("CASAB_12345674_200907_ANEXE.pdf")});
-  const QString info = Poppler(QStringLiteral("pdfinfo"), {path});
+  const QString info = PdfInfo(path);
   EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+3\\n")))) << info;
-  const QString text = Poppler(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+  const QString text = PdfText(path);
   for (const char* expected : {"ANEXA Nr. 2a)", "ANEXA Nr. 2c)", "TOTAL", "MUȚU", "Ștefan"}) {
     EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << "\n" << text;
   }

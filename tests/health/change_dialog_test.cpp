@@ -43,12 +43,6 @@ class ChangeDialogTest : public InsuredTest {
     form->show();
     return form;
   }
-  static void TypeDate(QWidget& form, const QString& day, const QString& month,
-                       const QString& year) {
-    Retype(form, "data_zi", day);
-    Retype(form, "data_luna", month);
-    Retype(form, "data_an", year);
-  }
   static QStringList Entries(QWidget& form) {
     auto* list = form.findChild<QComboBox*>(QStringLiteral("noua"));
     QStringList entries;
@@ -94,7 +88,7 @@ TEST_F(ChangeDialogTest, TheOldRecordEndsTheDayBeforeTheChange) {
     const int index = AddRecord(kCui, kPerson, c.hiring, 0, "CASCJ", "CM");
     const QStringList before = Records();
     auto form = Open(c.kind, index);
-    TypeDate(*form, c.day, c.month, c.year);
+    RetypeDate(*form, "data", c.day, c.month, c.year);
     Press(*form, KeyOf(c.kind));
     if (c.exit == nullptr) {
       EXPECT_EQ(prompter().Texts(), QStringList{c.message});
@@ -137,7 +131,7 @@ TEST_F(ChangeDialogTest, EachEntryOfTheFormListWritesItsOwnCode) {
       auto form = Open(ChangeKind::kForm, index);
       EXPECT_EQ(Entries(*form), others);  // never the current form
       ChooseEntry(*form, "noua", entry);
-      TypeDate(*form, "02", "01", "2009");
+      RetypeDate(*form, "data", "02", "01", "2009");
       Press(*form, Qt::Key_F8);
       ASSERT_TRUE(form->Saved().has_value());
       const int chosen = entry < current ? entry : entry + 1;
@@ -160,7 +154,7 @@ TEST_F(ChangeDialogTest, TheHouseListHoldsEveryHouseAndTheEntryKeepsTheStoredFor
             QStringLiteral("HG - Harghita"));
   EXPECT_EQ(FieldText(*form, "forma"), QString());
   ChooseEntry(*form, "noua", 23);  // the current house: still two records
-  TypeDate(*form, "01", "07", "2009");
+  RetypeDate(*form, "data", "01", "07", "2009");
   Press(*form, Qt::Key_F9);
   ASSERT_TRUE(form->Saved().has_value());
   EXPECT_EQ(Records(), QStringList({"12345674|CASHR|POP|ION|1800101221152|20090101|20090630|XX",
@@ -174,7 +168,7 @@ TEST_F(ChangeDialogTest, AFailedEntryLeavesTheRegisterAsItWasAndTheFormOpen) {
       QStringLiteral("CREATE TRIGGER asigurati.refuse_insert BEFORE INSERT ON asigurati.asigurati "
                      "FOR EACH ROW SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT='refuzat'"));
   auto form = Open(ChangeKind::kForm, index);
-  TypeDate(*form, "01", "07", "2009");
+  RetypeDate(*form, "data", "01", "07", "2009");
   Press(*form, Qt::Key_F8);
   EXPECT_TRUE(form->isVisible());
   EXPECT_FALSE(form->Saved().has_value());
@@ -199,7 +193,7 @@ TEST_F(ChangeDialogTest, WhenTheUndoFailsTooBothFailuresAreShown) {
                      "asigurati.asigurati FOR EACH ROW BEGIN IF NEW.iesire=0 AND OLD.iesire>0 "
                      "THEN SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT='redeschidere'; END IF; END"));
   auto form = Open(ChangeKind::kHouse, index);
-  TypeDate(*form, "01", "07", "2009");
+  RetypeDate(*form, "data", "01", "07", "2009");
   Press(*form, Qt::Key_F9);
   EXPECT_FALSE(form->Saved().has_value());
   ASSERT_EQ(prompter().Texts().size(), 2);

@@ -18,9 +18,6 @@ class HealthDialogTest : public RegisterTest {
     panel->show();
     return panel;
   }
-  static void Click(QWidget& panel, const char* name) {
-    QTest::mouseClick(panel.findChild<QPushButton*>(QLatin1String(name)), Qt::LeftButton);
-  }
   static QPoint RowPoint(CHealthDialog& panel, int row) {
     CListViewEx& list = panel.CompaniesView();
     return list.visualRect(list.Model().index(row, 0)).center();
@@ -303,16 +300,10 @@ TEST_F(HealthDialogTest, F5AndF6OpenTheInsuredFormsAndTheCountsFollowOnlyAnOk) {
         Retype(form, "nume", QStringLiteral("Pop"));
         Retype(form, "prenume", QStringLiteral("Ion"));
         Retype(form, "cnp", kCnp);
-        for (const auto& [field, text] :
-             {std::pair{"intrare_zi", "15"}, {"intrare_luna", "05"}, {"intrare_an", "2009"}}) {
-          Retype(form, field, QLatin1String(text));
-        }
+        RetypeDate(form, "intrare", "15", "05", "2009");
       } else {
         Retype(form, "cnp", kCnp.left(3));
-        for (const auto& [field, text] :
-             {std::pair{"iesire_zi", "30"}, {"iesire_luna", "06"}, {"iesire_an", "2009"}}) {
-          Retype(form, field, QLatin1String(text));
-        }
+        RetypeDate(form, "iesire", "30", "06", "2009");
       }
       EXPECT_EQ(Shown(*panel), before);
       Press(form, step.confirm ? step.key : Qt::Key_Escape);

@@ -16,7 +16,7 @@ TEST(InsuredChecks, EachFieldRuleRefusesWithItsMessageInTheFormsOrder) {
     int hiring;
     bool liquidated;
     int exit;
-    QString message;  // empty: accepted
+    Refusal message;  // nothing: accepted
   };
   const int hired = 20090515;
   const int none = 0;  // three empty fields
@@ -98,7 +98,7 @@ TEST(InsuredChecks, ARehireMustFollowTheLastLiquidationDay) {
   struct Case {
     int lastLiquidation;
     int hiring;
-    QString message;
+    Refusal message;
   };
   const Case cases[] = {{0, 20090604, {}},
                         {20090604, 20090604, refused},
@@ -112,17 +112,17 @@ TEST(InsuredChecks, ARehireMustFollowTheLastLiquidationDay) {
 }
 
 TEST(InsuredChecks, LiquidationFormRefusesInItsOrder) {
-  EXPECT_EQ(LiquidationCnpProblem(QStringLiteral("1800101221144")), QString());
+  EXPECT_EQ(LiquidationCnpProblem(QStringLiteral("1800101221144")), std::nullopt);
   EXPECT_EQ(LiquidationCnpProblem(QStringLiteral("1800101221143")),
             QStringLiteral("CNP-ul introdus este incorect!"));
   EXPECT_EQ(LiquidationCnpProblem(QStringLiteral("180010122114")),
             QStringLiteral("CNP-ul introdus este incorect!"));
   EXPECT_EQ(LiquidationDateProblem({}), kExit);  // no date is no liquidation here
   EXPECT_EQ(LiquidationDateProblem(20090600), kExit);
-  EXPECT_EQ(LiquidationDateProblem(20090630), QString());
+  EXPECT_EQ(LiquidationDateProblem(20090630), std::nullopt);
   EXPECT_EQ(LiquidationOrderProblem(20090604, 20090604), kOrder);
   EXPECT_EQ(LiquidationOrderProblem(20090604, 20090603), kOrder);
-  EXPECT_EQ(LiquidationOrderProblem(20090604, 20090605), QString());
+  EXPECT_EQ(LiquidationOrderProblem(20090604, 20090605), std::nullopt);
 }
 
 TEST(InsuredChecks, OnlyCalendarDatesAreDates) {

@@ -23,13 +23,7 @@ class InsuredDialogTest : public InsuredTest {
     Retype(form, "nume", QStringLiteral("Popescu"));
     Retype(form, "prenume", QStringLiteral("Ion"));
     Retype(form, "cnp", cnp);
-    TypeDate(form, "intrare", "15", "05", "2009");
-  }
-  static void TypeDate(QWidget& form, const QString& name, const QString& day, const QString& month,
-                       const QString& year) {
-    Retype(form, (name + "_zi").toLatin1().constData(), day);
-    Retype(form, (name + "_luna").toLatin1().constData(), month);
-    Retype(form, (name + "_an").toLatin1().constData(), year);
+    RetypeDate(form, "intrare", "15", "05", "2009");
   }
   static QComboBox& Choice(QWidget& form, const char* name) {
     return *form.findChild<QComboBox*>(QLatin1String(name));
@@ -67,7 +61,7 @@ TEST_F(InsuredDialogTest, AddModeRefusesInTheFormsOrderAndWritesNothing) {
     const QString field = QLatin1String(c.field);
     if (field == "intrare") {
       const QStringList parts = c.typed.split(u'-');
-      TypeDate(*form, field, parts[0], parts[1], parts[2]);
+      RetypeDate(*form, c.field, parts[0], parts[1], parts[2]);
     } else {
       Retype(*form, c.field, c.typed);
     }
@@ -97,7 +91,7 @@ TEST_F(InsuredDialogTest, AddedPersonIsStoredAsTypedInUpperCaseAndReturned) {
   Retype(*form, "prenume", QStringLiteral("d'Ana \\ Maria"));
   Retype(*form, "cnp", QStringLiteral("18001a01221144"));  // letters cannot be typed
   EXPECT_EQ(FieldText(*form, "cnp"), kCnp);
-  TypeDate(*form, "intrare", "1", "6", "2009");
+  RetypeDate(*form, "intrare", "1", "6", "2009");
   ChooseEntry(*form, "cas", 23);
   ChooseEntry(*form, "forma", 6);
   Press(*form, Qt::Key_F5);
@@ -120,13 +114,13 @@ TEST_F(InsuredDialogTest, ARehireMustFollowTheLastLiquidationDay) {
   AddRecord(kOtherCui, kCnp, 20100101, 20110101);  // another company's does not count
   auto form = Open(Mode::kAdd);
   FillValid(*form);
-  TypeDate(*form, "intrare", "14", "05", "2009");
+  RetypeDate(*form, "intrare", "14", "05", "2009");
   Press(*form, Qt::Key_F5);
   EXPECT_EQ(prompter().LastText(),
             "CNP-ul introdus a fost lichidat ultima oara de la aceasta firma la data de: "
             "14.05.2009\n\nNu poate fi re-angajat la o data anterioara!");
   EXPECT_TRUE(form->isVisible());
-  TypeDate(*form, "intrare", "15", "05", "2009");
+  RetypeDate(*form, "intrare", "15", "05", "2009");
   Press(*form, Qt::Key_F5);
   EXPECT_FALSE(form->isVisible());
   EXPECT_EQ(Records().size(), 4);
@@ -209,21 +203,21 @@ TEST_F(InsuredDialogTest, ModifiedLiquidationIsCheckedThenCorrectedOrCancelled) 
       {{"14", "05", "2009"}, kOrder}};
   for (const auto& [date, message] : refused) {
     prompter().Clear();
-    TypeDate(*form, "iesire", date[0], date[1], date[2]);
+    RetypeDate(*form, "iesire", date[0], date[1], date[2]);
     Press(*form, Qt::Key_F6);
     EXPECT_EQ(prompter().Texts(), QStringList{message}) << date.join('-').toStdString();
     EXPECT_EQ(FieldText(*form, "iesire_luna"), date[1]);
   }
   EXPECT_EQ(AuditRows(), 0);
   prompter().Clear();
-  TypeDate(*form, "iesire", "15", "05", "2009");  // the hiring day: a change of form leaves it
+  RetypeDate(*form, "iesire", "15", "05", "2009");  // the hiring day: a change of form leaves it
   Press(*form, Qt::Key_F6);
   EXPECT_TRUE(prompter().Texts().isEmpty()) << prompter().LastText().toStdString();
   EXPECT_EQ(Records(), QStringList{kCui + "|CASAB|POP|ION|" + kCnp + "|20090515|20090515|S"});
   EXPECT_EQ(form->Saved()->iesire, QStringLiteral("20090515"));
   EXPECT_EQ(AuditRows(), 1);  // the version before the correction
   form = Open(Mode::kModify, left);
-  TypeDate(*form, "iesire", "", "", "");
+  RetypeDate(*form, "iesire", "", "", "");
   Press(*form, Qt::Key_F6);
   EXPECT_EQ(Records(), QStringList{kCui + "|CASAB|POP|ION|" + kCnp + "|20090515|0|S"});
   EXPECT_EQ(form->Saved()->iesire, QStringLiteral("0"));
@@ -242,7 +236,7 @@ TEST_F(InsuredDialogTest, ModifyConflictsOnlyBetweenRecordsThatStayActive) {
   EXPECT_FALSE(form->isVisible());
   // ... but its liquidation cannot be cancelled while the newer record is active.
   form = Open(Mode::kModify, old);
-  TypeDate(*form, "iesire", "", "", "");
+  RetypeDate(*form, "iesire", "", "", "");
   Press(*form, Qt::Key_F6);
   EXPECT_EQ(prompter().Texts(), QStringList{kActiveHere});
   // The active record itself passes; another person's active record cannot take its CNP.

@@ -154,8 +154,7 @@ TEST_F(InsuredListTest, EveryActionIsMirroredLikeAFreshLoad) {
       {"liquidation cancelled", &Indexes::dobre,
        [&](CInsuredListDialog& list) {
          SetModalDriver([](QDialog& form) {
-           for (const char* part : {"iesire_zi", "iesire_luna", "iesire_an"})
-             Retype(form, part, "");
+           RetypeDate(form, "iesire", "", "", "");
            Press(form, Qt::Key_F6);
          });
          key(Qt::Key_F6)(list);
@@ -163,9 +162,7 @@ TEST_F(InsuredListTest, EveryActionIsMirroredLikeAFreshLoad) {
       {"liquidate", &Indexes::costea,
        [&](CInsuredListDialog& list) {
          SetModalDriver([](QDialog& form) {
-           Retype(form, "iesire_zi", "15");
-           Retype(form, "iesire_luna", "06");
-           Retype(form, "iesire_an", "2009");
+           RetypeDate(form, "iesire", "15", "06", "2009");
            Press(form, Qt::Key_F6);
          });
          key(Qt::Key_F7)(list);
@@ -173,9 +170,7 @@ TEST_F(InsuredListTest, EveryActionIsMirroredLikeAFreshLoad) {
       {"change of form", &Indexes::zamfir,
        [&](CInsuredListDialog& list) {
          SetModalDriver([](QDialog& form) {
-           Retype(form, "data_zi", "01");
-           Retype(form, "data_luna", "03");
-           Retype(form, "data_an", "2009");
+           RetypeDate(form, "data", "01", "03", "2009");
            ChooseEntry(form, "noua", 2);
            Press(form, Qt::Key_F8);
          });
@@ -184,9 +179,7 @@ TEST_F(InsuredListTest, EveryActionIsMirroredLikeAFreshLoad) {
       {"change of house", &Indexes::barbu,
        [&](CInsuredListDialog& list) {
          SetModalDriver([](QDialog& form) {
-           Retype(form, "data_zi", "01");
-           Retype(form, "data_luna", "01");
-           Retype(form, "data_an", "2010");
+           RetypeDate(form, "data", "01", "01", "2010");
            ChooseEntry(form, "noua", 23);
            Press(form, Qt::Key_F9);
          });

@@ -28,12 +28,6 @@ class LiquidateDialogTest : public InsuredTest {
       QTest::keyClick(&CnpField(form), static_cast<char>(digit.unicode()));
     }
   }
-  static void TypeExit(QWidget& form, const QString& day, const QString& month,
-                       const QString& year) {
-    Retype(form, "iesire_zi", day);
-    Retype(form, "iesire_luna", month);
-    Retype(form, "iesire_an", year);
-  }
   // The person's fields as the form shows them.
   static QStringList Person(QWidget& form) {
     return {FieldText(form, "nume"), FieldText(form, "prenume"), FieldText(form, "forma"),
@@ -107,14 +101,14 @@ TEST_F(LiquidateDialogTest, TheEmploymentEndsAfterItsStoredHiringDay) {
   Retype(*form, "cnp", kCnp);
   for (const auto& [date, message] : refused) {
     prompter().Clear();
-    TypeExit(*form, date[0], date[1], date[2]);
+    RetypeDate(*form, "iesire", date[0], date[1], date[2]);
     Press(*form, Qt::Key_F6);
     EXPECT_EQ(prompter().Texts(), QStringList{message}) << date.join('-').toStdString();
     EXPECT_TRUE(form->isVisible());
   }
   EXPECT_EQ(Value("SELECT COUNT(*) AS v FROM asigurati.asigurati WHERE iesire>0"), "0");
   prompter().Clear();
-  TypeExit(*form, "16", "5", "2009");
+  RetypeDate(*form, "iesire", "16", "5", "2009");
   Press(*form, Qt::Key_F6);
   EXPECT_TRUE(prompter().Texts().isEmpty()) << prompter().LastText().toStdString();
   EXPECT_FALSE(form->isVisible());
@@ -135,11 +129,11 @@ TEST_F(LiquidateDialogTest, AChosenPersonIsFixedAndComparedWithTheStoredHiringDa
   CEditEx& cnp = CnpField(*form);
   EXPECT_TRUE(QTest::qWaitFor([&] { return cnp.isReadOnly(); }, 1000));
   EXPECT_EQ(form->focusWidget(), form->findChild<QLineEdit*>(QStringLiteral("iesire_zi")));
-  TypeExit(*form, "15", "05", "2009");
+  RetypeDate(*form, "iesire", "15", "05", "2009");
   Press(*form, Qt::Key_F6);
   EXPECT_EQ(prompter().Texts(), QStringList{kOrder});
   prompter().Clear();
-  TypeExit(*form, "16", "05", "2009");
+  RetypeDate(*form, "iesire", "16", "05", "2009");
   Press(*form, Qt::Key_F6);
   EXPECT_FALSE(form->isVisible()) << prompter().LastText().toStdString();
   EXPECT_EQ(Records(), QStringList{kCui + "|CASCJ|POP|ION|" + kCnp + "|20090515|20090516|S"});

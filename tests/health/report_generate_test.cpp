@@ -36,11 +36,6 @@ class ReportGenerateTest : public AnnexTest {
     auto* label = form.findChild<QLabel*>(QLatin1String(name));
     return label != nullptr ? label->text() : QStringLiteral("<no label>");
   }
-  static void Click(QWidget& form, const char* name) {
-    auto* button = form.findChild<QAbstractButton*>(QLatin1String(name));
-    ASSERT_NE(button, nullptr) << name;
-    QTest::mouseClick(button, Qt::LeftButton);
-  }
   // The panel: company, house, count.
   static QStringList Panel(QWidget& step) {
     return {Label(step, "company"), Label(step, "house"), Label(step, "count")};

@@ -34,7 +34,7 @@ TEST(CertificateChecks, FieldsAreRefusedInOrderWithTheirMessages) {
   struct Case {
     QString CertificateValues::*member;
     const char* value;
-    const char* message;
+    const char* message;  // empty: accepted
   };
   const Case cases[] = {
       {&CertificateValues::cnp, "1800101221145", "CNP-ul introdus este incorect!"},
@@ -57,8 +57,8 @@ TEST(CertificateChecks, FieldsAreRefusedInOrderWithTheirMessages) {
   for (const Case& c : cases) {
     CertificateValues values = Valid();
     values.*c.member = QString::fromUtf8(c.value);
-    EXPECT_EQ(CertificateFieldsProblem(values, QStringLiteral("22")), QLatin1String(c.message))
-        << c.value;
+    const Refusal expected = *c.message == '\0' ? Refusal() : Refusal(QString::fromUtf8(c.message));
+    EXPECT_EQ(CertificateFieldsProblem(values, QStringLiteral("22")), expected) << c.value;
   }
   EXPECT_EQ(CertificateMonthText(200906, QStringLiteral("22")), "06.2009 (22 de zile lucratoare)");
   EXPECT_EQ(CertificateMonthText(200902, QStringLiteral("19")), "02.2009 (19 zile lucratoare)");
@@ -167,23 +167,24 @@ TEST_F(CertificateTest, RectificationsAreCheckedAgainstTheMonthsEarlierDeclarati
     values.tipRectif = QLatin1String(c.type);
     values.serie = QLatin1String(c.serie);
     values.sumaFnuass = QLatin1String(c.sum);
-    const std::optional<QString> problem = CertificateConfirmProblem(
+    const CheckResult check = CertificateConfirmProblem(
         client(), Declaration(c.declaration, c.number), values, c.modified);
-    ASSERT_TRUE(problem.has_value()) << c.what;
     if (c.refusal.isEmpty()) {
-      EXPECT_EQ(*problem, "") << c.what;
+      EXPECT_EQ(check, CheckResult::Ok()) << c.what;
     } else {
-      EXPECT_TRUE(problem->contains(c.refusal)) << c.what << ": " << problem->toStdString();
+      ASSERT_TRUE(check.IsRefused()) << c.what;
+      EXPECT_TRUE(check.Text().contains(c.refusal)) << c.what << ": " << check.Text();
     }
   }
   CertificateValues unknown = Valid();
   unknown.tipRectif = QStringLiteral("M");
   unknown.serie = QStringLiteral("XY");
-  EXPECT_EQ(*CertificateConfirmProblem(client(), Declaration(first, 1), unknown, 0),
-            "ATENTIE: aceasta este o declaratie rectificativa\n\nDoresti sa modifici in "
-            "declaratia anterioara certificatul XY - 100.\n\nPentru acest lucru, trebuie ca seria "
-            "si numarul sa existe deja intr-o declaratie anterioara din aceasi luna.\nEi bine, nu "
-            "exista.");
+  EXPECT_EQ(CertificateConfirmProblem(client(), Declaration(first, 1), unknown, 0),
+            CheckResult::Refused(QStringLiteral(
+                "ATENTIE: aceasta este o declaratie rectificativa\n\nDoresti sa modifici in "
+                "declaratia anterioara certificatul XY - 100.\n\nPentru acest lucru, trebuie ca "
+                "seria si numarul sa existe deja intr-o declaratie anterioara din aceasi luna.\nEi "
+                "bine, nu exista.")));
 }
 
 TEST_F(CertificateTest, TheCnpProposesTheLatestPersonOnTypingOnly) {
@@ -235,13 +236,6 @@ TEST_F(CertificateTest, ALongerStoredSeriesLoadsWholeAndTypingKeepsToFive) {
 
 class CertificatePanelTest : public CertificateTest {
  protected:
-  static void Click(QWidget& widget, const char* name) {
-    QTest::mouseClick(widget.findChild<QPushButton*>(QLatin1String(name)), Qt::LeftButton);
-  }
-  static void SelectRow(CListViewEx& list, int row) {
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
-                      list.visualRect(list.Model().index(row, 0)).center());
-  }
   // A driver filling the certificate form and confirming it with its key.
   static ModalDriver Fill(const char* type, const char* serie, const char* sum) {
     return [=](QDialog& form) {

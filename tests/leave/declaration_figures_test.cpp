@@ -118,7 +118,7 @@ TEST(DeclarationChecks, EachRuleRefusesWithItsMessageInTheFormsOrder) {
     const char* wage;
     const char* fund;
     const char* f;
-    QString message;  // empty: accepted
+    Refusal message;  // nothing: accepted
   };
   const Case cases[] = {
       {"06", "2009", "22", "5", "500", "100000", "255", {}},

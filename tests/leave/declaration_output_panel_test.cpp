@@ -15,13 +15,6 @@ namespace {
 
 class DeclarationOutputPanelTest : public DeclarationTest {
  protected:
-  static void Click(QWidget& panel, const char* name) {
-    QTest::mouseClick(panel.findChild<QPushButton*>(QLatin1String(name)), Qt::LeftButton);
-  }
-  static void SelectRow(CListViewEx& list, int row) {
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
-                      list.visualRect(list.Model().index(row, 0)).center());
-  }
 };
 
 // The selected declaration printed, saved as PDF and written as its two files from the

@@ -1,21 +1,13 @@
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include "declaration_fixture.h"
 #include "leave/output/declaration_print.h"
+#include "support/pdf_reader.h"
 
 namespace {
-
-QString Poppler(const QString& tool, const QStringList& arguments) {
-  QProcess process;
-  process.start(tool, arguments);
-  if (!process.waitForFinished(30000) || process.exitCode() != 0) return QString();
-  return QString::fromUtf8(process.readAllStandardOutput());
-}
 
 class DeclarationPdfTest : public DeclarationTest {
  protected:
@@ -24,9 +16,7 @@ class DeclarationPdfTest : public DeclarationTest {
 
 // The whole declaration as a PDF file: its pages, its title, the rows on the third page.
 TEST_F(DeclarationPdfTest, RealFileWithAllPages) {
-  if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) {
-    GTEST_SKIP() << "poppler-utils (pdftotext, pdfinfo) is not installed";
-  }
+  SKIP_WITHOUT_PDF_READER();
   AddDeclaration(0);
   const qint64 first = AddDeclaration(1);
   AddNumberedEntries(first, 37);
@@ -37,23 +27,17 @@ TEST_F(DeclarationPdfTest, RealFileWithAllPages) {
       dir_.filePath(QStringLiteral("12345674_200906_concedii_rectificativa_1.pdf"));
   EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{QFileInfo(path).fileName()});
 
-  const QString info = Poppler(QStringLiteral("pdfinfo"), {path});
+  const QString info = PdfInfo(path);
   EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+3\\n"))))
       << info.toStdString();
   EXPECT_TRUE(
       info.contains(QRegularExpression(QStringLiteral("Title:\\s+12345674_200906_concedii\\n"))));
   EXPECT_TRUE(info.contains(QStringLiteral("842 x 595 pts")));
-  const auto page = [&path](int number) {
-    const QString n = QString::number(number);
-    return Poppler(QStringLiteral("pdftotext"),
-                   {QStringLiteral("-f"), n, QStringLiteral("-l"), n, QStringLiteral("-layout"),
-                    path, QStringLiteral("-")});
-  };
-  const QString anexa1 = page(1);
+  const QString anexa1 = PdfPageText(path, 1);
   EXPECT_TRUE(anexa1.contains(QRegularExpression(QStringLiteral("DECLARATIE\\s+rectificativa 1"))))
       << anexa1.toStdString();
   EXPECT_TRUE(anexa1.contains(kName));
-  const QString third = page(3);
+  const QString third = PdfPageText(path, 3);
   EXPECT_TRUE(third.contains(QStringLiteral("Anexa 2")));
   EXPECT_TRUE(
       third.contains(QRegularExpression(QStringLiteral("37\\s+P0037 ION\\s+1800101221144"))))

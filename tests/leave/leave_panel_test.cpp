@@ -18,13 +18,6 @@ class LeavePanelTest : public RegisterTest {
     panel->show();
     return panel;
   }
-  static void Click(QWidget& panel, const char* name) {
-    QTest::mouseClick(panel.findChild<QPushButton*>(QLatin1String(name)), Qt::LeftButton);
-  }
-  static void SelectRow(CListViewEx& list, int row) {
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
-                      list.visualRect(list.Model().index(row, 0)).center());
-  }
   // The declarations list as LUNA/RECTIF/NR.
   static QStringList Declarations(CLeaveDeclarationsDialog& panel) {
     QStringList rows;

@@ -7,11 +7,9 @@
 #include <vector>
 
 #include "leave/replay/rectification_replay.h"
+#include "support/print_to.h"
 
-// Failures show the texts and figures, not their bytes.
-inline void PrintTo(const QString& text, std::ostream* os) {
-  *os << '"' << text.toStdString() << '"';
-}
+// Failures show the figures, not their bytes.
 inline void PrintTo(const IndemnityGroup& group, std::ostream* os) {
   *os << '{' << group.cases << " cases, " << group.benefitDays << " days, " << group.fnuassDays
       << " FNUASS days, " << group.fnuassSum << '}';

@@ -100,15 +100,16 @@ TEST_F(ReplayQueryTest, StoredDeclarationsReplayIntoTheirFigures) {
       "luna!\n\nNu poti modifica declaratia curenta.");
   DeclarationFormValues values{"06",    "2009", "0",    "22", "500", "5", "100000",
                                "30000", "255",  "1000", "9",  "264", "20"};
-  for (const auto& [number, message] :
-       {std::pair{"0", later}, std::pair{"2", later}, std::pair{"3", QString()}}) {
+  for (const auto& [number, expected] :
+       {std::pair{"0", CheckResult::Refused(later)}, std::pair{"2", CheckResult::Refused(later)},
+        std::pair{"3", CheckResult::Ok()}}) {
     values.number = QLatin1String(number);
     EXPECT_EQ(DeclarationConfirmProblem(server().Client(), QLatin1String(kCf), values, true),
-              message)
+              expected)
         << number;
   }
   EXPECT_EQ(DeclarationConfirmProblem(server().Client(), QLatin1String(kCf), values, false),
-            QString());
+            CheckResult::Ok());
   EXPECT_TRUE(server().Prompter().Messages().empty());
 }
 

@@ -1,33 +1,21 @@
 #include <gtest/gtest.h>
 
 #include <QFileInfo>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QSizeF>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <cmath>
 
 #include "print/print_devices.h"
 #include "print/print_fixture.h"
+#include "support/pdf_reader.h"
 
 namespace {
-
-// Runs a poppler tool and returns its standard output; empty when it fails.
-QString Poppler(const QString& tool, const QStringList& arguments) {
-  QProcess process;
-  process.start(tool, arguments);
-  if (!process.waitForFinished(30000) || process.exitCode() != 0) return QString();
-  return QString::fromUtf8(process.readAllStandardOutput());
-}
 
 class PdfTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty() ||
-        QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty()) {
-      GTEST_SKIP() << "poppler-utils (pdftotext, pdfinfo) is not installed";
-    }
+    SKIP_WITHOUT_PDF_READER();
     ASSERT_TRUE(folder_.isValid());
     path_ = folder_.filePath(QStringLiteral("anexa.pdf"));
   }
@@ -37,16 +25,11 @@ class PdfTest : public ::testing::Test {
            printer_.StartDocument(QStringLiteral("CASAB_12345678_200906_2A"));
   }
 
-  QString PageText(int page) const {
-    const QString number = QString::number(page);
-    return Poppler(QStringLiteral("pdftotext"),
-                   {QStringLiteral("-f"), number, QStringLiteral("-l"), number,
-                    QStringLiteral("-layout"), path_, QStringLiteral("-")});
-  }
+  QString PageText(int page) const { return PdfPageText(path_, page); }
 
   // The value after "<key>:" in pdfinfo's report.
   QString Info(const QString& key) const {
-    const QString info = Poppler(QStringLiteral("pdfinfo"), {path_});
+    const QString info = PdfInfo(path_);
     const QRegularExpression line(QStringLiteral("^%1:\\s*(.*)$").arg(key),
                                   QRegularExpression::MultilineOption);
     return line.match(info).captured(1).trimmed();
@@ -121,8 +104,7 @@ TEST_F(PdfTest, LandscapeFooterEndsAtTheRightOfItsCell) {
   printer_.EndJob();
 
   EXPECT_EQ(PageSize(), QSizeF(842, 595));
-  const QString boxes =
-      Poppler(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path_, QStringLiteral("-")});
+  const QString boxes = PdfWordBoxes(path_);
   // 7000 logical units across 841.89 points.
   const double pointsPerUnit = 841.89 / 7000;
   const WordBox version = FindWord(boxes, QStringLiteral("(2009.06.04)"));

@@ -1,8 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractItemModelTester>
 #include <QSignalSpy>
+#include <QStringList>
+#include <functional>
+#include <utility>
 
 #include "store/list_model.h"
+#include "support/print_to.h"
 
 namespace {
 
@@ -37,6 +42,96 @@ TEST(DisplayTextForKind, FormsOfEachKind) {
   for (const Case& c : cases) {
     EXPECT_EQ(DisplayTextForKind(QLatin1String(c.kind), c.stored), c.shown)
         << c.kind << " " << c.stored.toStdString();
+  }
+}
+
+// Qt's model tester follows every signal the list emits by hand and reads the model again
+// after each: a begin without its end, a range past the rows or columns, or a persistent
+// index a sort left behind is reported as a warning of its category, collected here.
+class ModelTesterReports {
+ public:
+  ModelTesterReports() { previous_ = qInstallMessageHandler(&Collect); }
+  ~ModelTesterReports() { qInstallMessageHandler(previous_); }
+  QStringList Take() { return std::exchange(reports_, {}); }
+
+ private:
+  static void Collect(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type != QtDebugMsg && type != QtInfoMsg && context.category != nullptr &&
+        qstrcmp(context.category, "qt.modeltest") == 0) {
+      reports_.append(text);
+    } else if (previous_ != nullptr) {
+      previous_(type, context, text);
+    }
+  }
+  static inline QStringList reports_;
+  static inline QtMessageHandler previous_ = nullptr;
+};
+
+TEST(ListModelUnderQtsTester, EveryChangeKeepsTheModelContract) {
+  ListModel model;
+  ModelTesterReports reports;
+  QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Warning);
+  const auto row = [](const char* index, const char* nume) {
+    return QStringList{QLatin1String(index), QLatin1String(nume)};
+  };
+  struct Step {
+    const char* what;
+    std::function<void(ListModel&)> change;
+    int rows;
+    int columns;
+  };
+  const Step steps[] = {
+      {"columns of an empty list",
+       [](ListModel& m) {
+         m.InsertColumn(0, QStringLiteral("Index"), QStringLiteral("N"));
+         m.InsertColumn(1, QStringLiteral("Nume"));
+       },
+       0, 2},
+      {"filled at once",
+       [&row](ListModel& m) {
+         m.AppendRows({row("3", "Pop"), row("10", "Ion"), row("2", "Albu")});
+       },
+       3, 2},
+      {"nothing appended", [](ListModel& m) { m.AppendRows({}); }, 3, 2},
+      {"a row appended", [&row](ListModel& m) { m.AppendRowCells(row("-4", "ion")); }, 4, 2},
+      {"an empty row appended", [](ListModel& m) { m.AppendRow(); }, 5, 2},
+      {"a row inserted between", [&row](ListModel& m) { m.InsertRowCells(1, row("7", "Nou")); }, 6,
+       2},
+      {"a row inserted past the end", [](ListModel& m) { m.InsertRow(99); }, 7, 2},
+      {"cells written", [](ListModel& m) { m.SetCellText(6, QStringLiteral("NUME"), "Ultim"); }, 7,
+       2},
+      {"a row coloured", [](ListModel& m) { m.SetRowColor(2, qRgb(255, 0, 0)); }, 7, 2},
+      {"a kind set", [](ListModel& m) { m.SetColumnKind(QStringLiteral("INDEX"), "3"); }, 7, 2},
+      {"sorted by a header click", [](ListModel& m) { m.SortByHeaderClick(0, false); }, 7, 2},
+      {"sorted again the other way", [](ListModel& m) { m.SortByHeaderClick(0, false); }, 7, 2},
+      {"a second sort column", [](ListModel& m) { m.SortByHeaderClick(1, true); }, 7, 2},
+      {"the first row removed", [](ListModel& m) { m.RemoveRow(0); }, 6, 2},
+      {"the last row removed", [](ListModel& m) { m.RemoveRow(m.RowCount() - 1); }, 5, 2},
+      {"no such row removed", [](ListModel& m) { m.RemoveRow(5); }, 5, 2},
+      {"a column inserted between",
+       [](ListModel& m) { m.InsertColumn(1, QStringLiteral("Suma"), QStringLiteral("N")); }, 5, 3},
+      {"a column inserted past the last", [](ListModel& m) { m.InsertColumn(9, "Cas"); }, 5, 4},
+      {"sorted by the new column", [](ListModel& m) { m.SortByHeaderClick(3, false); }, 5, 4},
+      {"columns deleted, rows kept", [](ListModel& m) { m.DeleteAllColumns(); }, 5, 0},
+      {"a row coloured without columns", [](ListModel& m) { m.SetRowColor(0, qRgb(0, 0, 255)); }, 5,
+       0},
+      {"a row appended without columns", [&row](ListModel& m) { m.AppendRowCells(row("1", "A")); },
+       6, 0},
+      {"a column again", [](ListModel& m) { m.InsertColumn(0, QStringLiteral("Cnp")); }, 6, 1},
+      {"rows cleared", [](ListModel& m) { m.DeleteAllRows(); }, 0, 1},
+      {"an empty list cleared", [](ListModel& m) { m.DeleteAllRows(); }, 0, 1},
+      {"an empty list sorted", [](ListModel& m) { m.SortByHeaderClick(0, false); }, 0, 1},
+      {"refilled",
+       [&row](ListModel& m) {
+         m.AppendRows({row("5", "x"), row("4", "y")});
+       },
+       2, 1},
+  };
+  for (const Step& step : steps) {
+    step.change(model);
+    EXPECT_EQ(reports.Take(), QStringList()) << step.what;
+    EXPECT_EQ(model.rowCount(), step.rows) << step.what;
+    EXPECT_EQ(model.columnCount(), step.columns) << step.what;
   }
 }
 

@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
+
+#include "ui/c_list_view_ex.h"
 
 void Retype(QWidget& form, const char* name, const QString& text) {
   auto* edit = form.findChild<QLineEdit*>(QLatin1String(name));
@@ -19,6 +22,14 @@ void Retype(QWidget& form, const char* name, const QString& text) {
   }
 }
 
+void RetypeDate(QWidget& form, const char* prefix, const QString& day, const QString& month,
+                const QString& year) {
+  const QByteArray name(prefix);
+  Retype(form, (name + "_zi").constData(), day);
+  Retype(form, (name + "_luna").constData(), month);
+  Retype(form, (name + "_an").constData(), year);
+}
+
 QString FieldText(QWidget& form, const char* name) {
   auto* edit = form.findChild<QLineEdit*>(QLatin1String(name));
   return edit != nullptr ? edit->text() : QStringLiteral("<no field>");
@@ -30,6 +41,17 @@ void ChooseEntry(QWidget& form, const char* name, int position) {
   ASSERT_LT(position, list->count()) << name;
   while (list->currentIndex() < position) QTest::keyClick(list, Qt::Key_Down);
   while (list->currentIndex() > position) QTest::keyClick(list, Qt::Key_Up);
+}
+
+void Click(QWidget& form, const char* name) {
+  auto* button = form.findChild<QAbstractButton*>(QLatin1String(name));
+  ASSERT_NE(button, nullptr) << name;
+  QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void SelectRow(CListViewEx& list, int row) {
+  QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
+                    list.visualRect(list.Model().index(row, 0)).center());
 }
 
 void Press(QWidget& form, Qt::Key key, Qt::KeyboardModifiers modifiers) {

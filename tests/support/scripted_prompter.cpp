@@ -2,10 +2,12 @@
 
 void ScriptedPrompter::ShowMessage(const QString& text, const QString& caption, Icon) {
   shown_.push_back({text, caption, false});
+  if (echo_) echo_(text);
 }
 
 bool ScriptedPrompter::AskQuestion(const QString& text, const QString& caption, Icon) {
   shown_.push_back({text, caption, true});
+  if (echo_) echo_(text);
   if (answers_.empty()) {
     ++unanswered_;
     return false;

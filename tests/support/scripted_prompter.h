@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -29,6 +30,9 @@ class ScriptedPrompter : public Prompter {
   void QueueFile(const QString& path) { files_.push_back(path); }
   void QueueFolder(const QString& path) { folders_.push_back(path); }
   void QueuePassword(const QString& password) { passwords_.push_back(password); }
+  // Also hands each message and question shown to `echo` as it comes (a helper program
+  // prints them for its test).
+  void EchoShown(std::function<void(const QString&)> echo) { echo_ = std::move(echo); }
 
   const std::vector<Shown>& Messages() const { return shown_; }
   QStringList Texts() const;
@@ -45,5 +49,6 @@ class ScriptedPrompter : public Prompter {
   std::deque<QString> folders_;
   std::deque<QString> passwords_;
   std::vector<std::pair<QString, QString>> choosers_;
+  std::function<void(const QString&)> echo_;
   int unanswered_ = 0;
 };

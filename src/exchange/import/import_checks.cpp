@@ -17,7 +17,7 @@ bool IsHiringDate(const QString& date) {
   return date.size() == 8 && CheckDate(date.mid(6, 2), date.mid(4, 2), date.left(4));
 }
 
-QString RecordProblem(const QString& cnp, const QString& hiring, const QString& form,
+Refusal RecordProblem(const QString& cnp, const QString& hiring, const QString& form,
                       const QStringList& forms, const QString& formMessage) {
   if (!CheckCnp(cnp.trimmed())) {
     return QStringLiteral("CNP-ul este incorect. Inregistrarea a fost ignorata");
@@ -26,7 +26,7 @@ QString RecordProblem(const QString& cnp, const QString& hiring, const QString& 
     return QStringLiteral("Data intrarii este incorecta. Inregistrarea a fost ignorata");
   }
   if (!forms.contains(form.trimmed())) return formMessage;
-  return {};
+  return std::nullopt;
 }
 
 }  // namespace
@@ -50,21 +50,21 @@ const QStringList& PreviousFieldNames(int count) {
   return none;
 }
 
-QString ExternalHeaderProblem(const QStringList& names) {
+Refusal ExternalHeaderProblem(const QStringList& names) {
   if (names != ExternalFieldNames()) {
     return HeaderMessage("Citeste manualul pentru formatul de import.");
   }
-  return {};
+  return std::nullopt;
 }
 
-QString PreviousHeaderProblem(const QStringList& names) {
+Refusal PreviousHeaderProblem(const QStringList& names) {
   if (names.size() != 16 && names.size() != 19) {
     return HeaderMessage("Trebuie sa fie un fisier de tip anexa A.");
   }
   if (names != PreviousFieldNames(static_cast<int>(names.size()))) {
     return HeaderMessage("Trebuie sa fie un fisier de tip anexa 1A.");
   }
-  return {};
+  return std::nullopt;
 }
 
 QString NoRecordsMessage() { return QStringLiteral("Fisierul selectat nu contine inregistrari!"); }
@@ -83,7 +83,7 @@ std::optional<QString> ImportFiscalCode(const QString& text) {
   return code;
 }
 
-QString ExternalRecordProblem(const QString& cnp, const QString& hiring, const QString& form) {
+Refusal ExternalRecordProblem(const QString& cnp, const QString& hiring, const QString& form) {
   static const QStringList forms = {"S", "CM", "AM", "CT", "CIC", "DCM", "SCS", "SS"};
   return RecordProblem(cnp, hiring, form, forms,
                        QStringLiteral("Forma de angajare este incorecta (trebuia sa fie S, CM, "
@@ -91,16 +91,18 @@ QString ExternalRecordProblem(const QString& cnp, const QString& hiring, const Q
                                       "ignorata"));
 }
 
-QString PreviousRecordProblem(const QString& cnp, const QString& hiring, const QString& form) {
+Refusal PreviousRecordProblem(const QString& cnp, const QString& hiring, const QString& form) {
   static const QStringList forms = {"S", "CM", "CIC", "DCM", "SCS", "SS"};
   return RecordProblem(
       cnp, hiring, form, forms,
       QStringLiteral("Forma de angajare este incorecta. Inregistrarea a fost ignorata"));
 }
 
-QString LiquidationProblem(const QString& liquidation) {
+Refusal LiquidationProblem(const QString& liquidation) {
   const QString trimmed = liquidation.trimmed();
-  if (trimmed.isEmpty() || trimmed == QLatin1String("0") || IsHiringDate(trimmed)) return {};
+  if (trimmed.isEmpty() || trimmed == QLatin1String("0") || IsHiringDate(trimmed)) {
+    return std::nullopt;
+  }
   return QStringLiteral("Data iesirii este incorecta. Inregistrarea a fost ignorata");
 }
 

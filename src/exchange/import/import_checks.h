@@ -5,9 +5,11 @@
 #include <QStringList>
 #include <optional>
 
+#include "common/check_result.h"
+
 // The rules of the two import layouts that need no database: the file's fields, the
 // company's fiscal code and each record's values. Each "Problem" function returns the text
-// shown for the first rule that fails, or an empty text.
+// shown for the first rule that fails, or nothing.
 
 // A record's field texts by field name, as read from the file.
 using ImportFields = QHash<QString, QString>;
@@ -17,8 +19,8 @@ const QStringList& ExternalFieldNames();
 // The two anexa 1A layouts, told apart by their field count (16 or 19).
 const QStringList& PreviousFieldNames(int count);
 
-QString ExternalHeaderProblem(const QStringList& names);
-QString PreviousHeaderProblem(const QStringList& names);
+[[nodiscard]] Refusal ExternalHeaderProblem(const QStringList& names);
+[[nodiscard]] Refusal PreviousHeaderProblem(const QStringList& names);
 QString NoRecordsMessage();
 QString BadFiscalCodeMessage();
 
@@ -30,10 +32,12 @@ QString BadFiscalCodeMessage();
 // characters year month day) and its employment form, checked in that order. The
 // external source takes the eight forms of the register, the anexa 1A only the six it
 // reports.
-QString ExternalRecordProblem(const QString& cnp, const QString& hiring, const QString& form);
-QString PreviousRecordProblem(const QString& cnp, const QString& hiring, const QString& form);
+[[nodiscard]] Refusal ExternalRecordProblem(const QString& cnp, const QString& hiring,
+                                            const QString& form);
+[[nodiscard]] Refusal PreviousRecordProblem(const QString& cnp, const QString& hiring,
+                                            const QString& form);
 // An anexa 1A liquidation date: blank (still employed) or a calendar date.
-QString LiquidationProblem(const QString& liquidation);
+[[nodiscard]] Refusal LiquidationProblem(const QString& liquidation);
 // IESIRE as stored: "0" for a blank liquidation date.
 QString StoredLiquidation(const QString& liquidation);
 

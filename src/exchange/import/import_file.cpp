@@ -12,14 +12,16 @@ ImportFileResult Refused(ListModel& list, const QString& message) {
   return {ImportFileResult::Outcome::kRefused, message, {}};
 }
 
-QString HeaderProblem(ImportLayout layout, const QStringList& names) {
+Refusal HeaderProblem(ImportLayout layout, const QStringList& names) {
   return layout == ImportLayout::kExternal ? ExternalHeaderProblem(names)
                                            : PreviousHeaderProblem(names);
 }
 
 // A file the reader cannot take gets the message of a wrong field count: from the user's
 // side it is simply not a file of this layout.
-QString UnreadableMessage(ImportLayout layout) { return HeaderProblem(layout, {}); }
+QString UnreadableMessage(ImportLayout layout) {
+  return HeaderProblem(layout, {}).value_or(QString());
+}
 
 }  // namespace
 
@@ -29,9 +31,7 @@ ImportFileResult ReadImportFile(const QString& path, ImportLayout layout, ListMo
   if (suffix != QLatin1String("dbf") && suffix != QLatin1String("DBF")) return {};
   DbfFile table;
   if (!table.ReadDbf(path, list, progress)) return Refused(list, UnreadableMessage(layout));
-  if (const QString problem = HeaderProblem(layout, table.names); !problem.isEmpty()) {
-    return Refused(list, problem);
-  }
+  if (const Refusal problem = HeaderProblem(layout, table.names)) return Refused(list, *problem);
   if (list.RowCount() == 0) return Refused(list, NoRecordsMessage());
   const std::optional<QString> cf = ImportFiscalCode(list.GetCellText(0, QStringLiteral("CF")));
   if (!cf) return Refused(list, BadFiscalCodeMessage());

@@ -199,11 +199,10 @@ void ExternalImportRows::AddMonthRow(int record, const QString& month, int index
 
 ImportOutcome ImportExternalRecord(CClient& client, ExternalImportRows& rows,
                                    const ImportFields& fields) {
-  if (const QString problem = ExternalRecordProblem(fields.value(QStringLiteral("CNP")),
+  if (const Refusal problem = ExternalRecordProblem(fields.value(QStringLiteral("CNP")),
                                                     fields.value(QStringLiteral("INTRARE")),
-                                                    fields.value(QStringLiteral("FORMA")));
-      !problem.isEmpty()) {
-    return Rejected(problem);
+                                                    fields.value(QStringLiteral("FORMA")))) {
+    return Rejected(*problem);
   }
   const QString cnp = Field(fields, "CNP");
   const int active = rows.ActiveRecord(cnp);
@@ -219,11 +218,11 @@ ImportOutcome ImportExternalRecord(CClient& client, ExternalImportRows& rows,
 
 ImportOutcome ImportPreviousRecord(CClient& client, const QString& cf, const QString& cas,
                                    const QString& month, const ImportFields& fields) {
-  QString problem = PreviousRecordProblem(fields.value(QStringLiteral("CNP")),
+  Refusal problem = PreviousRecordProblem(fields.value(QStringLiteral("CNP")),
                                           fields.value(QStringLiteral("ANG")),
                                           fields.value(QStringLiteral("CAT")));
-  if (problem.isEmpty()) problem = LiquidationProblem(fields.value(QStringLiteral("PL")));
-  if (!problem.isEmpty()) return Rejected(problem);
+  if (!problem) problem = LiquidationProblem(fields.value(QStringLiteral("PL")));
+  if (problem) return Rejected(*problem);
   const std::optional<int> same = FirstIndex(
       client,
       Sql(u"SELECT * FROM asigurati.asigurati AS a WHERE  a.cf=%1 AND a.cnp=%2 AND "

@@ -221,8 +221,7 @@ int FieldAt(VerifiedFile file, const char* name) {
   return static_cast<int>(VerifiedFieldNames(file).indexOf(QLatin1String(name)));
 }
 
-std::optional<QString> HeaderProblem(VerifiedFile file, const ReadTable& table,
-                                     const HeaderTexts& texts) {
+Refusal HeaderProblem(VerifiedFile file, const ReadTable& table, const HeaderTexts& texts) {
   const QStringList& expected = VerifiedFieldNames(file);
   if (table.names.size() != expected.size()) return texts.count;
   if (table.names != expected) return texts.names;

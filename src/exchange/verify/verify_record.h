@@ -5,6 +5,7 @@
 #include <QString>
 #include <optional>
 
+#include "common/check_result.h"
 #include "exchange/verify/verify_checks.h"
 #include "store/list_model.h"
 
@@ -29,8 +30,8 @@ struct HeaderTexts {
   QString count;
   QString names;
 };
-std::optional<QString> HeaderProblem(VerifiedFile file, const ReadTable& table,
-                                     const HeaderTexts& texts);
+[[nodiscard]] Refusal HeaderProblem(VerifiedFile file, const ReadTable& table,
+                                    const HeaderTexts& texts);
 
 // The summaries a check ends with, after the file's name and ": ".
 inline QString SuccessSummary() {

@@ -52,7 +52,7 @@ std::array<QString, 3> ShownFileNames(NamingForm form, const MonthParts& month, 
   return names;
 }
 
-std::optional<QString> NamingRefusal(NamingForm form, HouseScope scope, int houseCount) {
+Refusal NamingRefusal(NamingForm form, HouseScope scope, int houseCount) {
   if (form == NamingForm::kLegal && scope == HouseScope::kAll && houseCount >= 2) {
     return naming_texts::kLegalForAllHouses;
   }

@@ -4,6 +4,7 @@
 #include <array>
 #include <optional>
 
+#include "common/check_result.h"
 #include "health/annexes/annex_values.h"
 
 // Names of the anexa 1A, 1B and 1C files and the texts of the form that chooses them.
@@ -48,8 +49,7 @@ inline const QString kUnusableInName =
                                                     const QString& cf, const QString& cas);
 
 // The naming form's refusal of a choice (it then stays open), or nothing.
-[[nodiscard]] std::optional<QString> NamingRefusal(NamingForm form, HouseScope scope,
-                                                   int houseCount);
+[[nodiscard]] Refusal NamingRefusal(NamingForm form, HouseScope scope, int houseCount);
 
 // A fiscal code of digits only and, when names carry the house, a house of the list: a
 // value of old data that could reach outside the folder never becomes part of a path.

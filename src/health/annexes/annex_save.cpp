@@ -102,7 +102,7 @@ SaveOutcome WriteHouse(HouseRecords& gathered, Prompter& prompter, const AnnexHe
 
 }  // namespace
 
-std::optional<QString> SaveRefusal(const SaveChoices& choices) {
+Refusal SaveRefusal(const SaveChoices& choices) {
   if (!SplitMonth(choices.month)) return save_texts::kNoMonth;
   if (choices.scope == HouseScope::kSelected) {
     if (choices.selectedHouse.isEmpty()) return save_texts::kNoHouse;

@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 
+#include "common/check_result.h"
 #include "dbf/report_destination.h"
 #include "health/annexes/annex_naming.h"
 
@@ -69,7 +70,7 @@ enum class SaveOutcome {
 };
 
 // The first refusal of the choices before the naming form opens, or nothing.
-[[nodiscard]] std::optional<QString> SaveRefusal(const SaveChoices& choices);
+[[nodiscard]] Refusal SaveRefusal(const SaveChoices& choices);
 
 // The whole command: refusals, naming form, destination, then the files.
 [[nodiscard]] SaveOutcome SaveReportFiles(CClient& client, Prompter& prompter,

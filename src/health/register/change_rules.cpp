@@ -23,13 +23,13 @@ std::vector<ChangeChoice> HouseChoices() {
   return choices;
 }
 
-QString ChangeDateProblem(ChangeKind kind, int hiring, int change) {
+Refusal ChangeDateProblem(ChangeKind kind, int hiring, int change) {
   const bool form = kind == ChangeKind::kForm;
   if (!IsCalendarDate(change)) {
     return form ? QStringLiteral("Data modificarii formei de angajare este incorecta!")
                 : QStringLiteral("Data schimbarii casei de asigurari este incorecta!");
   }
-  if (hiring < change) return {};
+  if (hiring < change) return std::nullopt;
   return form ? QStringLiteral(
                     "Data modificarii formei de angajare trebuie sa fie mai recenta decat data "
                     "angajarii!")

@@ -3,6 +3,8 @@
 #include <QString>
 #include <vector>
 
+#include "common/check_result.h"
+
 // The rules of the two change forms that need no database: what each offers as the new
 // value, and whether a change date may close the record.
 
@@ -22,9 +24,9 @@ std::vector<ChangeChoice> FormChoices(const QString& currentForm);
 // All 44 houses, the current one included, with "HG - Harghita" (stored CASHR).
 std::vector<ChangeChoice> HouseChoices();
 
-// The refusal for a change dated `change` of a record hired on `hiring`, empty when the date
-// is a calendar date strictly after the hiring day.
-QString ChangeDateProblem(ChangeKind kind, int hiring, int change);
+// The refusal for a change dated `change` of a record hired on `hiring`, nothing when the
+// date is a calendar date strictly after the hiring day.
+[[nodiscard]] Refusal ChangeDateProblem(ChangeKind kind, int hiring, int change);
 
 // The old record ends the day before the change.
 int ExitDateOf(int change);

@@ -2,12 +2,12 @@
 
 #include "common/identifiers.h"
 
-QString DependantFieldsProblem(const QString& cnp, const QString& nume, const QString& prenume) {
+Refusal DependantFieldsProblem(const QString& cnp, const QString& nume, const QString& prenume) {
   if (!CheckCnp(cnp)) return QStringLiteral("CNP-ul coasiguratului este incorect!");
   if (nume.trimmed().isEmpty() || prenume.trimmed().isEmpty()) {
     return QStringLiteral("Trebuie sa introduci numele si prenumele coasiguratului!");
   }
-  return {};
+  return std::nullopt;
 }
 
 QString DependantTakenMessage(const QString& nume, const QString& prenume,

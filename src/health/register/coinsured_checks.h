@@ -2,11 +2,14 @@
 
 #include <QString>
 
-// The co-insured form's rules that need no database, each returning its message (empty when
-// the rule holds).
+#include "common/check_result.h"
 
-// The dependant's own fields, in the form's order: the CNP, then both names.
-QString DependantFieldsProblem(const QString& cnp, const QString& nume, const QString& prenume);
+// The co-insured form's rules that need no database and their messages.
+
+// The dependant's own fields, in the form's order: the CNP, then both names. The refusal of
+// the first rule that fails, or nothing.
+[[nodiscard]] Refusal DependantFieldsProblem(const QString& cnp, const QString& nume,
+                                             const QString& prenume);
 
 // The refusal for a dependant already registered under an active insured person.
 QString DependantTakenMessage(const QString& nume, const QString& prenume, const QString& denumire);

@@ -29,7 +29,7 @@ QString DottedDate(int date) {
   return digits.mid(6, 2) + u'.' + digits.mid(4, 2) + u'.' + digits.left(4);
 }
 
-QString InsuredFieldsProblem(const InsuredFields& fields) {
+Refusal InsuredFieldsProblem(const InsuredFields& fields) {
   if (fields.nume.trimmed().isEmpty()) return QStringLiteral("Trebuie sa introduci un nume!");
   if (fields.prenume.trimmed().isEmpty()) {
     return QStringLiteral("Trebuie sa introduci un prenume!");
@@ -48,7 +48,7 @@ QString InsuredFieldsProblem(const InsuredFields& fields) {
     // Equal days stay accepted: a change of form the day after hiring leaves such records.
     if (*liquidation > 0 && *liquidation < fields.hiring) return kLiquidationNotAfterHiring;
   }
-  return {};
+  return std::nullopt;
 }
 
 InsuredRecord RecordOf(const InsuredFields& fields, const QString& cf) {
@@ -64,8 +64,8 @@ InsuredRecord RecordOf(const InsuredFields& fields, const QString& cf) {
   return record;
 }
 
-QString RehireProblem(int lastLiquidation, int hiring) {
-  if (lastLiquidation <= 0 || lastLiquidation < hiring) return {};
+Refusal RehireProblem(int lastLiquidation, int hiring) {
+  if (lastLiquidation <= 0 || lastLiquidation < hiring) return std::nullopt;
   return QStringLiteral(
              "CNP-ul introdus a fost lichidat ultima oara de la aceasta firma la data de: ") +
          DottedDate(lastLiquidation) +
@@ -85,14 +85,17 @@ QString DependantQuestion(const QString& nume, const QString& prenume, const QSt
          QStringLiteral("\n\nVrei sa continui?");
 }
 
-QString LiquidationCnpProblem(const QString& cnp) {
-  return CheckCnp(cnp) ? QString() : QStringLiteral("CNP-ul introdus este incorect!");
+Refusal LiquidationCnpProblem(const QString& cnp) {
+  if (CheckCnp(cnp)) return std::nullopt;
+  return QStringLiteral("CNP-ul introdus este incorect!");
 }
 
-QString LiquidationDateProblem(int typed) {
-  return IsCalendarDate(typed) ? QString() : kLiquidationDateWrong;
+Refusal LiquidationDateProblem(int typed) {
+  if (IsCalendarDate(typed)) return std::nullopt;
+  return kLiquidationDateWrong;
 }
 
-QString LiquidationOrderProblem(int hiring, int liquidation) {
-  return hiring < liquidation ? QString() : kLiquidationNotAfterHiring;
+Refusal LiquidationOrderProblem(int hiring, int liquidation) {
+  if (hiring < liquidation) return std::nullopt;
+  return kLiquidationNotAfterHiring;
 }

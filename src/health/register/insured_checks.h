@@ -3,10 +3,11 @@
 #include <QString>
 #include <optional>
 
+#include "common/check_result.h"
 #include "health/register/insured_record.h"
 
 // The rules of the insured and liquidation forms that need no database. Each "Problem"
-// function returns the message of the first rule that fails, or an empty text.
+// function returns the refusal of the first rule that fails, or nothing.
 
 // Whether eight digits year, month, day (as stored, or as a date input reads) are a
 // calendar date: day, month and year, taken from characters 7-8, 5-6 and 1-4, pass
@@ -24,7 +25,7 @@ QString DottedDate(int date);
 // The checks of the insured form before any query, in the form's order: names, house, CNP,
 // hiring date and, for a liquidated record, its liquidation date, which must not be earlier
 // than the hiring date.
-QString InsuredFieldsProblem(const InsuredFields& fields);
+[[nodiscard]] Refusal InsuredFieldsProblem(const InsuredFields& fields);
 
 // The record the insured form writes for its fields (the fields must have passed their
 // checks). IESIRE stays "0" unless the record is liquidated.
@@ -32,7 +33,7 @@ InsuredRecord RecordOf(const InsuredFields& fields, const QString& cf);
 
 // A person last liquidated from the company on `lastLiquidation` cannot be hired again on
 // that day or before.
-QString RehireProblem(int lastLiquidation, int hiring);
+[[nodiscard]] Refusal RehireProblem(int lastLiquidation, int hiring);
 
 // The questions asked before hiring someone active at another company or registered as a
 // co-insured dependant.
@@ -41,6 +42,6 @@ QString DependantQuestion(const QString& nume, const QString& prenume, const QSt
 
 // The liquidation form's checks: the CNP, then (after the person was found) the date, then
 // that the employment ends strictly after the hiring day.
-QString LiquidationCnpProblem(const QString& cnp);
-QString LiquidationDateProblem(int typed);
-QString LiquidationOrderProblem(int hiring, int liquidation);
+[[nodiscard]] Refusal LiquidationCnpProblem(const QString& cnp);
+[[nodiscard]] Refusal LiquidationDateProblem(int typed);
+[[nodiscard]] Refusal LiquidationOrderProblem(int hiring, int liquidation);

@@ -27,11 +27,11 @@ constexpr std::array<Refusals, 8> kRefusals = {{
 
 }  // namespace
 
-QString ActionRefusal(ListAction action, bool selected, bool liquidated) {
+Refusal ActionRefusal(ListAction action, bool selected, bool liquidated) {
   const Refusals& refusals = kRefusals.at(static_cast<size_t>(action));
   if (!selected) return QLatin1String(refusals.nothingSelected);
   if (liquidated && refusals.liquidated != nullptr) return QLatin1String(refusals.liquidated);
-  return {};
+  return std::nullopt;
 }
 
 QString FilterText(int filter) {

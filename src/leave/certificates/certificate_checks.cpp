@@ -41,7 +41,7 @@ QString Certificate(const CertificateValues& values) {
 
 }  // namespace
 
-QString CertificateFieldsProblem(const CertificateValues& values,
+Refusal CertificateFieldsProblem(const CertificateValues& values,
                                  const QString& declarationWorkingDays) {
   if (!CheckCnp(values.cnp)) return QStringLiteral("CNP-ul introdus este incorect!");
   if (values.prenume.isEmpty()) return QStringLiteral("Trebuie sa introduci un prenume!");
@@ -67,51 +67,53 @@ QString CertificateFieldsProblem(const CertificateValues& values,
     return QStringLiteral(
         "Numarul de zile suportate din FNUASS este mai mare decat numarul de zile de prestatii!");
   }
-  return {};
+  return std::nullopt;
 }
 
-std::optional<QString> CertificateConfirmProblem(CClient& client,
-                                                 const CertificateDeclaration& declaration,
-                                                 const CertificateValues& values,
-                                                 qint64 certificate) {
-  QString problem = CertificateFieldsProblem(values, declaration.workingDays);
-  if (!problem.isEmpty()) return problem;
+CheckResult CertificateConfirmProblem(CClient& client, const CertificateDeclaration& declaration,
+                                      const CertificateValues& values, qint64 certificate) {
+  if (Refusal problem = CertificateFieldsProblem(values, declaration.workingDays)) {
+    return CheckResult::Refused(std::move(*problem));
+  }
   if (!declaration.rectifying) {
     const std::optional<bool> exists =
         CertificateExists(client, declaration, values, Earlier::kUpToThis, certificate);
-    if (!exists) return std::nullopt;
-    if (!*exists) return QString();
-    return QStringLiteral("Doresti sa adaugi certificatul ") + Certificate(values) +
-           QStringLiteral(".\n\nAcesta este deja introdus in declaratia curenta.");
+    if (!exists) return CheckResult::Failed();
+    if (!*exists) return CheckResult::Ok();
+    return CheckResult::Refused(
+        QStringLiteral("Doresti sa adaugi certificatul ") + Certificate(values) +
+        QStringLiteral(".\n\nAcesta este deja introdus in declaratia curenta."));
   }
   if (values.tipRectif == u"S" && LeadingInteger(values.sumaFnuass) > 0) {
-    return kRectifyingNote +
-           QStringLiteral("Doresti sa stergi din declaratia anterioara certificatul ") +
-           Certificate(values) +
-           QStringLiteral(
-               ".\n\nSuma suportata din FNUASS trebuie sa fie zero (ea nu isi are rostul intr-o "
-               "operatiune de stergere).");
+    return CheckResult::Refused(
+        kRectifyingNote +
+        QStringLiteral("Doresti sa stergi din declaratia anterioara certificatul ") +
+        Certificate(values) +
+        QStringLiteral(
+            ".\n\nSuma suportata din FNUASS trebuie sa fie zero (ea nu isi are rostul intr-o "
+            "operatiune de stergere)."));
   }
   if (values.tipRectif == u"A") {
     const std::optional<bool> exists =
         CertificateExists(client, declaration, values, Earlier::kUpToThis, certificate);
-    if (!exists) return std::nullopt;
-    if (!*exists) return QString();
-    return kRectifyingNote +
-           QStringLiteral("Doresti sa adaugi la declaratia anterioara certificatul ") +
-           Certificate(values) + QStringLiteral(".\n\nAcesta exista deja.");
+    if (!exists) return CheckResult::Failed();
+    if (!*exists) return CheckResult::Ok();
+    return CheckResult::Refused(
+        kRectifyingNote +
+        QStringLiteral("Doresti sa adaugi la declaratia anterioara certificatul ") +
+        Certificate(values) + QStringLiteral(".\n\nAcesta exista deja."));
   }
   // "M" and "S" act on a certificate an earlier declaration of the month reported.
   const std::optional<bool> exists =
       CertificateExists(client, declaration, values, Earlier::kBeforeThis, 0);
-  if (!exists) return std::nullopt;
-  if (*exists) return QString();
-  return kRectifyingNote + QStringLiteral("Doresti sa ") +
-         (values.tipRectif == u"M" ? QStringLiteral("modifici in") : QStringLiteral("stergi din")) +
-         QStringLiteral(" declaratia anterioara certificatul ") + Certificate(values) +
-         QStringLiteral(
-             ".\n\nPentru acest lucru, trebuie ca seria si numarul sa existe deja intr-o "
-             "declaratie anterioara din aceasi luna.\nEi bine, nu exista.");
+  if (!exists) return CheckResult::Failed();
+  if (*exists) return CheckResult::Ok();
+  return CheckResult::Refused(
+      kRectifyingNote + QStringLiteral("Doresti sa ") +
+      (values.tipRectif == u"M" ? QStringLiteral("modifici in") : QStringLiteral("stergi din")) +
+      QStringLiteral(" declaratia anterioara certificatul ") + Certificate(values) +
+      QStringLiteral(".\n\nPentru acest lucru, trebuie ca seria si numarul sa existe deja intr-o "
+                     "declaratie anterioara din aceasi luna.\nEi bine, nu exista."));
 }
 
 QString CertificateMonthText(int luna, const QString& workingDays) {

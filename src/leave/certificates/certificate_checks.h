@@ -3,6 +3,8 @@
 #include <QString>
 #include <optional>
 
+#include "common/check_result.h"
+
 class CClient;
 
 // A certificate entry as the form holds it; values travel as text, series and numbers already
@@ -37,17 +39,16 @@ struct CertificateDeclaration {
   int number = 0;  // 0 for the initial declaration
 };
 
-// Checks of the form that need no database, in the order the form runs them: the message of
-// the first one that fails, empty when all pass.
-[[nodiscard]] QString CertificateFieldsProblem(const CertificateValues& values,
+// Checks of the form that need no database, in the order the form runs them: the refusal of
+// the first one that fails, nothing when all pass.
+[[nodiscard]] Refusal CertificateFieldsProblem(const CertificateValues& values,
                                                const QString& declarationWorkingDays);
 
-// The fields' checks, then what the entry does to the month's earlier declarations. The
-// message to show, empty when the entry may be written, nothing when a query failed (shown by
-// the client). `certificate` is the entry being modified, 0 in add mode.
-[[nodiscard]] std::optional<QString> CertificateConfirmProblem(
-    CClient& client, const CertificateDeclaration& declaration, const CertificateValues& values,
-    qint64 certificate);
+// The fields' checks, then what the entry does to the month's earlier declarations: ok when
+// the entry may be written, refused with the message to show, failed when a query failed
+// (shown by the client). `certificate` is the entry being modified, 0 in add mode.
+CheckResult CertificateConfirmProblem(CClient& client, const CertificateDeclaration& declaration,
+                                      const CertificateValues& values, qint64 certificate);
 
 // "06.2009 (22 de zile lucratoare)"; up to 19 days "06.2009 (19 zile lucratoare)".
 [[nodiscard]] QString CertificateMonthText(int luna, const QString& workingDays);

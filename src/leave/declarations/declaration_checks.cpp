@@ -13,7 +13,7 @@ constexpr long long kMostWorkingDays = 23;
 
 }  // namespace
 
-QString DeclarationFieldsProblem(const DeclarationFormValues& values) {
+Refusal DeclarationFieldsProblem(const DeclarationFormValues& values) {
   if (!CheckDate(QStringLiteral("01"), values.month, values.year) ||
       LeadingInteger(values.year) < kFirstYear) {
     return QStringLiteral("Luna declaratiei este incorecta!");
@@ -27,7 +27,7 @@ QString DeclarationFieldsProblem(const DeclarationFormValues& values) {
   }
   if (values.e.isEmpty()) return QStringLiteral("Trebuie sa introduci fondul de salarii!");
   if (values.f.isEmpty()) return QStringLiteral("Trebuie sa introduci contributiile datorate!");
-  return {};
+  return std::nullopt;
 }
 
 std::optional<bool> HasLaterRectification(CClient& client, const QString& cf, int luna,
@@ -40,17 +40,16 @@ std::optional<bool> HasLaterRectification(CClient& client, const QString& cf, in
   return client.RowCount() > 0;
 }
 
-std::optional<QString> DeclarationConfirmProblem(CClient& client, const QString& cf,
-                                                 const DeclarationFormValues& values,
-                                                 bool modifying) {
-  QString problem = DeclarationFieldsProblem(values);
-  if (!problem.isEmpty() || !modifying) return problem;
+CheckResult DeclarationConfirmProblem(CClient& client, const QString& cf,
+                                      const DeclarationFormValues& values, bool modifying) {
+  const Refusal problem = DeclarationFieldsProblem(values);
+  if (problem || !modifying) return CheckResult::Of(problem);
   const std::optional<bool> later =
       HasLaterRectification(client, cf, DeclarationMonthKey(values.month, values.year),
                             static_cast<int>(LeadingInteger(values.number)));
-  if (!later) return std::nullopt;
-  if (!*later) return QString();
-  return QStringLiteral(
+  if (!later) return CheckResult::Failed();
+  if (!*later) return CheckResult::Ok();
+  return CheckResult::Refused(QStringLiteral(
       "Exista cel putin o alta declaratie rectificativa ulterioara acesteia, in aceeasi "
-      "luna!\n\nNu poti modifica declaratia curenta.");
+      "luna!\n\nNu poti modifica declaratia curenta."));
 }

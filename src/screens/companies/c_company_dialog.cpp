@@ -93,7 +93,7 @@ CompanyRecord CCompanyDialog::ReadRecord() const {
 
 std::optional<CompanyRecord> CCompanyDialog::Save() {
   CompanyRecord company = ReadRecord();
-  if (const std::optional<QString> problem = CompanyFieldsProblem(company)) {
+  if (const Refusal problem = CompanyFieldsProblem(company)) {
     prompter_.Inform(*problem);
     return std::nullopt;
   }

@@ -127,8 +127,8 @@ void CChangeDialog::AddNotice(int group) {
 std::optional<ChangedRecord> CChangeDialog::Save() {
   const int change = date_->Value();
   const int hiring = static_cast<int>(LeadingInteger(record_.intrare));
-  if (const QString problem = ChangeDateProblem(kind_, hiring, change); !problem.isEmpty()) {
-    prompter_.Inform(problem);
+  if (const Refusal problem = ChangeDateProblem(kind_, hiring, change)) {
+    prompter_.Inform(*problem);
     return std::nullopt;
   }
   const int chosen = choice_->currentIndex();

@@ -186,9 +186,8 @@ std::optional<DependantRecord> CCoinsuredDialog::Save() {
   }
   DependantFields fields;
   dependantFields_.Read(fields);
-  if (const QString problem = DependantFieldsProblem(fields.cnp, fields.nume, fields.prenume);
-      !problem.isEmpty()) {
-    prompter_.Inform(problem);
+  if (const Refusal problem = DependantFieldsProblem(fields.cnp, fields.nume, fields.prenume)) {
+    prompter_.Inform(*problem);
     return std::nullopt;
   }
   DependantRecord record{FormMode() == Mode::kModify ? index_ : 0,

@@ -132,8 +132,8 @@ InsuredFields CInsuredDialog::ReadFields() const {
 
 std::optional<InsuredRecord> CInsuredDialog::Save() {
   const InsuredFields fields = ReadFields();
-  if (const QString problem = InsuredFieldsProblem(fields); !problem.isEmpty()) {
-    prompter_.Inform(problem);
+  if (const Refusal problem = InsuredFieldsProblem(fields)) {
+    prompter_.Inform(*problem);
     return std::nullopt;
   }
   InsuredRecord record = RecordOf(fields, cf_);
@@ -170,8 +170,8 @@ bool CInsuredDialog::PassesRegisterChecks(const InsuredRecord& record, int hirin
   if (!modify) {
     const std::optional<int> last = LastLiquidation(client_, cf_, record.cnp);
     if (!last) return false;
-    if (const QString problem = RehireProblem(*last, hiring); !problem.isEmpty()) {
-      prompter_.Inform(problem);
+    if (const Refusal problem = RehireProblem(*last, hiring)) {
+      prompter_.Inform(*problem);
       return false;
     }
   }

@@ -275,10 +275,10 @@ void CInsuredListDialog::Run(ListAction action) {
   const bool onDependant =
       action == ListAction::kModifyDependant || action == ListAction::kDeleteDependant;
   const bool liquidated = row >= 0 && insured_->GetCellText(row, QStringLiteral("IESIRE")) != u'0';
-  const QString refusal =
+  const Refusal refusal =
       ActionRefusal(action, onDependant ? (row >= 0 && dependant >= 0) : row >= 0, liquidated);
-  if (!refusal.isEmpty()) {
-    prompter_.Inform(refusal);
+  if (refusal) {
+    prompter_.Inform(*refusal);
     return;
   }
   switch (action) {

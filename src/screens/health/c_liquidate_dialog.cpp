@@ -142,8 +142,8 @@ void CLiquidateDialog::FixChosenPerson() {
 
 std::optional<int> CLiquidateDialog::Save() {
   const QString cnp = cnp_->text();
-  if (const QString problem = LiquidationCnpProblem(cnp); !problem.isEmpty()) {
-    prompter_.Inform(problem);
+  if (const Refusal problem = LiquidationCnpProblem(cnp)) {
+    prompter_.Inform(*problem);
     return std::nullopt;
   }
   const std::optional<ActiveRecords> active = ActiveRecordsOf(client_, cf_, cnp);
@@ -153,12 +153,12 @@ std::optional<int> CLiquidateDialog::Save() {
     return std::nullopt;
   }
   const int date = liquidation_->Value();
-  QString problem = LiquidationDateProblem(date);
+  Refusal problem = LiquidationDateProblem(date);
   // The stored hiring date, not the fields a search may have emptied; with several active
   // records (older data) the latest, since all of them end.
-  if (problem.isEmpty()) problem = LiquidationOrderProblem(active->latestHiring, date);
-  if (!problem.isEmpty()) {
-    prompter_.Inform(problem);
+  if (!problem) problem = LiquidationOrderProblem(active->latestHiring, date);
+  if (problem) {
+    prompter_.Inform(*problem);
     return std::nullopt;
   }
   if (!Liquidate(client_, cf_, cnp, date)) return std::nullopt;

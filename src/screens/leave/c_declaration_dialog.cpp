@@ -242,10 +242,10 @@ std::optional<SavedDeclaration> CDeclarationDialog::Save() {
   // The month's numbering and the write, on one workstation at a time.
   const NamedLock lock(client_, lock_names::kDeclaration);
   if (!lock.Held()) return std::nullopt;
-  const std::optional<QString> problem = DeclarationConfirmProblem(client_, cf_, values, modifying);
-  if (!problem) return std::nullopt;  // a query failed: the client said why
-  if (!problem->isEmpty()) {
-    prompter_.Inform(*problem);
+  const CheckResult check = DeclarationConfirmProblem(client_, cf_, values, modifying);
+  if (check.IsFailed()) return std::nullopt;  // a query failed: the client said why
+  if (check.IsRefused()) {
+    prompter_.Inform(check.Text());
     return std::nullopt;
   }
   SavedDeclaration saved;

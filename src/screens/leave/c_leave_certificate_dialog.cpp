@@ -308,11 +308,10 @@ std::optional<SavedCertificate> CLeaveCertificateDialog::Save() {
   // The existence check and the write, on one workstation at a time.
   const NamedLock lock(client_, lock_names::kCertificate);
   if (!lock.Held()) return std::nullopt;
-  const std::optional<QString> problem =
-      CertificateConfirmProblem(client_, declaration_, values, certificate_);
-  if (!problem) return std::nullopt;  // a query failed: the client said why
-  if (!problem->isEmpty()) {
-    prompter_.Inform(*problem);
+  const CheckResult check = CertificateConfirmProblem(client_, declaration_, values, certificate_);
+  if (check.IsFailed()) return std::nullopt;  // a query failed: the client said why
+  if (check.IsRefused()) {
+    prompter_.Inform(check.Text());
     return std::nullopt;
   }
   SavedCertificate saved{certificate_, values};

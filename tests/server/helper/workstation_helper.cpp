@@ -93,9 +93,7 @@ bool SaveInsured(CClient& client, ScriptedPrompter& prompter, int person, int co
   Retype(form, "nume", QStringLiteral("Popescu"));
   Retype(form, "prenume", QStringLiteral("Ion"));
   Retype(form, "cnp", WorkstationCnp(person));
-  Retype(form, "intrare_zi", QStringLiteral("15"));
-  Retype(form, "intrare_luna", QStringLiteral("05"));
-  Retype(form, "intrare_an", QStringLiteral("2009"));
+  RetypeDate(form, "intrare", QStringLiteral("15"), QStringLiteral("05"), QStringLiteral("2009"));
   PressTogether(form, Qt::Key_F5);
   return form.result() == QDialog::Accepted;
 }
