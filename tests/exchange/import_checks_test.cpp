@@ -91,6 +91,26 @@ TEST(ImportChecksTest, RecordsAreRejectedForTheirFirstBadValue) {
   }
 }
 
+TEST(ImportChecksTest, NamesLongerThanTheRegistersColumnAreRefusedByField) {
+  const QString longest(100, u'A');
+  const struct {
+    QString nume;
+    QString prenume;
+    Refusal expected;
+  } cases[] = {
+      {longest, longest, std::nullopt},
+      {longest + QStringLiteral("   "), QStringLiteral("ION"), std::nullopt},  // blanks of the file
+      {QString(255, u'B'), QStringLiteral("ION"),
+       QStringLiteral("Campul NUME are 255 caractere; registrul pastreaza cel mult 100.")},
+      {QStringLiteral("POP"), longest + u'X',
+       QStringLiteral("Campul PRENUME are 101 caractere; registrul pastreaza cel mult 100.")},
+  };
+  for (const auto& row : cases) {
+    const ImportFields fields = {{"NUME", row.nume}, {"PRENUME", row.prenume}};
+    EXPECT_EQ(ImportLengthProblem(fields), row.expected) << row.nume.size();
+  }
+}
+
 TEST(ImportChecksTest, LiquidationDateIsBlankOrACalendarDate) {
   const std::tuple<QString, bool, QString> cases[] = {
       {"        ", true, "0"}, {"", true, "0"},         {"20091231", true, "20091231"},

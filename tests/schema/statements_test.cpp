@@ -136,7 +136,7 @@ bool Certificates() {
   const std::optional<CertificateDeclaration> declaration = ReadCertificateDeclaration(Client(), 1);
   const std::optional<CertificateValues> values = ReadCertificate(Client(), 1);
   return declaration && values && ProposePerson(Client(), kCf, QStringLiteral("180")) &&
-         CertificateConfirmProblem(Client(), *declaration, *values, 1) &&
+         !CertificateConfirmProblem(Client(), *declaration, *values, 1).IsFailed() &&
          UpdateCertificate(Client(), *declaration, 1, *values);
 }
 

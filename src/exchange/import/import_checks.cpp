@@ -6,6 +6,7 @@
 #include "common/code_lists.h"
 #include "common/dates.h"
 #include "common/identifiers.h"
+#include "store/schema/schema_tables.h"
 
 namespace {
 
@@ -96,6 +97,23 @@ Refusal PreviousRecordProblem(const QString& cnp, const QString& hiring, const Q
   return RecordProblem(
       cnp, hiring, form, forms,
       QStringLiteral("Forma de angajare este incorecta. Inregistrarea a fost ignorata"));
+}
+
+Refusal ImportLengthProblem(const ImportFields& fields) {
+  // Both layouts carry the names under the register's own column names.
+  for (const char* name : {"NUME", "PRENUME"}) {
+    const QString field = QLatin1String(name);
+    const qsizetype length = fields.value(field).trimmed().size();
+    const std::optional<int> width =
+        TextColumnWidth(QStringLiteral("asigurati"), QStringLiteral("asigurati"), field);
+    if (width && length > *width) {
+      return QStringLiteral("Campul %1 are %2 caractere; registrul pastreaza cel mult %3.")
+          .arg(field)
+          .arg(length)
+          .arg(*width);
+    }
+  }
+  return std::nullopt;
 }
 
 Refusal LiquidationProblem(const QString& liquidation) {

@@ -36,6 +36,9 @@ QString BadFiscalCodeMessage();
                                             const QString& form);
 [[nodiscard]] Refusal PreviousRecordProblem(const QString& cnp, const QString& hiring,
                                             const QString& form);
+// A name longer than its column in the register: stored cut, it would silently become
+// another name. Names the field and the most the register keeps.
+[[nodiscard]] Refusal ImportLengthProblem(const ImportFields& fields);
 // An anexa 1A liquidation date: blank (still employed) or a calendar date.
 [[nodiscard]] Refusal LiquidationProblem(const QString& liquidation);
 // IESIRE as stored: "0" for a blank liquidation date.
