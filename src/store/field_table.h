@@ -1,11 +1,14 @@
 #pragma once
 
 #include <QString>
+#include <algorithm>
+#include <initializer_list>
 #include <variant>
 #include <vector>
 
 #include "common/number_texts.h"
 #include "store/c_client.h"
+#include "store/columns.h"
 
 // How the letters of a form's field are typed: names in upper case, e-mail addresses in
 // lower case, codes and numbers digits only; everything else as typed.
@@ -17,6 +20,10 @@ enum class Typing { kAsTyped, kUpper, kLower, kDigits };
 // keeps to a narrower limit. Showing, reading, loading and writing a record are loops over
 // the table; fields with rules of their own (a county with its sector, a radio choice) stay
 // with their form.
+
+// Whether a field has an input on the form, or is only read and written with the row (the
+// company's fiscal code of an insured person, a liquidation date the form shows apart).
+enum class FieldUse { kForm, kRowOnly };
 
 enum class FieldKind {
   kText,  // a line of text, in a QString member
@@ -35,6 +42,7 @@ struct FieldDef {
   int group = 0;               // position in FieldTable::groups
   int limit = 0;               // a limit narrower than the column's width; 0: the width
   const char* hint = nullptr;  // shown after the input: "(de forma: J40/1234/2003)"
+  FieldUse use = FieldUse::kForm;
 
   FieldKind Kind() const { return member.index() == 0 ? FieldKind::kText : FieldKind::kDate; }
 };
@@ -52,11 +60,13 @@ struct FieldTable {
 [[nodiscard]] int FieldLength(const char* database, const char* table, const char* column,
                               int limit);
 
-// The table's fields of a record from the first row of the client's last stored query.
+// The table's fields of a record from a row (the first by default) of the client's last
+// stored query.
 template <class Record>
-void LoadFields(const CClient& client, const FieldTable<Record>& table, Record& record) {
+void LoadFields(const CClient& client, const FieldTable<Record>& table, Record& record,
+                int row = 0) {
   for (const FieldDef<Record>& field : table.fields) {
-    const QString value = client.GetField(0, QLatin1String(field.column));
+    const QString value = client.GetField(row, QLatin1String(field.column));
     std::visit(
         [&](auto member) {
           if constexpr (std::is_same_v<decltype(member), QString Record::*>) {
@@ -69,18 +79,28 @@ void LoadFields(const CClient& client, const FieldTable<Record>& table, Record& 
   }
 }
 
-// The table's fields of a record as the columns of the client's next audited write.
+// The table's fields of a record as the columns of an audited write, in the table's order.
+// A column named in `except` is left out: the write keeps the row's stored value.
 template <class Record>
-void AddFieldColumns(CClient& client, const FieldTable<Record>& table, const Record& record) {
+[[nodiscard]] Columns FieldColumns(const FieldTable<Record>& table, const Record& record,
+                                   std::initializer_list<const char*> except = {}) {
+  Columns columns;
+  columns.reserve(table.fields.size());
   for (const FieldDef<Record>& field : table.fields) {
+    if (std::any_of(except.begin(), except.end(), [&field](const char* column) {
+          return QLatin1String(column) == QLatin1String(field.column);
+        })) {
+      continue;
+    }
     std::visit(
         [&](auto member) {
           if constexpr (std::is_same_v<decltype(member), QString Record::*>) {
-            client.AddColumn(QLatin1String(field.column), record.*member);
+            columns.push_back({QLatin1String(field.column), record.*member});
           } else {
-            client.AddColumn(QLatin1String(field.column), QString::number(record.*member));
+            columns.push_back({QLatin1String(field.column), QString::number(record.*member)});
           }
         },
         field.member);
   }
+  return columns;
 }

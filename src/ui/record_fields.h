@@ -30,9 +30,11 @@ class RecordFields {
     std::vector<int> groups;
     for (const char* title : table_.groups) groups.push_back(form.AddGroup(QLatin1String(title)));
     for (const FieldDef<Record>& field : table_.fields) {
+      if (field.use != FieldUse::kForm) continue;
       const int length = FieldLength(table_.database, table_.table, field.column, field.limit);
       QWidget* input = CreateInput(form, field.Kind(), field.objectName, length, field.typing);
       inputs_.push_back(input);
+      shown_.push_back(&field);
       QWidget* hint = nullptr;
       if (field.hint != nullptr) hint = new QLabel(QLatin1String(field.hint), &form);
       form.AddRow(groups.at(static_cast<size_t>(field.group)), QLatin1String(field.caption), *input,
@@ -51,7 +53,7 @@ class RecordFields {
               ShowDate(*inputs_[i], record.*member);
             }
           },
-          table_.fields[i].member);
+          shown_[i]->member);
     }
   }
 
@@ -65,7 +67,7 @@ class RecordFields {
               record.*member = ReadDate(*inputs_[i]);
             }
           },
-          table_.fields[i].member);
+          shown_[i]->member);
     }
   }
 
@@ -74,4 +76,5 @@ class RecordFields {
  private:
   const FieldTable<Record>& table_;
   std::vector<QWidget*> inputs_;
+  std::vector<const FieldDef<Record>*> shown_;  // the field of each input
 };

@@ -22,6 +22,7 @@
 #include "store/c_client.h"
 #include "store/prompter.h"
 #include "store/schema/schema.h"
+#include "store/schema/schema_tables.h"
 
 namespace {
 
@@ -57,11 +58,10 @@ struct KillPoint {
 };
 
 bool WriteCompany(CClient& client, int number) {
-  client.ClearColumns();
-  client.AddColumn(QStringLiteral("CF"), QString::number(1000 + number));
-  client.AddColumn(QStringLiteral("DENUMIRE"),
-                   QStringLiteral("Societatea ") + QString::number(number));
-  if (client.AuditedInsert(QStringLiteral("ASIGURATI"), QStringLiteral("SOCIETATI")) != 0) {
+  const Columns columns = {
+      {QStringLiteral("CF"), QString::number(1000 + number)},
+      {QStringLiteral("DENUMIRE"), QStringLiteral("Societatea ") + QString::number(number)}};
+  if (client.AuditedInsert(CompaniesTable(), columns) != 0) {
     return false;
   }
   Print(QStringLiteral("INSERTED\t") + QString::number(client.LastInsertId()));

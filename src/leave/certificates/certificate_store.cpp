@@ -2,33 +2,31 @@
 
 #include "leave/replay/declaration_totals.h"
 #include "store/c_client.h"
+#include "store/schema/schema_tables.h"
 #include "store/sql.h"
 
 namespace {
 
-const QString kDatabase = QStringLiteral("CONCEDII");
-const QString kTable = QStringLiteral("CONCEDII");
-
 // The entry's columns in the table's order; the rectification type only in a rectifying
 // declaration, an initial one leaves it empty.
-void AddValueColumns(CClient& client, bool rectifying, const CertificateValues& values) {
-  client.AddColumn(QStringLiteral("CNP"), values.cnp);
-  client.AddColumn(QStringLiteral("NUME"), values.nume);
-  client.AddColumn(QStringLiteral("PRENUME"), values.prenume);
-  client.AddColumn(QStringLiteral("CAS"), values.cas);
-  if (rectifying) client.AddColumn(QStringLiteral("TIP_RECTIF"), values.tipRectif);
-  client.AddColumn(QStringLiteral("CERT_SERIE"), values.serie);
-  client.AddColumn(QStringLiteral("CERT_NUMAR"), values.numar);
-  client.AddColumn(QStringLiteral("CERT_INIT_SERIE"), values.initSerie);
-  client.AddColumn(QStringLiteral("CERT_INIT_NUMAR"), values.initNumar);
-  client.AddColumn(QStringLiteral("COD_INDEMN"), values.codIndemn);
-  client.AddColumn(QStringLiteral("ZILE_LUCRATOARE"), values.zileLucratoare);
-  client.AddColumn(QStringLiteral("ZILE_LUCRATE"), values.zileLucrate);
-  client.AddColumn(QStringLiteral("ZILE_PRESTATII"), values.zilePrestatii);
-  client.AddColumn(QStringLiteral("ZILE_SUPORTATE_FNUASS"), values.zileFnuass);
-  client.AddColumn(QStringLiteral("SUMA_SUPORTATA_FNUASS"), values.sumaFnuass);
-  client.AddColumn(QStringLiteral("COD_URG"), values.codUrg);
-  client.AddColumn(QStringLiteral("COD_CONTAG"), values.codContag);
+void AddValueColumns(Columns& columns, bool rectifying, const CertificateValues& values) {
+  columns.push_back({QStringLiteral("CNP"), values.cnp});
+  columns.push_back({QStringLiteral("NUME"), values.nume});
+  columns.push_back({QStringLiteral("PRENUME"), values.prenume});
+  columns.push_back({QStringLiteral("CAS"), values.cas});
+  if (rectifying) columns.push_back({QStringLiteral("TIP_RECTIF"), values.tipRectif});
+  columns.push_back({QStringLiteral("CERT_SERIE"), values.serie});
+  columns.push_back({QStringLiteral("CERT_NUMAR"), values.numar});
+  columns.push_back({QStringLiteral("CERT_INIT_SERIE"), values.initSerie});
+  columns.push_back({QStringLiteral("CERT_INIT_NUMAR"), values.initNumar});
+  columns.push_back({QStringLiteral("COD_INDEMN"), values.codIndemn});
+  columns.push_back({QStringLiteral("ZILE_LUCRATOARE"), values.zileLucratoare});
+  columns.push_back({QStringLiteral("ZILE_LUCRATE"), values.zileLucrate});
+  columns.push_back({QStringLiteral("ZILE_PRESTATII"), values.zilePrestatii});
+  columns.push_back({QStringLiteral("ZILE_SUPORTATE_FNUASS"), values.zileFnuass});
+  columns.push_back({QStringLiteral("SUMA_SUPORTATA_FNUASS"), values.sumaFnuass});
+  columns.push_back({QStringLiteral("COD_URG"), values.codUrg});
+  columns.push_back({QStringLiteral("COD_CONTAG"), values.codContag});
 }
 
 PersonProposal ProposalFromRow(const CClient& client) {
@@ -98,21 +96,20 @@ std::optional<PersonProposal> ProposePerson(CClient& client, const QString& cf,
 
 std::optional<qint64> InsertCertificate(CClient& client, const CertificateDeclaration& declaration,
                                         const CertificateValues& values) {
-  client.ClearColumns();
-  client.AddColumn(QStringLiteral("ID_DECLARATIE"), QString::number(declaration.index));
-  client.AddColumn(QStringLiteral("CF"), declaration.cf);
-  AddValueColumns(client, declaration.rectifying, values);
-  if (client.AuditedInsert(kDatabase, kTable) != 0) return std::nullopt;
+  Columns columns = {{QStringLiteral("ID_DECLARATIE"), QString::number(declaration.index)},
+                     {QStringLiteral("CF"), declaration.cf}};
+  AddValueColumns(columns, declaration.rectifying, values);
+  if (client.AuditedInsert(CertificatesTable(), columns) != 0) return std::nullopt;
   return static_cast<qint64>(client.LastInsertId());
 }
 
 bool UpdateCertificate(CClient& client, const CertificateDeclaration& declaration, qint64 index,
                        const CertificateValues& values) {
-  client.ClearColumns();
-  AddValueColumns(client, declaration.rectifying, values);
-  return client.AuditedUpdate(static_cast<double>(index), kDatabase, kTable) == 0;
+  Columns columns;
+  AddValueColumns(columns, declaration.rectifying, values);
+  return client.AuditedUpdate(static_cast<double>(index), CertificatesTable(), columns) == 0;
 }
 
 bool DeleteCertificate(CClient& client, qint64 index) {
-  return client.AuditedDelete(static_cast<double>(index), kDatabase, kTable) == 0;
+  return client.AuditedDelete(static_cast<double>(index), CertificatesTable()) == 0;
 }
