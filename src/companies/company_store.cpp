@@ -1,9 +1,6 @@
 #include "companies/company_store.h"
 
-#include "common/code_lists.h"
 #include "common/identifiers.h"
-#include "common/number_texts.h"
-#include "companies/company_checks.h"
 #include "companies/company_fields.h"
 #include "store/c_client.h"
 #include "store/schema/schema_tables.h"
@@ -18,12 +15,6 @@ std::optional<CompanyRecord> LoadCompany(CClient& client, int index) {
   CompanyRecord company;
   company.index = index;
   LoadFields(client, CompanyFieldTable(), company);
-  const auto field = [&client](const char* name) {
-    return client.GetField(0, QLatin1String(name));
-  };
-  company.lunaLicUrmatoare = LeadingInteger(field("LUNA_LIC")) == 1;
-  company.judet = CountyIndex(field("JUD"));
-  company.sect = company.judet == kBucharestCounty ? field("SECT") : QString();
   return company;
 }
 
@@ -43,11 +34,7 @@ std::optional<bool> FiscalCodeTaken(CClient& client, const QString& cf, int ownI
 }
 
 bool WriteCompany(CClient& client, const CompanyRecord& company) {
-  Columns columns = FieldColumns(CompanyFieldTable(), company);
-  columns.push_back({QStringLiteral("LUNA_LIC"),
-                     company.lunaLicUrmatoare ? QStringLiteral("1") : QStringLiteral("0")});
-  columns.push_back({QStringLiteral("JUD"), CountyCode(company.judet)});
-  columns.push_back({QStringLiteral("SECT"), StoredSector(company)});
+  const Columns columns = FieldColumns(CompanyFieldTable(), company);
   if (company.index > 0) return client.AuditedUpdate(company.index, CompaniesTable(), columns) == 0;
   return client.AuditedInsert(CompaniesTable(), columns) == 0;
 }

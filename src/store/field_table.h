@@ -30,9 +30,17 @@ enum class FieldKind {
   kDate,  // day, month and year (CDateInput), in an eight-digit int member
 };
 
+// A column whose stored text is not a member as it is (a flag stored "1"/"0", a position in
+// a code list stored as its code): how the record gives it and takes it back.
+template <class Record>
+struct ComputedColumn {
+  QString (*write)(const Record& record);
+  void (*read)(Record& record, const QString& stored);
+};
+
 template <class Record>
 struct FieldDef {
-  using Member = std::variant<QString Record::*, int Record::*>;
+  using Member = std::variant<QString Record::*, int Record::*, ComputedColumn<Record>>;
 
   const char* column;      // as the client names it, upper case: "DENUMIRE"
   const char* objectName;  // "denumire"
@@ -43,8 +51,9 @@ struct FieldDef {
   int limit = 0;               // a limit narrower than the column's width; 0: the width
   const char* hint = nullptr;  // shown after the input: "(de forma: J40/1234/2003)"
   FieldUse use = FieldUse::kForm;
+  bool beside = false;  // stands on its predecessor's row of the form
 
-  FieldKind Kind() const { return member.index() == 0 ? FieldKind::kText : FieldKind::kDate; }
+  FieldKind Kind() const { return member.index() == 1 ? FieldKind::kDate : FieldKind::kText; }
 };
 
 template <class Record>
@@ -71,8 +80,10 @@ void LoadFields(const CClient& client, const FieldTable<Record>& table, Record& 
         [&](auto member) {
           if constexpr (std::is_same_v<decltype(member), QString Record::*>) {
             record.*member = value;
-          } else {
+          } else if constexpr (std::is_same_v<decltype(member), int Record::*>) {
             record.*member = static_cast<int>(LeadingInteger(value));
+          } else {
+            member.read(record, value);
           }
         },
         field.member);
@@ -96,8 +107,10 @@ template <class Record>
         [&](auto member) {
           if constexpr (std::is_same_v<decltype(member), QString Record::*>) {
             columns.push_back({QLatin1String(field.column), record.*member});
-          } else {
+          } else if constexpr (std::is_same_v<decltype(member), int Record::*>) {
             columns.push_back({QLatin1String(field.column), QString::number(record.*member)});
+          } else {
+            columns.push_back({QLatin1String(field.column), member.write(record)});
           }
         },
         field.member);

@@ -49,9 +49,9 @@ class RecordFields {
           [&](auto member) {
             if constexpr (std::is_same_v<decltype(member), QString Record::*>) {
               ShowText(*inputs_[i], record.*member);
-            } else {
+            } else if constexpr (std::is_same_v<decltype(member), int Record::*>) {
               ShowDate(*inputs_[i], record.*member);
-            }
+            }  // a computed column has no input
           },
           shown_[i]->member);
     }
@@ -63,7 +63,7 @@ class RecordFields {
           [&](auto member) {
             if constexpr (std::is_same_v<decltype(member), QString Record::*>) {
               record.*member = ReadText(*inputs_[i]);
-            } else {
+            } else if constexpr (std::is_same_v<decltype(member), int Record::*>) {
               record.*member = ReadDate(*inputs_[i]);
             }
           },
