@@ -1,5 +1,6 @@
 #include "leave/certificates/certificate_store.h"
 
+#include "leave/certificates/certificate_fields.h"
 #include "leave/replay/declaration_totals.h"
 #include "store/c_client.h"
 #include "store/schema/schema_tables.h"
@@ -7,26 +8,11 @@
 
 namespace {
 
-// The entry's columns in the table's order; the rectification type only in a rectifying
-// declaration, an initial one leaves it empty.
-void AddValueColumns(Columns& columns, bool rectifying, const CertificateValues& values) {
-  columns.push_back({QStringLiteral("CNP"), values.cnp});
-  columns.push_back({QStringLiteral("NUME"), values.nume});
-  columns.push_back({QStringLiteral("PRENUME"), values.prenume});
-  columns.push_back({QStringLiteral("CAS"), values.cas});
-  if (rectifying) columns.push_back({QStringLiteral("TIP_RECTIF"), values.tipRectif});
-  columns.push_back({QStringLiteral("CERT_SERIE"), values.serie});
-  columns.push_back({QStringLiteral("CERT_NUMAR"), values.numar});
-  columns.push_back({QStringLiteral("CERT_INIT_SERIE"), values.initSerie});
-  columns.push_back({QStringLiteral("CERT_INIT_NUMAR"), values.initNumar});
-  columns.push_back({QStringLiteral("COD_INDEMN"), values.codIndemn});
-  columns.push_back({QStringLiteral("ZILE_LUCRATOARE"), values.zileLucratoare});
-  columns.push_back({QStringLiteral("ZILE_LUCRATE"), values.zileLucrate});
-  columns.push_back({QStringLiteral("ZILE_PRESTATII"), values.zilePrestatii});
-  columns.push_back({QStringLiteral("ZILE_SUPORTATE_FNUASS"), values.zileFnuass});
-  columns.push_back({QStringLiteral("SUMA_SUPORTATA_FNUASS"), values.sumaFnuass});
-  columns.push_back({QStringLiteral("COD_URG"), values.codUrg});
-  columns.push_back({QStringLiteral("COD_CONTAG"), values.codContag});
+// The entry's columns; the rectification type only in a rectifying declaration, an initial
+// one leaves it empty.
+Columns ValueColumns(bool rectifying, const CertificateValues& values) {
+  return rectifying ? FieldColumns(CertificateFieldTable(), values)
+                    : FieldColumns(CertificateFieldTable(), values, {"TIP_RECTIF"});
 }
 
 PersonProposal ProposalFromRow(const CClient& client) {
@@ -49,26 +35,9 @@ std::optional<CertificateValues> ReadCertificate(CClient& client, qint64 index) 
       client.RowCount() < 1) {
     return std::nullopt;
   }
-  const auto field = [&client](const char* column) {
-    return client.GetField(0, QLatin1String(column));
-  };
-  return CertificateValues{field("CNP"),
-                           field("PRENUME"),
-                           field("NUME"),
-                           field("CAS"),
-                           field("TIP_RECTIF"),
-                           field("CERT_SERIE"),
-                           field("CERT_NUMAR"),
-                           field("CERT_INIT_SERIE"),
-                           field("CERT_INIT_NUMAR"),
-                           field("COD_INDEMN"),
-                           field("ZILE_LUCRATOARE"),
-                           field("ZILE_LUCRATE"),
-                           field("ZILE_PRESTATII"),
-                           field("ZILE_SUPORTATE_FNUASS"),
-                           field("SUMA_SUPORTATA_FNUASS"),
-                           field("COD_URG"),
-                           field("COD_CONTAG")};
+  CertificateValues values;
+  LoadFields(client, CertificateFieldTable(), values);
+  return values;
 }
 
 std::optional<PersonProposal> ProposePerson(CClient& client, const QString& cf,
@@ -98,16 +67,16 @@ std::optional<qint64> InsertCertificate(CClient& client, const CertificateDeclar
                                         const CertificateValues& values) {
   Columns columns = {{QStringLiteral("ID_DECLARATIE"), QString::number(declaration.index)},
                      {QStringLiteral("CF"), declaration.cf}};
-  AddValueColumns(columns, declaration.rectifying, values);
+  const Columns entry = ValueColumns(declaration.rectifying, values);
+  columns.insert(columns.end(), entry.begin(), entry.end());
   if (client.AuditedInsert(CertificatesTable(), columns) != 0) return std::nullopt;
   return static_cast<qint64>(client.LastInsertId());
 }
 
 bool UpdateCertificate(CClient& client, const CertificateDeclaration& declaration, qint64 index,
                        const CertificateValues& values) {
-  Columns columns;
-  AddValueColumns(columns, declaration.rectifying, values);
-  return client.AuditedUpdate(static_cast<double>(index), CertificatesTable(), columns) == 0;
+  return client.AuditedUpdate(static_cast<double>(index), CertificatesTable(),
+                              ValueColumns(declaration.rectifying, values)) == 0;
 }
 
 bool DeleteCertificate(CClient& client, qint64 index) {
