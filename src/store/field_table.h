@@ -21,9 +21,11 @@ enum class Typing { kAsTyped, kUpper, kLower, kDigits };
 // the table; fields with rules of their own (a county with its sector, a radio choice) stay
 // with their form.
 
-// Whether a field has an input on the form, or is only read and written with the row (the
-// company's fiscal code of an insured person, a liquidation date the form shows apart).
-enum class FieldUse { kForm, kRowOnly };
+// Whether a field has an input on the form and a column (kForm), a column only, read and
+// written with the row (kRowOnly: the fiscal code of an insured person's company, a choice
+// the form makes from a list), or an input only (kFormOnly: a figure the form computes and
+// shows but does not store).
+enum class FieldUse { kForm, kRowOnly, kFormOnly };
 
 enum class FieldKind {
   kText,  // a line of text, in a QString member
@@ -51,7 +53,8 @@ struct FieldDef {
   int limit = 0;               // a limit narrower than the column's width; 0: the width
   const char* hint = nullptr;  // shown after the input: "(de forma: J40/1234/2003)"
   FieldUse use = FieldUse::kForm;
-  bool beside = false;  // stands on its predecessor's row of the form
+  bool beside = false;    // stands on its predecessor's row of the form
+  bool computed = false;  // shown, never typed: the form computes it
 
   FieldKind Kind() const { return member.index() == 1 ? FieldKind::kDate : FieldKind::kText; }
 };
@@ -75,6 +78,7 @@ template <class Record>
 void LoadFields(const CClient& client, const FieldTable<Record>& table, Record& record,
                 int row = 0) {
   for (const FieldDef<Record>& field : table.fields) {
+    if (field.use == FieldUse::kFormOnly) continue;
     const QString value = client.GetField(row, QLatin1String(field.column));
     std::visit(
         [&](auto member) {
@@ -98,6 +102,7 @@ template <class Record>
   Columns columns;
   columns.reserve(table.fields.size());
   for (const FieldDef<Record>& field : table.fields) {
+    if (field.use == FieldUse::kFormOnly) continue;
     if (std::any_of(except.begin(), except.end(), [&field](const char* column) {
           return QLatin1String(column) == QLatin1String(field.column);
         })) {

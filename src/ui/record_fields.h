@@ -30,7 +30,7 @@ class RecordFields {
     std::vector<int> groups;
     for (const char* title : table_.groups) groups.push_back(form.AddGroup(QLatin1String(title)));
     for (const FieldDef<Record>& field : table_.fields) {
-      if (field.use != FieldUse::kForm) continue;
+      if (field.use == FieldUse::kRowOnly) continue;
       const int length = FieldLength(table_.database, table_.table, field.column, field.limit);
       QWidget* input = CreateInput(form, field.Kind(), field.objectName, length, field.typing);
       inputs_.push_back(input);

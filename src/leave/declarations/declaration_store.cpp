@@ -2,6 +2,7 @@
 
 #include "common/identifiers.h"
 #include "leave/declarations/declaration_checks.h"
+#include "leave/declarations/declaration_fields.h"
 #include "leave/declarations/stored_numbers.h"
 #include "leave/replay/declaration_totals.h"
 #include "store/c_client.h"
@@ -11,16 +12,10 @@
 
 namespace {
 
-// The figures every write carries, in the order of the table's columns.
+// The figures every write carries, those of the declaration's field table.
 void AddFigureColumns(Columns& columns, const DeclarationFormValues& values) {
-  columns.push_back({QStringLiteral("ZILE_LUCRATOARE"), values.workingDays});
-  columns.push_back({QStringLiteral("NR_ANG"), values.d});
-  columns.push_back({QStringLiteral("SALARIUL_MINIM"), values.minimumWage});
-  columns.push_back({QStringLiteral("FOND_DE_SALARII"), values.e});
-  columns.push_back({QStringLiteral("CONTRIBUTII_DATORATE"), values.f});
-  columns.push_back({QStringLiteral("FAAMBP"), values.g});
-  columns.push_back({QStringLiteral("FAAMBP_DATORAT"), values.h});
-  columns.push_back({QStringLiteral("DE_RECUPERAT_ANTERIOR"), values.k});
+  const Columns figures = FieldColumns(DeclarationFieldTable(), values);
+  columns.insert(columns.end(), figures.begin(), figures.end());
 }
 
 }  // namespace
