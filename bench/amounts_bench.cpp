@@ -182,8 +182,9 @@ void UndoCopy() {
 }
 
 int MonthRows() {
-  client->Execute(
-      QStringLiteral("SELECT COUNT(*) AS n FROM asigurati.sume WHERE luna=%1").arg(kMonth), 1);
+  // Set-up of the measured rows: a failure shows in the timings, not here.
+  static_cast<void>(client->Execute(
+      QStringLiteral("SELECT COUNT(*) AS n FROM asigurati.sume WHERE luna=%1").arg(kMonth), 1));
   return client->GetField(0, QStringLiteral("N")).toInt();
 }
 
@@ -223,12 +224,14 @@ void RawCApiCopy(benchmark::State& state) {
   for (auto _ : state) {
     state.PauseTiming();
     UndoCopy();
-    client->Execute(QStringLiteral("SELECT a.index, a.cnp FROM asigurati.asigurati a LEFT JOIN "
-                                   "asigurati.sume s ON s.id_cnp=a.index AND s.luna=%1 WHERE "
-                                   "a.cf='%2' AND s.luna IS NULL")
-                        .arg(kMonth)
-                        .arg(CompanyCode(kLargeRow)),
-                    1);
+    // Set-up of the measured rows: a failure shows in the timings, not here.
+    static_cast<void>(
+        client->Execute(QStringLiteral("SELECT a.index, a.cnp FROM asigurati.asigurati a LEFT JOIN "
+                                       "asigurati.sume s ON s.id_cnp=a.index AND s.luna=%1 WHERE "
+                                       "a.cf='%2' AND s.luna IS NULL")
+                            .arg(kMonth)
+                            .arg(CompanyCode(kLargeRow)),
+                        1));
     std::vector<std::pair<QByteArray, QByteArray>> persons;
     for (int row = 0; row < client->RowCount(); ++row) {
       persons.emplace_back(client->GetField(row, QStringLiteral("INDEX")).toLatin1(),

@@ -37,8 +37,10 @@ void Fill(CClient& client) {
     companies
         << QStringLiteral("('%1','SOCIETATEA %2 SRL')").arg(CompanyCode(company)).arg(company);
   }
-  client.Execute(QStringLiteral("INSERT INTO asigurati.societati (cf, denumire) VALUES ") +
-                 companies.join(u','));
+  // Set-up of the measured rows: a failure shows in the timings, not here.
+  static_cast<void>(
+      client.Execute(QStringLiteral("INSERT INTO asigurati.societati (cf, denumire) VALUES ") +
+                     companies.join(u',')));
   for (int company = 0; company < kCompanies; ++company) {
     const int persons = company == kLarge ? kLargeInsured : kOtherInsured;
     for (int first = 0; first < persons; first += 1000) {
@@ -49,9 +51,11 @@ void Fill(CClient& client) {
                     .arg(person % 997)
                     .arg(person % 4 == 3 ? 20081231 : 0);
       }
-      client.Execute(QStringLiteral("INSERT INTO asigurati.asigurati (cf, cas, cnp, nume, prenume, "
-                                    "intrare, iesire, forma) VALUES ") +
-                     rows.join(u','));
+      // Set-up of the measured rows: a failure shows in the timings, not here.
+      static_cast<void>(client.Execute(
+          QStringLiteral("INSERT INTO asigurati.asigurati (cf, cas, cnp, nume, prenume, "
+                         "intrare, iesire, forma) VALUES ") +
+          rows.join(u',')));
     }
   }
 }

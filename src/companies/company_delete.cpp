@@ -4,6 +4,7 @@
 #include "store/c_client.h"
 #include "store/prompter.h"
 #include "store/schema/schema_tables.h"
+#include "store/transaction.h"
 
 CompanyDeletion DeleteCompanyCascade(CClient& client, Prompter& prompter, const QString& cf,
                                      FinalQuestion finalQuestion) {
@@ -41,15 +42,13 @@ CompanyDeletion DeleteCompanyCascade(CClient& client, Prompter& prompter, const 
   std::vector<const char*> tables(kTablesWithCompanyCf.begin(), kTablesWithCompanyCf.end());
   tables.push_back("asigurati.societati");
   // On a server the cascade is one transaction: whole or nothing.
-  if (client.Begin() != 0) return CompanyDeletion::kFailed;
+  Transaction transaction(client);
+  if (!transaction.Begun()) return CompanyDeletion::kFailed;
   for (const char* table : tables) {
     // The table's name is part of the statement's own text, from the constant.
     const QString statement =
         QStringLiteral("DELETE FROM ") + QLatin1String(table) + QStringLiteral(" WHERE cf=%1");
-    if (client.Execute(Sql(statement, company)) != 0) {
-      (void)client.Rollback();
-      return CompanyDeletion::kFailed;
-    }
+    if (client.Execute(Sql(statement, company)) != 0) return CompanyDeletion::kFailed;
   }
-  return client.Commit() == 0 ? CompanyDeletion::kDeleted : CompanyDeletion::kFailed;
+  return transaction.Commit() ? CompanyDeletion::kDeleted : CompanyDeletion::kFailed;
 }

@@ -1,7 +1,38 @@
 #include "companies/company_fields.h"
 
+#include "common/number_texts.h"
+#include "companies/company_checks.h"
+
+namespace {
+
+using R = CompanyRecord;
+
+// A column the form fills through rules of its own: the month of the pay day (a check box),
+// the county (a list) and its sector (Bucharest only).
+FieldDef<R> FormRule(const char* column, ComputedColumn<R> stored) {
+  return {.column = column,
+          .objectName = "",
+          .caption = "",
+          .member = stored,
+          .use = FieldUse::kRowOnly};
+}
+
+QString WriteFollowingMonth(const R& company) {
+  return company.lunaLicUrmatoare ? QStringLiteral("1") : QStringLiteral("0");
+}
+void ReadFollowingMonth(R& company, const QString& stored) {
+  company.lunaLicUrmatoare = LeadingInteger(stored) == 1;
+}
+QString WriteCounty(const R& company) { return CountyCode(company.judet); }
+void ReadCounty(R& company, const QString& stored) { company.judet = CountyIndex(stored); }
+// Read after the county, which decides whether the sector means anything.
+void ReadSector(R& company, const QString& stored) {
+  company.sect = company.judet == kBucharestCounty ? stored : QString();
+}
+
+}  // namespace
+
 const FieldTable<CompanyRecord>& CompanyFieldTable() {
-  using R = CompanyRecord;
   static const FieldTable<CompanyRecord> table = {
       "asigurati",
       "societati",
@@ -27,6 +58,9 @@ const FieldTable<CompanyRecord>& CompanyFieldTable() {
           {"B1", "b1", "Banca:", &R::b1, Typing::kAsTyped, kContactGroup},
           {"F1", "f1", "Filiala:", &R::f1, Typing::kAsTyped, kContactGroup},
           {"C1", "c1", "Cont bancar:", &R::c1, Typing::kAsTyped, kContactGroup},
+          FormRule("LUNA_LIC", {WriteFollowingMonth, ReadFollowingMonth}),
+          FormRule("JUD", {WriteCounty, ReadCounty}),
+          FormRule("SECT", {StoredSector, ReadSector}),
       }};
   return table;
 }

@@ -3,8 +3,8 @@
 #include "companies/company_record.h"
 #include "store/field_table.h"
 
-// The company form's fields but the county, its sector and the month of the pay day, which
-// depend on each other and stay with the form and the store.
+// The columns of a company's row in asigurati.societati: the company form's inputs, then the
+// month of the pay day, the county and its sector, which the form fills by rules of its own.
 const FieldTable<CompanyRecord>& CompanyFieldTable();
 
 // The groups of the company form, in the order of CompanyFieldTable().groups.

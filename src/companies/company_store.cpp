@@ -1,17 +1,10 @@
 #include "companies/company_store.h"
 
-#include "common/code_lists.h"
 #include "common/identifiers.h"
-#include "common/number_texts.h"
-#include "companies/company_checks.h"
 #include "companies/company_fields.h"
 #include "store/c_client.h"
 #include "store/schema/schema_tables.h"
-
-namespace {
-const QString kDatabase = QStringLiteral("ASIGURATI");
-const QString kTable = QStringLiteral("SOCIETATI");
-}  // namespace
+#include "store/transaction.h"
 
 std::optional<CompanyRecord> LoadCompany(CClient& client, int index) {
   if (client.Execute(Sql(u"SELECT * FROM asigurati.societati AS s WHERE s.index=%1", Number(index)),
@@ -22,12 +15,6 @@ std::optional<CompanyRecord> LoadCompany(CClient& client, int index) {
   CompanyRecord company;
   company.index = index;
   LoadFields(client, CompanyFieldTable(), company);
-  const auto field = [&client](const char* name) {
-    return client.GetField(0, QLatin1String(name));
-  };
-  company.lunaLicUrmatoare = LeadingInteger(field("LUNA_LIC")) == 1;
-  company.judet = CountyIndex(field("JUD"));
-  company.sect = company.judet == kBucharestCounty ? field("SECT") : QString();
   return company;
 }
 
@@ -47,28 +34,21 @@ std::optional<bool> FiscalCodeTaken(CClient& client, const QString& cf, int ownI
 }
 
 bool WriteCompany(CClient& client, const CompanyRecord& company) {
-  client.ClearColumns();
-  AddFieldColumns(client, CompanyFieldTable(), company);
-  client.AddColumn(QStringLiteral("LUNA_LIC"),
-                   company.lunaLicUrmatoare ? QStringLiteral("1") : QStringLiteral("0"));
-  client.AddColumn(QStringLiteral("JUD"), CountyCode(company.judet));
-  client.AddColumn(QStringLiteral("SECT"), StoredSector(company));
-  if (company.index > 0) return client.AuditedUpdate(company.index, kDatabase, kTable) == 0;
-  return client.AuditedInsert(kDatabase, kTable) == 0;
+  const Columns columns = FieldColumns(CompanyFieldTable(), company);
+  if (company.index > 0) return client.AuditedUpdate(company.index, CompaniesTable(), columns) == 0;
+  return client.AuditedInsert(CompaniesTable(), columns) == 0;
 }
 
 bool MoveFiscalCode(CClient& client, const QString& oldCf, const QString& newCf) {
   // On a server the move is whole or not at all.
-  if (client.Begin() != 0) return false;
+  Transaction transaction(client);
+  if (!transaction.Begun()) return false;
   for (const char* table : kTablesWithCompanyCf) {
     // The table's name is part of the statement's own text, from the constant.
     const QString statement =
         QStringLiteral("UPDATE ") + QLatin1String(table) + QStringLiteral(" SET cf=%1 WHERE cf=%2");
     const QString sql = Sql(statement, client.Text(newCf), client.Text(oldCf));
-    if (client.Execute(sql) != 0) {
-      (void)client.Rollback();
-      return false;
-    }
+    if (client.Execute(sql) != 0) return false;
   }
-  return client.Commit() == 0;
+  return transaction.Commit();
 }

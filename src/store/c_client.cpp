@@ -215,35 +215,6 @@ int CClient::ExecuteBuffered() {
   return 0;
 }
 
-void CClient::ClearColumns() {
-  pendingColumns_.clear();
-  pendingValues_.clear();
-}
-
-void CClient::AddColumn(const QString& name, const QString& value) {
-  pendingColumns_.append(name);
-  pendingValues_.append(value);
-}
-
-void CClient::EscapeValues() {
-  // A backquote is stored as a single quote, as the register always did. A backslash is
-  // escaped too: left alone it would swallow the closing quote of the value.
-  for (QString& value : pendingValues_) {
-    QString escaped;
-    escaped.reserve(value.size() + 8);
-    for (const QChar c : value) {
-      if (c == u'\'' || c == u'`') {
-        escaped.append(QStringLiteral("\\'"));
-      } else if (c == u'\\') {
-        escaped.append(QStringLiteral("\\\\"));
-      } else {
-        escaped.append(c);
-      }
-    }
-    value = escaped;
-  }
-}
-
 int CClient::Begin() {
   if (!server_) return 0;
   if (transactionDepth_++ > 0) return 0;
@@ -257,7 +228,9 @@ int CClient::Commit() {
   if (--transactionDepth_ > 0) return 0;
   if (Send(QByteArrayLiteral("COMMIT")) == 0) return 0;
   ShowDbError();
-  (void)Send(QByteArrayLiteral("ROLLBACK"));
+  // Deliberately ignored: the failed commit was shown, and a lost connection undoes the
+  // transaction by itself.
+  static_cast<void>(Send(QByteArrayLiteral("ROLLBACK")));
   return 1;
 }
 
@@ -271,22 +244,27 @@ int CClient::Rollback() {
 int CClient::EndAuditedWrite(bool sent) {
   if (!sent) {
     ShowDbError();
-    Rollback();
+    // Deliberately ignored: the write's failure was shown and is what the caller gets.
+    static_cast<void>(Rollback());
     return 1;
   }
   return Commit();
 }
 
-int CClient::AuditedInsert(const QString& database, const QString& table, const QString& suffix,
+int CClient::AuditedInsert(const TableName& table, const Columns& columns, const QString& suffix,
                            int mark) {
   WaitCursor cursor;
-  EscapeValues();
+  QStringList names;
   QStringList values;
-  values.reserve(pendingValues_.size());
-  for (const QString& value : pendingValues_) values.append(u'\'' + value + u'\'');
+  names.reserve(static_cast<qsizetype>(columns.size()));
+  values.reserve(static_cast<qsizetype>(columns.size()));
+  for (const Column& column : columns) {
+    names.append(column.name);
+    values.append(AuditedValue(column.value));
+  }
   pieces_.clear();
-  pieces_ << QStringLiteral("insert into ") << database << QStringLiteral(".") << table
-          << QStringLiteral(" (") << QuotedList(pendingColumns_) << QStringLiteral(")")
+  pieces_ << QStringLiteral("insert into ") << table.database << QStringLiteral(".") << table.table
+          << QStringLiteral(" (") << QuotedList(names) << QStringLiteral(")")
           << QStringLiteral(" values (") << values.join(QStringLiteral(", ")) << QStringLiteral(")")
           << suffix;
   statement_ = pieces_.join(QString()).toUtf8();
@@ -297,18 +275,18 @@ int CClient::AuditedInsert(const QString& database, const QString& table, const 
   }
   lastInsertId_ = mysql_insert_id(connection_);
   if (mark != 0) {
-    const int marked = ExecuteQuiet(QStringLiteral("update ") + database + u'.' + table +
-                                    QStringLiteral(" set `ZZ_CONT`='' where `index`='") +
-                                    FormatInteger(static_cast<double>(lastInsertId_)) + u'\'');
+    const int marked =
+        ExecuteQuiet(QStringLiteral("update ") + table.database + u'.' + table.table +
+                     QStringLiteral(" set `ZZ_CONT`='' where `index`='") +
+                     FormatInteger(static_cast<double>(lastInsertId_)) + u'\'');
     if (marked != 0 && server_) return EndAuditedWrite(false);
   }
   return EndAuditedWrite(true);
 }
 
-std::optional<bool> CClient::RowStillThere(double index, const QString& database,
-                                           const QString& table) {
+std::optional<bool> CClient::RowStillThere(double index, const TableName& table) {
   // On a server the row stays locked until the write's transaction ends.
-  const QString sql = QStringLiteral("SELECT `index` FROM ") + database + u'.' + table +
+  const QString sql = QStringLiteral("SELECT `index` FROM ") + table.database + u'.' + table.table +
                       QStringLiteral(" WHERE `index`='") + FormatInteger(index) + u'\'' +
                       (server_ ? QStringLiteral(" FOR UPDATE") : QString());
   if (Send(sql.toUtf8()) != 0) return std::nullopt;
@@ -321,20 +299,23 @@ std::optional<bool> CClient::RowStillThere(double index, const QString& database
   return found;
 }
 
-bool CClient::HoldRow(double index, const QString& database, const QString& table) {
+bool CClient::HoldRow(double index, const TableName& table) {
   if (!server_) return true;
-  const std::optional<bool> there = RowStillThere(index, database, table);
+  const std::optional<bool> there = RowStillThere(index, table);
   if (!there) {
-    EndAuditedWrite(false);
+    // Deliberately ignored: the write does not go on, and the failure was shown.
+    static_cast<void>(EndAuditedWrite(false));
     return false;
   }
-  if (!*there) Rollback();
+  // Deliberately ignored: the user was told the row is gone; there is nothing to undo.
+  if (!*there) static_cast<void>(Rollback());
   return *there;
 }
 
-std::optional<bool> CClient::CopyToAuditLog(double index, const QString& database,
-                                            const QString& table, const QString& operation) {
-  if (Send((QStringLiteral("select * from ") + database + u'.' + table + QStringLiteral(" LIMIT 0"))
+std::optional<bool> CClient::CopyToAuditLog(double index, const TableName& table,
+                                            const QString& operation) {
+  if (Send((QStringLiteral("select * from ") + table.database + u'.' + table.table +
+            QStringLiteral(" LIMIT 0"))
                .toUtf8()) != 0) {
     if (server_) return std::nullopt;
     return false;
@@ -350,39 +331,35 @@ std::optional<bool> CClient::CopyToAuditLog(double index, const QString& databas
     }
     mysql_free_result(result);
   }
+  // The copy carries its mark in the same statement: a kill can never leave an audit row
+  // without the operation it records.
   const QString list = QuotedList(names);
-  const QString copy = QStringLiteral("insert into ") + database + QStringLiteral(".zlog_") +
-                       table + QStringLiteral(" (") + list + QStringLiteral(") select ") + list +
-                       QStringLiteral(" from ") + database + u'.' + table +
-                       QStringLiteral(" where `index`='") + FormatInteger(index) + u'\'';
-  bool copied = ExecuteQuiet(copy) == 0;
-  if (copied) {
-    lastInsertId_ = mysql_insert_id(connection_);
-    copied = ExecuteQuiet(QStringLiteral("update ") + database + QStringLiteral(".zlog_") + table +
-                          QStringLiteral(" set `znew_cont`='', `znew_op`='") + operation +
-                          QStringLiteral("' where `znew_index`='") +
-                          FormatInteger(static_cast<double>(lastInsertId_)) + u'\'') == 0;
-  }
+  const QString copy = QStringLiteral("insert into ") + table.database + QStringLiteral(".zlog_") +
+                       table.table + QStringLiteral(" (") + list +
+                       QStringLiteral(", `znew_cont`, `znew_op`) select ") + list +
+                       QStringLiteral(", '', '") + operation + QStringLiteral("' from ") +
+                       table.database + u'.' + table.table + QStringLiteral(" where `index`='") +
+                       FormatInteger(index) + u'\'';
+  const bool copied = ExecuteQuiet(copy) == 0;
+  if (copied) lastInsertId_ = mysql_insert_id(connection_);
   // The embedded register keeps its writes going without the copy, as it always did.
   if (!copied && server_) return std::nullopt;
   return hasCreationTime;
 }
 
-int CClient::AuditedUpdate(double index, const QString& database, const QString& table,
+int CClient::AuditedUpdate(double index, const TableName& table, const Columns& columns,
                            const QString& suffix) {
   WaitCursor cursor;
-  if (Begin() != 0 || !HoldRow(index, database, table)) return 1;
-  const std::optional<bool> hasCreationTime =
-      CopyToAuditLog(index, database, table, QStringLiteral("M"));
+  if (Begin() != 0 || !HoldRow(index, table)) return 1;
+  const std::optional<bool> hasCreationTime = CopyToAuditLog(index, table, QStringLiteral("M"));
   if (!hasCreationTime) return EndAuditedWrite(false);
-  EscapeValues();
   QStringList pairs;
-  const qsizetype count = std::min(pendingColumns_.size(), pendingValues_.size());
-  for (qsizetype i = 0; i < count; ++i) {
-    pairs.append(u'`' + pendingColumns_[i] + QStringLiteral("`='") + pendingValues_[i] + u'\'');
+  pairs.reserve(static_cast<qsizetype>(columns.size()));
+  for (const Column& column : columns) {
+    pairs.append(u'`' + column.name + QStringLiteral("`=") + AuditedValue(column.value));
   }
   pieces_.clear();
-  pieces_ << QStringLiteral("UPDATE ") << database << QStringLiteral(".") << table
+  pieces_ << QStringLiteral("UPDATE ") << table.database << QStringLiteral(".") << table.table
           << QStringLiteral(" SET ") << pairs.join(QStringLiteral(", "));
   if (*hasCreationTime) pieces_ << QStringLiteral(", ZZ_DATA=ZZ_DATA");
   pieces_ << QStringLiteral(" where `index`='") << FormatInteger(index) << QStringLiteral("'")
@@ -393,12 +370,11 @@ int CClient::AuditedUpdate(double index, const QString& database, const QString&
   return EndAuditedWrite(sent);
 }
 
-int CClient::AuditedDelete(double index, const QString& database, const QString& table,
-                           const QString& suffix) {
+int CClient::AuditedDelete(double index, const TableName& table, const QString& suffix) {
   WaitCursor cursor;
-  if (Begin() != 0 || !HoldRow(index, database, table)) return 1;
-  if (!CopyToAuditLog(index, database, table, QStringLiteral("D"))) return EndAuditedWrite(false);
-  const QString statement = QStringLiteral("DELETE FROM ") + database + u'.' + table +
+  if (Begin() != 0 || !HoldRow(index, table)) return 1;
+  if (!CopyToAuditLog(index, table, QStringLiteral("D"))) return EndAuditedWrite(false);
+  const QString statement = QStringLiteral("DELETE FROM ") + table.database + u'.' + table.table +
                             QStringLiteral(" WHERE `INDEX`='") + FormatInteger(index) + u'\'' +
                             suffix;
   const bool sent = Send(statement.toUtf8()) == 0;
@@ -419,6 +395,14 @@ QString CClient::EscapeFragment(const QString& value) const {
   }
   escaped.truncate(static_cast<qsizetype>(length));
   return QString::fromUtf8(escaped);
+}
+
+QString CClient::AuditedValue(const QString& value) const {
+  // A backquote is stored as a single quote, as the register always did; the rest is the
+  // connection's own escaping, as for every other text value.
+  QString stored = value;
+  stored.replace(u'`', u'\'');
+  return u'\'' + EscapeFragment(stored) + u'\'';
 }
 
 SqlValue CClient::Text(const QString& value) const {

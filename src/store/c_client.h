@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 
+#include "store/columns.h"
 #include "store/result_table.h"
 #include "store/server/server_settings.h"
 #include "store/server/server_start.h"
@@ -33,12 +34,12 @@ class CClient {
   // starts unless velka-asigurati.ini in the current directory has a [server] group, whose
   // values are used then (the password asked through the prompter when the file has none
   // it may use).
-  int Connect(const QString& host = {}, int port = 0, const QString& user = {},
-              const QString& password = {}, int flags = 0);
+  [[nodiscard]] int Connect(const QString& host = {}, int port = 0, const QString& user = {},
+                            const QString& password = {}, int flags = 0);
   // Starts the embedded server on the current folder's data folder even when the settings
   // file names a server: the register that moves onto that server is read from here. Once
   // it runs, a second client of the process may connect to the server.
-  int ConnectEmbedded();
+  [[nodiscard]] int ConnectEmbedded();
   int Disconnect();
   bool IsConnected() const { return connection_ != nullptr; }
   // Why the last Connect failed, when the reason is known.
@@ -56,18 +57,18 @@ class CClient {
   // Transactions of the writes that must be whole: on a server they are real, nested ones
   // belong to the outermost; on the embedded register (one program, tables that cannot roll
   // back) they do nothing. Commit and Rollback return 0 on success.
-  int Begin();
-  int Commit();
-  int Rollback();
+  [[nodiscard]] int Begin();
+  [[nodiscard]] int Commit();
+  [[nodiscard]] int Rollback();
 
-  int Execute(const QString& sql, int store = 0);
+  [[nodiscard]] int Execute(const QString& sql, int store = 0);
   // Sends a statement without showing its error; 0 on success. The rows of a successful
   // statement replace the result table when store is set.
-  int ExecuteQuiet(const QString& sql, int store = 0);
+  [[nodiscard]] int ExecuteQuiet(const QString& sql, int store = 0);
   // Statement pieces, concatenated and sent by ExecuteBuffered.
   void ClearPieces() { pieces_.clear(); }
   void AddPiece(const QString& piece) { pieces_.append(piece); }
-  int ExecuteBuffered();
+  [[nodiscard]] int ExecuteBuffered();
 
   QString GetField(double row, const QString& upperName) const {
     return result_.GetField(row, upperName);
@@ -76,14 +77,14 @@ class CClient {
   const ResultTable& Result() const { return result_; }
   void FillList(ListModel& list) const;
 
-  void ClearColumns();
-  void AddColumn(const QString& name, const QString& value);
-  int AuditedInsert(const QString& database, const QString& table, const QString& suffix = {},
-                    int mark = 1);
-  int AuditedUpdate(double index, const QString& database, const QString& table,
-                    const QString& suffix = {});
-  int AuditedDelete(double index, const QString& database, const QString& table,
-                    const QString& suffix = {});
+  // The audited writes: the row's previous version goes to the table's zlog_ table first.
+  // A value is stored as typed, but a backquote, which the register always stored as a single
+  // quote. An insert marks its row (ZZ_CONT emptied) unless mark is 0.
+  [[nodiscard]] int AuditedInsert(const TableName& table, const Columns& columns,
+                                  const QString& suffix = {}, int mark = 1);
+  [[nodiscard]] int AuditedUpdate(double index, const TableName& table, const Columns& columns,
+                                  const QString& suffix = {});
+  [[nodiscard]] int AuditedDelete(double index, const TableName& table, const QString& suffix = {});
   quint64 LastInsertId() const { return lastInsertId_; }
 
   int ShowDbError();
@@ -120,17 +121,18 @@ class CClient {
   int EndAuditedWrite(bool sent);
   // Whether the row is still there (locked until the transaction ends on a server); tells
   // the user when another workstation deleted it. Nothing when the query failed (shown).
-  std::optional<bool> RowStillThere(double index, const QString& database, const QString& table);
+  std::optional<bool> RowStillThere(double index, const TableName& table);
   // On a server: the row locked for the write; false when the write cannot go on (the
   // transaction is ended, the user told why).
-  bool HoldRow(double index, const QString& database, const QString& table);
+  bool HoldRow(double index, const TableName& table);
   void StoreResult();
-  void EscapeValues();
   QString EscapeFragment(const QString& value) const;
+  // A value of an audited write between quotes.
+  QString AuditedValue(const QString& value) const;
   // Copies a row into zlog_<table> marked with the operation letter; silent on failure.
   // Returns whether the table has a ZZ_DATA column.
   // Nothing when the copy failed on a server, where the write must not go on without it.
-  std::optional<bool> CopyToAuditLog(double index, const QString& database, const QString& table,
+  std::optional<bool> CopyToAuditLog(double index, const TableName& table,
                                      const QString& operation);
 
   Prompter* prompter_;
@@ -148,8 +150,6 @@ class CClient {
   QByteArray statement_;  // grows as needed; the server gets exactly these bytes
   quint64 lastInsertId_ = 0;
   ResultTable result_;
-  QStringList pendingValues_;
-  QStringList pendingColumns_;
   bool keepLog_ = false;
   QStringList statementLog_;
 };

@@ -30,9 +30,11 @@ class RecordFields {
     std::vector<int> groups;
     for (const char* title : table_.groups) groups.push_back(form.AddGroup(QLatin1String(title)));
     for (const FieldDef<Record>& field : table_.fields) {
+      if (field.use == FieldUse::kRowOnly) continue;
       const int length = FieldLength(table_.database, table_.table, field.column, field.limit);
       QWidget* input = CreateInput(form, field.Kind(), field.objectName, length, field.typing);
       inputs_.push_back(input);
+      shown_.push_back(&field);
       QWidget* hint = nullptr;
       if (field.hint != nullptr) hint = new QLabel(QLatin1String(field.hint), &form);
       form.AddRow(groups.at(static_cast<size_t>(field.group)), QLatin1String(field.caption), *input,
@@ -47,11 +49,11 @@ class RecordFields {
           [&](auto member) {
             if constexpr (std::is_same_v<decltype(member), QString Record::*>) {
               ShowText(*inputs_[i], record.*member);
-            } else {
+            } else if constexpr (std::is_same_v<decltype(member), int Record::*>) {
               ShowDate(*inputs_[i], record.*member);
-            }
+            }  // a computed column has no input
           },
-          table_.fields[i].member);
+          shown_[i]->member);
     }
   }
 
@@ -61,11 +63,11 @@ class RecordFields {
           [&](auto member) {
             if constexpr (std::is_same_v<decltype(member), QString Record::*>) {
               record.*member = ReadText(*inputs_[i]);
-            } else {
+            } else if constexpr (std::is_same_v<decltype(member), int Record::*>) {
               record.*member = ReadDate(*inputs_[i]);
             }
           },
-          table_.fields[i].member);
+          shown_[i]->member);
     }
   }
 
@@ -74,4 +76,5 @@ class RecordFields {
  private:
   const FieldTable<Record>& table_;
   std::vector<QWidget*> inputs_;
+  std::vector<const FieldDef<Record>*> shown_;  // the field of each input
 };

@@ -20,9 +20,11 @@ int main(int argc, char** argv) {
   std::printf("connect=%d\n", connected);
   if (connected == 0) {
     UpgradeSchema(client);
-    client.Execute(QStringLiteral("SELECT setare FROM asigurati.setari WHERE denumire='versiune'"),
-                   1);
-    std::printf("versiune=%s\n", client.GetField(0, QStringLiteral("SETARE")).toUtf8().constData());
+    const int read = client.Execute(
+        QStringLiteral("SELECT setare FROM asigurati.setari WHERE denumire='versiune'"), 1);
+    // A failed read prints an empty version, which the test's comparison refuses.
+    std::printf("versiune=%s\n",
+                read == 0 ? client.GetField(0, QStringLiteral("SETARE")).toUtf8().constData() : "");
   }
   client.Disconnect();
   return 0;

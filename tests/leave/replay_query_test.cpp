@@ -28,7 +28,7 @@ class ReplayQueryTest : public ::testing::Test {
                      .arg(luna)
                      .arg(number == 0 ? QStringLiteral("NU") : QStringLiteral("DA"))
                      .arg(number));
-    server().Client().Execute(QStringLiteral("SELECT LAST_INSERT_ID() AS i"), 1);
+    EXPECT_EQ(server().Client().Execute(QStringLiteral("SELECT LAST_INSERT_ID() AS i"), 1), 0);
     return server().Client().GetField(0, QStringLiteral("I")).toLongLong();
   }
   void Certificate(qint64 declaration, const char* type, const char* series, int code, int days,

@@ -100,11 +100,11 @@ TEST_F(CreationTest, SecondStartChangesNothingAndVersionStaysSingle) {
   EXPECT_EQ(Version(), QStringLiteral("2.06"));
   EXPECT_EQ(Count(QStringLiteral("asigurati.cas")), 44);
   // A second versiune row cannot be stored at all.
-  Client().ClearColumns();
-  Client().AddColumn(QStringLiteral("DENUMIRE"), QStringLiteral("versiune"));
-  Client().AddColumn(QStringLiteral("SETARE"), QStringLiteral("9.99"));
+  const Columns columns = {{QStringLiteral("DENUMIRE"), QStringLiteral("versiune")},
+                           {QStringLiteral("SETARE"), QStringLiteral("9.99")}};
   Shown().Clear();
-  EXPECT_EQ(Client().AuditedInsert(QStringLiteral("ASIGURATI"), QStringLiteral("SETARI")), 1);
+  EXPECT_EQ(
+      Client().AuditedInsert({QStringLiteral("ASIGURATI"), QStringLiteral("SETARI")}, columns), 1);
   EXPECT_EQ(Version(), QStringLiteral("2.06"));
 }
 

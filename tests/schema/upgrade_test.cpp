@@ -93,11 +93,11 @@ void ExpectAuditCopies(const QString& release) {
   for (const auto& entry : audited) {
     const QString table = QLatin1String(entry.database) + u'.' + QLatin1String(entry.table);
     const int key = Value(QStringLiteral("SELECT MIN(`index`) FROM ") + table).toInt();
-    Client().ClearColumns();
-    Client().AddColumn(QStringLiteral("CF"), QStringLiteral("13548146"));
     Shown().Clear();
     ASSERT_EQ(
-        Client().AuditedUpdate(key, QLatin1String(entry.database), QLatin1String(entry.table)), 0)
+        Client().AuditedUpdate(key, {QLatin1String(entry.database), QLatin1String(entry.table)},
+                               {{QStringLiteral("CF"), QStringLiteral("13548146")}}),
+        0)
         << Shown().LastText().toStdString();
     EXPECT_EQ(Count(QLatin1String(entry.database) + QStringLiteral(".zlog_") +
                     QLatin1String(entry.table) + QStringLiteral(" WHERE znew_op='M'")),

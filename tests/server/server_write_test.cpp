@@ -4,9 +4,13 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
+#include <functional>
 
 #include "companies/company_delete.h"
 #include "companies/company_store.h"
+#include "health/register/insured_list_store.h"
+#include "health/register/insured_store.h"
+#include "leave/declarations/declaration_store.h"
 #include "store/schema/schema.h"
 #include "store/schema/schema_tables.h"
 #include "support/external_file.h"
@@ -131,17 +135,13 @@ TEST_F(ServerTest, AWriteToARowDeletedOnAnotherWorkstationIsReportedNotWritten) 
   ScriptedPrompter otherPrompter;
   CClient other(&otherPrompter);
   ASSERT_EQ(other.Connect(), 0);
-  other.ClearColumns();
-  ASSERT_EQ(other.AuditedDelete(index, QStringLiteral("ASIGURATI"), QStringLiteral("SOCIETATI")),
-            0);
+  ASSERT_EQ(other.AuditedDelete(index, CompaniesTable()), 0);
   for (const bool update : {true, false}) {
     AdminPrompter().Clear();
-    Admin().ClearColumns();
-    Admin().AddColumn(QStringLiteral("DENUMIRE"), QStringLiteral("BETA"));
-    const int result = update ? Admin().AuditedUpdate(index, QStringLiteral("ASIGURATI"),
-                                                      QStringLiteral("SOCIETATI"))
-                              : Admin().AuditedDelete(index, QStringLiteral("ASIGURATI"),
-                                                      QStringLiteral("SOCIETATI"));
+    const int result =
+        update ? Admin().AuditedUpdate(index, CompaniesTable(),
+                                       {{QStringLiteral("DENUMIRE"), QStringLiteral("BETA")}})
+               : Admin().AuditedDelete(index, CompaniesTable());
     EXPECT_EQ(result, 1) << update;
     EXPECT_EQ(AdminPrompter().Texts(),
               QStringList{QStringLiteral("Inregistrarea a fost stearsa de pe alt calculator.")})
@@ -155,9 +155,8 @@ TEST_F(ServerTest, AWriteToARowDeletedOnAnotherWorkstationIsReportedNotWritten) 
   Run("INSERT INTO asigurati.societati (cf, denumire) VALUES ('2000007', 'ALFA')");
   const double again = Value("SELECT MAX(`index`) AS v FROM asigurati.societati").toDouble();
   AdminPrompter().Clear();
-  Admin().ClearColumns();
-  Admin().AddColumn(QStringLiteral("DENUMIRE"), QStringLiteral("ALFA"));
-  EXPECT_EQ(Admin().AuditedUpdate(again, QStringLiteral("ASIGURATI"), QStringLiteral("SOCIETATI")),
+  EXPECT_EQ(Admin().AuditedUpdate(again, CompaniesTable(),
+                                  {{QStringLiteral("DENUMIRE"), QStringLiteral("ALFA")}}),
             0);
   EXPECT_TRUE(AdminPrompter().Texts().isEmpty());
 }
@@ -284,6 +283,65 @@ TEST_F(ServerTest, TheCompanyDeleteAndTheFiscalCodeMoveAreWholeOrNothing) {
   EXPECT_EQ(DeleteCompanyCascade(Admin(), AdminPrompter(), moved, FinalQuestion::kSureSure),
             CompanyDeletion::kDeleted);
   EXPECT_EQ(rowsOf(moved), none);
+}
+
+// The other writes of several statements: when the last statement is refused, the earlier
+// ones are undone with it.
+TEST_F(ServerTest, TheCnpMoveAndTheRecordAndDeclarationDeletesAreWholeOrNothing) {
+  UpgradeSchema(Admin());
+  const QString cnp = QStringLiteral("1800101221144");
+  Run(QStringLiteral("INSERT INTO asigurati.asigurati (cf, cnp) VALUES ('13548146', '%1')")
+          .arg(cnp));
+  const int person = Value("SELECT MAX(`index`) AS v FROM asigurati.asigurati").toInt();
+  Run(QStringLiteral("INSERT INTO asigurati.coasigurati (cf, cnp, cnp_asig) VALUES ('13548146', "
+                     "'5000101221146', '%1')")
+          .arg(cnp));
+  Run(QStringLiteral("INSERT INTO asigurati.sume (id_cnp, cf, cnp, luna) VALUES (%1, '13548146', "
+                     "'%2', 200906)")
+          .arg(person)
+          .arg(cnp));
+  Run("INSERT INTO concedii.declaratii (cf, luna) VALUES ('13548146', 200906)");
+  const qint64 declaration =
+      Value("SELECT MAX(`index`) AS v FROM concedii.declaratii").toLongLong();
+  Run(QStringLiteral("INSERT INTO concedii.concedii (id_declaratie, cf, cnp) VALUES (%1, "
+                     "'13548146', '%2')")
+          .arg(declaration)
+          .arg(cnp));
+  const auto rows = [&cnp] {
+    return Value(
+        QStringLiteral("SELECT CONCAT_WS(',', (SELECT COUNT(*) FROM asigurati.asigurati WHERE "
+                       "cnp='%1'), (SELECT COUNT(*) FROM asigurati.coasigurati WHERE "
+                       "cnp_asig='%1'), (SELECT COUNT(*) FROM asigurati.sume WHERE cnp='%1'), "
+                       "(SELECT COUNT(*) FROM concedii.declaratii), (SELECT COUNT(*) FROM "
+                       "concedii.concedii)) AS v")
+            .arg(cnp));
+  };
+  const QString all = QStringLiteral("1,1,1,1,1");
+  ASSERT_EQ(rows(), all);
+  struct Case {
+    const char* name;
+    const char* when;
+    const char* lastTable;  // refuses the write, by a trigger of its database
+    std::function<bool()> write;
+  };
+  const Case cases[] = {
+      {"CNP move", "BEFORE UPDATE", "asigurati.sume",
+       [&cnp] { return MoveCnp(Admin(), cnp, QStringLiteral("2800101221145")); }},
+      {"record delete", "BEFORE DELETE", "asigurati.asigurati",
+       [&cnp, person] { return DeleteInsuredRecord(Admin(), cnp, person); }},
+      {"declaration delete", "BEFORE DELETE", "concedii.declaratii",
+       [declaration] { return DeleteDeclaration(Admin(), declaration); }},
+  };
+  for (const Case& c : cases) {
+    const QString trigger =
+        QString::fromLatin1(c.lastTable).section(u'.', 0, 0) + QStringLiteral(".refuz");
+    Run(QStringLiteral("CREATE TRIGGER %1 %2 ON %3 FOR EACH ROW SIGNAL SQLSTATE '45000' SET "
+                       "MESSAGE_TEXT='refuz'")
+            .arg(trigger, QLatin1String(c.when), QLatin1String(c.lastTable)));
+    EXPECT_FALSE(c.write()) << c.name;
+    EXPECT_EQ(rows(), all) << c.name;
+    Run(QStringLiteral("DROP TRIGGER ") + trigger);
+  }
 }
 
 }  // namespace

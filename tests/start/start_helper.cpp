@@ -20,6 +20,7 @@
 #include "app/application.h"
 #include "store/c_client.h"
 #include "store/schema/schema.h"
+#include "store/schema/schema_tables.h"
 #include "support/helper_facts.h"
 #include "support/kill_point.h"
 #include "support/scripted_prompter.h"
@@ -27,11 +28,10 @@
 namespace {
 
 bool WriteCompany(CClient& client, int number) {
-  client.ClearColumns();
-  client.AddColumn(QStringLiteral("CF"), QString::number(1000 + number));
-  client.AddColumn(QStringLiteral("DENUMIRE"),
-                   QStringLiteral("Societatea ") + QString::number(number));
-  if (client.AuditedInsert(QStringLiteral("ASIGURATI"), QStringLiteral("SOCIETATI")) != 0) {
+  const Columns columns = {
+      {QStringLiteral("CF"), QString::number(1000 + number)},
+      {QStringLiteral("DENUMIRE"), QStringLiteral("Societatea ") + QString::number(number)}};
+  if (client.AuditedInsert(CompaniesTable(), columns) != 0) {
     return false;
   }
   PrintFact(QStringLiteral("INSERTED\t") + QString::number(client.LastInsertId()));

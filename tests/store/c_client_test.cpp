@@ -1,9 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "store/c_client.h"
+#include "store/transaction.h"
 #include "support/test_server.h"
 
 namespace {
+
+const TableName kPersons = {QStringLiteral("T"), QStringLiteral("PERSOANE")};
 
 class CClientTest : public ::testing::Test {
  protected:
@@ -22,13 +27,13 @@ class CClientTest : public ::testing::Test {
   static CClient& client() { return server().Client(); }
 
   int Insert(const QString& name) {
-    client().ClearColumns();
-    client().AddColumn(QStringLiteral("NUME"), name);
-    return client().AuditedInsert(QStringLiteral("T"), QStringLiteral("PERSOANE"));
+    return client().AuditedInsert(kPersons, {{QStringLiteral("NUME"), name}});
   }
   QString StoredName(quint64 index) {
-    client().Execute(
-        QStringLiteral("SELECT nume FROM t.persoane WHERE `index`=") + QString::number(index), 1);
+    EXPECT_EQ(client().Execute(QStringLiteral("SELECT nume FROM t.persoane WHERE `index`=") +
+                                   QString::number(index),
+                               1),
+              0);
     return client().GetField(0, QStringLiteral("NUME"));
   }
 };
@@ -45,6 +50,8 @@ TEST_F(CClientTest, ValuesThatTryToLeaveTheirQuotesAreStoredExactly) {
       {QStringLiteral("\\' OR 1=1 -- "), QStringLiteral("\\' OR 1=1 --")},
       {QStringLiteral("100% _sigur_"), QStringLiteral("100% _sigur_")},
       {QStringLiteral("Ştefănescu Țuțea"), QStringLiteral("Ştefănescu Țuțea")},
+      {QStringLiteral("doua\nranduri \"citate\""), QStringLiteral("doua\nranduri \"citate\"")},
+      {QStringLiteral("`\\'`"), QStringLiteral("'\\''")},
       {QStringLiteral("'); DROP TABLE t.persoane; --"),
        QStringLiteral("'); DROP TABLE t.persoane; --")},
   };
@@ -52,7 +59,7 @@ TEST_F(CClientTest, ValuesThatTryToLeaveTheirQuotesAreStoredExactly) {
     ASSERT_EQ(Insert(c.typed), 0) << c.typed.toStdString();
     EXPECT_EQ(StoredName(client().LastInsertId()), c.stored) << c.typed.toStdString();
   }
-  client().Execute(QStringLiteral("SELECT COUNT(*) AS n FROM t.persoane"), 1);
+  ASSERT_EQ(client().Execute(QStringLiteral("SELECT COUNT(*) AS n FROM t.persoane"), 1), 0);
   EXPECT_EQ(client().GetField(0, QStringLiteral("N")), QString::number(std::size(cases)));
   EXPECT_TRUE(server().Prompter().Messages().empty());
 }
@@ -61,21 +68,22 @@ TEST_F(CClientTest, InsertMarksTheRowAndReportsItsIndex) {
   ASSERT_EQ(Insert(QStringLiteral("A")), 0);
   ASSERT_EQ(Insert(QStringLiteral("B")), 0);
   EXPECT_EQ(client().LastInsertId(), 2u);
-  client().Execute(QStringLiteral("SELECT zz_cont FROM t.persoane WHERE `index`=2"), 1);
+  ASSERT_EQ(client().Execute(QStringLiteral("SELECT zz_cont FROM t.persoane WHERE `index`=2"), 1),
+            0);
   EXPECT_EQ(client().GetField(0, QStringLiteral("ZZ_CONT")), QString());
 }
 
 TEST_F(CClientTest, UpdateKeepsCreationTimeAndLogsTheOldRow) {
   ASSERT_EQ(Insert(QStringLiteral("Vechi")), 0);
-  client().ClearColumns();
-  client().AddColumn(QStringLiteral("NUME"), QStringLiteral("Nou"));
-  client().AddColumn(QStringLiteral("SUMA"), QStringLiteral("12.5"));
-  ASSERT_EQ(client().AuditedUpdate(1, QStringLiteral("t"), QStringLiteral("persoane")), 0);
-  client().Execute(QStringLiteral("SELECT * FROM t.persoane"), 1);
+  ASSERT_EQ(client().AuditedUpdate(1, {QStringLiteral("t"), QStringLiteral("persoane")},
+                                   {{QStringLiteral("NUME"), QStringLiteral("Nou")},
+                                    {QStringLiteral("SUMA"), QStringLiteral("12.5")}}),
+            0);
+  ASSERT_EQ(client().Execute(QStringLiteral("SELECT * FROM t.persoane"), 1), 0);
   EXPECT_EQ(client().GetField(0, QStringLiteral("NUME")), QStringLiteral("Nou"));
   EXPECT_EQ(client().GetField(0, QStringLiteral("SUMA")), QStringLiteral("12.5"));
   EXPECT_EQ(client().GetField(0, QStringLiteral("ZZ_DATA")), QStringLiteral("2001-02-03 04:05:06"));
-  client().Execute(QStringLiteral("SELECT * FROM t.zlog_persoane"), 1);
+  ASSERT_EQ(client().Execute(QStringLiteral("SELECT * FROM t.zlog_persoane"), 1), 0);
   ASSERT_EQ(client().RowCount(), 1);
   EXPECT_EQ(client().GetField(0, QStringLiteral("NUME")), QStringLiteral("Vechi"));
   EXPECT_EQ(client().GetField(0, QStringLiteral("ZNEW_OP")), QStringLiteral("M"));
@@ -84,10 +92,20 @@ TEST_F(CClientTest, UpdateKeepsCreationTimeAndLogsTheOldRow) {
 
 TEST_F(CClientTest, DeleteLogsTheRowThenRemovesIt) {
   ASSERT_EQ(Insert(QStringLiteral("Plecat")), 0);
-  ASSERT_EQ(client().AuditedDelete(1, QStringLiteral("T"), QStringLiteral("PERSOANE")), 0);
-  client().Execute(QStringLiteral("SELECT * FROM t.persoane"), 1);
+  client().KeepStatementLog(true);
+  ASSERT_EQ(client().AuditedDelete(1, kPersons), 0);
+  client().KeepStatementLog(false);
+  // The audit row is written with its mark in one statement: nothing a kill could cut.
+  const QStringList audit =
+      client().StatementLog().filter(QStringLiteral("zlog_persoane"), Qt::CaseInsensitive);
+  client().ClearStatementLog();
+  ASSERT_EQ(audit.size(), 1) << audit.join(u'\n').toStdString();
+  EXPECT_TRUE(audit.first().startsWith(QLatin1String("insert into")));
+  EXPECT_TRUE(audit.first().contains(QLatin1String(", '', 'D' from")))
+      << audit.first().toStdString();
+  ASSERT_EQ(client().Execute(QStringLiteral("SELECT * FROM t.persoane"), 1), 0);
   EXPECT_EQ(client().RowCount(), 0);
-  client().Execute(QStringLiteral("SELECT * FROM t.zlog_persoane"), 1);
+  ASSERT_EQ(client().Execute(QStringLiteral("SELECT * FROM t.zlog_persoane"), 1), 0);
   ASSERT_EQ(client().RowCount(), 1);
   EXPECT_EQ(client().GetField(0, QStringLiteral("NUME")), QStringLiteral("Plecat"));
   EXPECT_EQ(client().GetField(0, QStringLiteral("ZNEW_OP")), QStringLiteral("D"));
@@ -97,9 +115,9 @@ TEST_F(CClientTest, DeleteLogsTheRowThenRemovesIt) {
 TEST_F(CClientTest, UpdateWithoutAuditTableStillUpdatesSilently) {
   server().Run(QStringLiteral("DROP TABLE t.zlog_persoane"));
   ASSERT_EQ(Insert(QStringLiteral("Unu")), 0);
-  client().ClearColumns();
-  client().AddColumn(QStringLiteral("NUME"), QStringLiteral("Doi"));
-  ASSERT_EQ(client().AuditedUpdate(1, QStringLiteral("t"), QStringLiteral("persoane")), 0);
+  ASSERT_EQ(client().AuditedUpdate(1, {QStringLiteral("t"), QStringLiteral("persoane")},
+                                   {{QStringLiteral("NUME"), QStringLiteral("Doi")}}),
+            0);
   EXPECT_EQ(StoredName(1), QStringLiteral("Doi"));
   EXPECT_TRUE(server().Prompter().Messages().empty());
 }
@@ -110,35 +128,73 @@ TEST_F(CClientTest, FailedStatementShowsTheServerMessageAndReturnsOne) {
   EXPECT_TRUE(server().Prompter().LastText().startsWith(QStringLiteral("EROARE Mysql:\n\nTable")))
       << server().Prompter().LastText().toStdString();
   server().Prompter().Clear();
-  client().ClearColumns();
-  client().AddColumn(QStringLiteral("NECUNOSCUT"), QStringLiteral("x"));
-  EXPECT_EQ(client().AuditedInsert(QStringLiteral("t"), QStringLiteral("persoane")), 1);
+  EXPECT_EQ(client().AuditedInsert({QStringLiteral("t"), QStringLiteral("persoane")},
+                                   {{QStringLiteral("NECUNOSCUT"), QStringLiteral("x")}}),
+            1);
   EXPECT_EQ(server().Prompter().Messages().size(), 1u);
 }
 
 TEST_F(CClientTest, LongStatementsAreNeitherCutNorOverflowed) {
   const QString longName = QString(90, u'ă');
-  client().ClearColumns();
-  for (int i = 0; i < 60; ++i) client().AddColumn(QStringLiteral("NUME"), longName);
+  const Columns sixty(60, Column{QStringLiteral("NUME"), longName});
   // Sixty times the same column is refused by the server, whole: nothing was cut.
-  EXPECT_EQ(client().AuditedInsert(QStringLiteral("t"), QStringLiteral("persoane")), 1);
+  EXPECT_EQ(client().AuditedInsert({QStringLiteral("t"), QStringLiteral("persoane")}, sixty), 1);
   EXPECT_TRUE(server().Prompter().LastText().contains(QStringLiteral("NUME")));
   ASSERT_EQ(Insert(QString(100, u'ş')), 0);
   EXPECT_EQ(StoredName(client().LastInsertId()), QString(100, u'ş'));
+}
+
+// The embedded register's tables cannot roll back, so its guard sends nothing: a write inside
+// it stays whether the guard is committed or left, nested guards included, nothing is shown,
+// and a guard commits once.
+TEST_F(CClientTest, TransactionGuardOnTheEmbeddedRegisterKeepsEveryWrite) {
+  struct Case {
+    const char* name;
+    bool nested;
+    bool committed;
+  };
+  const Case cases[] = {{"committed", false, true},
+                        {"left", false, false},
+                        {"nested, committed", true, true},
+                        {"nested, left", true, false}};
+  int written = 0;
+  for (const Case& c : cases) {
+    {
+      Transaction outer(client());
+      ASSERT_TRUE(outer.Begun()) << c.name;
+      std::optional<Transaction> inner;
+      if (c.nested) inner.emplace(client());
+      ASSERT_EQ(Insert(QString::fromLatin1(c.name)), 0) << c.name;
+      ++written;
+      if (inner) {
+        EXPECT_TRUE(inner->Commit()) << c.name;
+      }
+      if (c.committed) {
+        EXPECT_TRUE(outer.Commit()) << c.name;
+        EXPECT_FALSE(outer.Commit()) << c.name;
+      }
+    }
+    ASSERT_EQ(client().Execute(QStringLiteral("SELECT COUNT(*) AS n FROM t.persoane"), 1), 0);
+    EXPECT_EQ(client().GetField(0, QStringLiteral("N")), QString::number(written)) << c.name;
+  }
+  EXPECT_TRUE(server().Prompter().Messages().empty());
 }
 
 TEST_F(CClientTest, SqlValueHelpersNeverChangeTheStatement) {
   ASSERT_EQ(Insert(QStringLiteral("a_b")), 0);
   ASSERT_EQ(Insert(QStringLiteral("axb")), 0);
   ASSERT_EQ(Insert(QStringLiteral("O'Brien\\")), 0);
-  client().Execute(QStringLiteral("SELECT nume FROM t.persoane WHERE nume LIKE ") +
-                       client().Like({}, QStringLiteral("a_"), QStringLiteral("%")).Literal(),
-                   1);
+  ASSERT_EQ(
+      client().Execute(QStringLiteral("SELECT nume FROM t.persoane WHERE nume LIKE ") +
+                           client().Like({}, QStringLiteral("a_"), QStringLiteral("%")).Literal(),
+                       1),
+      0);
   ASSERT_EQ(client().RowCount(), 1);
   EXPECT_EQ(client().GetField(0, QStringLiteral("NUME")), QStringLiteral("a_b"));
-  client().Execute(QStringLiteral("SELECT nume FROM t.persoane WHERE nume=") +
-                       client().Text(QStringLiteral("O'Brien\\")).Literal(),
-                   1);
+  ASSERT_EQ(client().Execute(QStringLiteral("SELECT nume FROM t.persoane WHERE nume=") +
+                                 client().Text(QStringLiteral("O'Brien\\")).Literal(),
+                             1),
+            0);
   EXPECT_EQ(client().RowCount(), 1);
   EXPECT_EQ(CClient::Number(QStringLiteral("1 OR 1=1")), QStringLiteral("NULL"));
   EXPECT_EQ(CClient::Number(QStringLiteral(" 200906 ")), QStringLiteral("200906"));

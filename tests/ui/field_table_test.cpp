@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include "store/schema/schema.h"
+#include "store/schema/schema_tables.h"
 #include "support/form_driver.h"
 #include "support/print_to.h"
 #include "support/test_server.h"
@@ -168,9 +169,7 @@ TEST(FieldTable, WritesAndLoadsEveryFieldThroughTheServer) {
   CClient& client = TestServer::Instance().Client();
   UpgradeSchema(client);
   const Person person = Sample();
-  client.ClearColumns();
-  AddFieldColumns(client, PersonTable(), person);
-  ASSERT_EQ(client.AuditedInsert(QStringLiteral("ASIGURATI"), QStringLiteral("ASIGURATI")), 0);
+  ASSERT_EQ(client.AuditedInsert(InsuredTable(), FieldColumns(PersonTable(), person)), 0);
   ASSERT_EQ(client.Execute(Sql(u"SELECT * FROM asigurati.asigurati AS a WHERE a.index=%1",
                                Number(client.LastInsertId())),
                            1),

@@ -2,7 +2,9 @@
 
 #include <vector>
 
+#include "health/register/insured_fields.h"
 #include "store/c_client.h"
+#include "store/schema/schema_tables.h"
 
 namespace {
 
@@ -24,26 +26,28 @@ std::optional<int> FirstIndex(CClient& client, const QString& sql) {
 }
 
 // Adds (ownIndex 0) or updates the row; the INDEX of the row written, nothing on a failure.
-std::optional<int> WriteRow(CClient& client, const char* table, int ownIndex) {
-  const QString database = QStringLiteral("ASIGURATI");
+std::optional<int> WriteRow(CClient& client, const TableName& table, const Columns& columns,
+                            int ownIndex) {
   if (ownIndex > 0) {
-    if (client.AuditedUpdate(ownIndex, database, QLatin1String(table)) != 0) return std::nullopt;
+    if (client.AuditedUpdate(ownIndex, table, columns) != 0) return std::nullopt;
     return ownIndex;
   }
-  if (client.AuditedInsert(database, QLatin1String(table)) != 0) return std::nullopt;
+  if (client.AuditedInsert(table, columns) != 0) return std::nullopt;
   return static_cast<int>(client.LastInsertId());
 }
 
-void AddInsuredColumns(CClient& client, const QString& cf, const QString& cas,
-                       const ImportFields& fields, const char* form, const char* hiring) {
-  client.ClearColumns();
-  client.AddColumn(QStringLiteral("CF"), cf);
-  client.AddColumn(QStringLiteral("CAS"), cas);
-  client.AddColumn(QStringLiteral("NUME"), Field(fields, "NUME"));
-  client.AddColumn(QStringLiteral("PRENUME"), Field(fields, "PRENUME"));
-  client.AddColumn(QStringLiteral("CNP"), Field(fields, "CNP"));
-  client.AddColumn(QStringLiteral("FORMA"), Field(fields, form));
-  client.AddColumn(QStringLiteral("INTRARE"), Field(fields, hiring));
+// The employment record a file's record describes; its liquidation is the caller's.
+InsuredRecord ImportedRecord(const QString& cf, const QString& cas, const ImportFields& fields,
+                             const char* form, const char* hiring) {
+  InsuredRecord record;
+  record.cf = cf;
+  record.cas = cas;
+  record.nume = Field(fields, "NUME");
+  record.prenume = Field(fields, "PRENUME");
+  record.cnp = Field(fields, "CNP");
+  record.forma = Field(fields, form);
+  record.intrare = Field(fields, hiring);
+  return record;
 }
 
 std::optional<int> MonthRowIndex(CClient& client, int insured, const QString& month) {
@@ -71,14 +75,14 @@ AmountColumns ReadAmounts(const ImportFields& fields,
   return result;
 }
 
-void AddAmountColumns(CClient& client, int insured, const QString& cf, const ImportFields& fields,
-                      const QString& month, const AmountColumns& amounts) {
-  client.ClearColumns();
-  client.AddColumn(QStringLiteral("ID_CNP"), QString::number(insured));
-  client.AddColumn(QStringLiteral("CF"), cf);
-  client.AddColumn(QStringLiteral("CNP"), Field(fields, "CNP"));
-  client.AddColumn(QStringLiteral("LUNA"), month);
-  for (const auto& [column, value] : amounts.columns) client.AddColumn(column, value);
+Columns AmountsRowColumns(int insured, const QString& cf, const ImportFields& fields,
+                          const QString& month, const AmountColumns& amounts) {
+  Columns columns = {{QStringLiteral("ID_CNP"), QString::number(insured)},
+                     {QStringLiteral("CF"), cf},
+                     {QStringLiteral("CNP"), Field(fields, "CNP")},
+                     {QStringLiteral("LUNA"), month}};
+  for (const auto& [column, value] : amounts.columns) columns.push_back({column, value});
+  return columns;
 }
 
 // Step of the external record after its insured record is written: the month's amounts.
@@ -94,8 +98,9 @@ ImportOutcome ExternalAmounts(CClient& client, ExternalImportRows& rows, const I
   if (!amounts.problem.isEmpty()) return {Kind::kStored, status + amounts.problem};
   const std::optional<int> existing = rows.MonthRow(client, insured, month);
   if (!existing) return Failed();
-  AddAmountColumns(client, insured, rows.Cf(), fields, month, amounts);
-  const std::optional<int> written = WriteRow(client, "SUME", *existing);
+  const std::optional<int> written =
+      WriteRow(client, MonthlyAmountsTable(),
+               AmountsRowColumns(insured, rows.Cf(), fields, month, amounts), *existing);
   if (!written) return Failed();
   rows.AddMonthRow(insured, month, *written);
   status += *existing > 0 ? QStringLiteral("; Sumele in luna existente: au fost modificate")
@@ -133,15 +138,14 @@ bool EnsureImportCompany(CClient& client, const CompanyRecord& company) {
   const auto existing = FindImportCompany(client, company.cf);
   if (!existing) return false;
   if (existing->has_value()) return true;
-  client.ClearColumns();
-  client.AddColumn(QStringLiteral("CF"), company.cf);
-  client.AddColumn(QStringLiteral("DENUMIRE"), company.denumire);
-  client.AddColumn(QStringLiteral("REG_COM"), company.regCom);
-  client.AddColumn(QStringLiteral("REPR"), company.repr);
-  client.AddColumn(QStringLiteral("ZIUA_LIC"), company.ziuaLic);
-  client.AddColumn(QStringLiteral("LUNA_LIC"),
-                   company.lunaLicUrmatoare ? QStringLiteral("1") : QStringLiteral("0"));
-  return client.AuditedInsert(QStringLiteral("ASIGURATI"), QStringLiteral("SOCIETATI")) == 0;
+  const Columns columns = {{QStringLiteral("CF"), company.cf},
+                           {QStringLiteral("DENUMIRE"), company.denumire},
+                           {QStringLiteral("REG_COM"), company.regCom},
+                           {QStringLiteral("REPR"), company.repr},
+                           {QStringLiteral("ZIUA_LIC"), company.ziuaLic},
+                           {QStringLiteral("LUNA_LIC"),
+                            company.lunaLicUrmatoare ? QStringLiteral("1") : QStringLiteral("0")}};
+  return client.AuditedInsert(CompaniesTable(), columns) == 0;
 }
 
 bool ExternalImportRows::Read(CClient& client) {
@@ -204,11 +208,14 @@ ImportOutcome ImportExternalRecord(CClient& client, ExternalImportRows& rows,
                                                     fields.value(QStringLiteral("FORMA")))) {
     return Rejected(*problem);
   }
+  if (const Refusal tooLong = ImportLengthProblem(fields)) return Rejected(*tooLong);
   const QString cnp = Field(fields, "CNP");
   const int active = rows.ActiveRecord(cnp);
-  AddInsuredColumns(client, rows.Cf(), ImportHouse(fields.value(QStringLiteral("CAS"))), fields,
-                    "FORMA", "INTRARE");
-  const std::optional<int> insured = WriteRow(client, "ASIGURATI", active);
+  // The record's liquidation stays as stored: the file knows only active persons.
+  const InsuredRecord record = ImportedRecord(
+      rows.Cf(), ImportHouse(fields.value(QStringLiteral("CAS"))), fields, "FORMA", "INTRARE");
+  const std::optional<int> insured = WriteRow(
+      client, InsuredTable(), FieldColumns(InsuredFieldTable(), record, {"IESIRE"}), active);
   if (!insured) return Failed();
   rows.AddRecord(cnp, *insured);
   const QString status = active > 0 ? QStringLiteral("Asigurat existent: a fost modificat")
@@ -222,6 +229,7 @@ ImportOutcome ImportPreviousRecord(CClient& client, const QString& cf, const QSt
                                           fields.value(QStringLiteral("ANG")),
                                           fields.value(QStringLiteral("CAT")));
   if (!problem) problem = LiquidationProblem(fields.value(QStringLiteral("PL")));
+  if (!problem) problem = ImportLengthProblem(fields);
   if (problem) return Rejected(*problem);
   const std::optional<int> same = FirstIndex(
       client,
@@ -234,9 +242,10 @@ ImportOutcome ImportPreviousRecord(CClient& client, const QString& cf, const QSt
         QStringLiteral("Asiguratul este deja in baza de date cu aceeasi data de "
                        "intrare (fisierul a mai fost importat o data?)."));
   }
-  AddInsuredColumns(client, cf, cas, fields, "CAT", "ANG");
-  client.AddColumn(QStringLiteral("IESIRE"), StoredLiquidation(fields.value(QStringLiteral("PL"))));
-  const std::optional<int> insured = WriteRow(client, "ASIGURATI", 0);
+  InsuredRecord record = ImportedRecord(cf, cas, fields, "CAT", "ANG");
+  record.iesire = StoredLiquidation(fields.value(QStringLiteral("PL")));
+  const std::optional<int> insured =
+      WriteRow(client, InsuredTable(), FieldColumns(InsuredFieldTable(), record), 0);
   if (!insured) return Failed();
   if (!IsAmountsMonth(month)) return {Kind::kStored, BadMonthText()};
   // A person without amounts that month leaves both blank: no amounts row for them.
@@ -247,7 +256,9 @@ ImportOutcome ImportPreviousRecord(CClient& client, const QString& cf, const QSt
   const std::optional<int> existing = MonthRowIndex(client, *insured, month);
   if (!existing) return Failed();
   if (*existing > 0) return {Kind::kStored, {}};
-  AddAmountColumns(client, *insured, cf, fields, month, amounts);
-  if (!WriteRow(client, "SUME", 0)) return Failed();
+  if (!WriteRow(client, MonthlyAmountsTable(),
+                AmountsRowColumns(*insured, cf, fields, month, amounts), 0)) {
+    return Failed();
+  }
   return {Kind::kStored, {}};
 }

@@ -3,12 +3,7 @@
 #include "common/number_texts.h"
 #include "health/annexes/report_month.h"
 #include "store/c_client.h"
-
-namespace {
-
-const QString kDatabase = QStringLiteral("ASIGURATI");
-
-}  // namespace
+#include "store/schema/schema_tables.h"
 
 bool QueryCompanies(CClient& client) {
   return client.Execute(QStringLiteral("SELECT s.cf, s.denumire FROM asigurati.societati AS s"),
@@ -28,15 +23,14 @@ bool QueryEmployees(CClient& client, const QString& cf, int month) {
 }
 
 bool InsertEmployeeAmounts(CClient& client, const EmployeeAmounts& amounts) {
-  client.ClearColumns();
-  client.AddColumn(QStringLiteral("ID_CNP"), QString::number(amounts.index));
-  client.AddColumn(QStringLiteral("CF"), amounts.cf);
-  client.AddColumn(QStringLiteral("CNP"), amounts.cnp);
-  client.AddColumn(QStringLiteral("LUNA"), QString::number(amounts.month));
-  client.AddColumn(QStringLiteral("SALARIU"), amounts.salary);
-  client.AddColumn(QStringLiteral("ASIG_DATORAT"), amounts.owed);
-  client.AddColumn(QStringLiteral("ASIG_VIRAT"), amounts.paid);
-  return client.AuditedInsert(kDatabase, QStringLiteral("SUME"), {}, 1) == 0;
+  const Columns columns = {{QStringLiteral("ID_CNP"), QString::number(amounts.index)},
+                           {QStringLiteral("CF"), amounts.cf},
+                           {QStringLiteral("CNP"), amounts.cnp},
+                           {QStringLiteral("LUNA"), QString::number(amounts.month)},
+                           {QStringLiteral("SALARIU"), amounts.salary},
+                           {QStringLiteral("ASIG_DATORAT"), amounts.owed},
+                           {QStringLiteral("ASIG_VIRAT"), amounts.paid}};
+  return client.AuditedInsert(MonthlyAmountsTable(), columns, {}, 1) == 0;
 }
 
 bool UpdateEmployeeAmounts(CClient& client, const EmployeeAmounts& amounts) {
@@ -77,15 +71,14 @@ std::optional<EmployerAmounts> LoadEmployerAmounts(CClient& client, const QStrin
 }
 
 bool WriteEmployerAmounts(CClient& client, EmployerAmounts& amounts, int month) {
-  client.ClearColumns();
-  client.AddColumn(QStringLiteral("CF"), amounts.cf);
-  client.AddColumn(QStringLiteral("LUNA"), QString::number(month));
-  client.AddColumn(QStringLiteral("FOND_DE_SALARII"), amounts.fund);
-  client.AddColumn(QStringLiteral("DATORAT"), amounts.owed);
-  client.AddColumn(QStringLiteral("VIRAT"), amounts.paid);
-  const QString table = QStringLiteral("SUME_SOCIETATI");
-  if (amounts.idSuma >= 1) return client.AuditedUpdate(amounts.idSuma, kDatabase, table) == 0;
-  if (client.AuditedInsert(kDatabase, table, {}, 1) != 0) return false;
+  const Columns columns = {{QStringLiteral("CF"), amounts.cf},
+                           {QStringLiteral("LUNA"), QString::number(month)},
+                           {QStringLiteral("FOND_DE_SALARII"), amounts.fund},
+                           {QStringLiteral("DATORAT"), amounts.owed},
+                           {QStringLiteral("VIRAT"), amounts.paid}};
+  const TableName& table = EmployerAmountsTable();
+  if (amounts.idSuma >= 1) return client.AuditedUpdate(amounts.idSuma, table, columns) == 0;
+  if (client.AuditedInsert(table, columns, {}, 1) != 0) return false;
   amounts.idSuma = static_cast<int>(client.LastInsertId());
   return true;
 }

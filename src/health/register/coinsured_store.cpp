@@ -3,12 +3,10 @@
 #include "health/register/insured_store.h"
 #include "store/c_client.h"
 #include "store/list_model.h"
+#include "store/schema/schema_tables.h"
 #include "store/sql.h"
 
 namespace {
-
-const QString kDatabase = QStringLiteral("ASIGURATI");
-const QString kTable = QStringLiteral("COASIGURATI");
 
 std::optional<InsuredRecord> FirstRecord(CClient& client, const QString& sql) {
   if (client.Execute(sql, 1) != 0 || client.RowCount() < 1) return std::nullopt;
@@ -69,19 +67,18 @@ std::optional<InsuredSomewhere> DependantInsuredSomewhere(CClient& client, const
 }
 
 bool WriteDependant(CClient& client, const DependantRecord& record) {
-  client.ClearColumns();
-  client.AddColumn(QStringLiteral("CF"), record.cf);
-  client.AddColumn(QStringLiteral("CNP_ASIG"), record.cnpAsig);
-  client.AddColumn(QStringLiteral("CNP"), record.cnp);
-  client.AddColumn(QStringLiteral("NUME"), record.nume);
-  client.AddColumn(QStringLiteral("PRENUME"), record.prenume);
-  client.AddColumn(QStringLiteral("TIP"), record.tip);
-  if (record.index > 0) return client.AuditedUpdate(record.index, kDatabase, kTable) == 0;
-  return client.AuditedInsert(kDatabase, kTable) == 0;
+  const Columns columns = {
+      {QStringLiteral("CF"), record.cf},           {QStringLiteral("CNP_ASIG"), record.cnpAsig},
+      {QStringLiteral("CNP"), record.cnp},         {QStringLiteral("NUME"), record.nume},
+      {QStringLiteral("PRENUME"), record.prenume}, {QStringLiteral("TIP"), record.tip}};
+  if (record.index > 0) {
+    return client.AuditedUpdate(record.index, DependantsTable(), columns) == 0;
+  }
+  return client.AuditedInsert(DependantsTable(), columns) == 0;
 }
 
 bool DeleteDependant(CClient& client, int index) {
-  return client.AuditedDelete(index, kDatabase, kTable) == 0;
+  return client.AuditedDelete(index, DependantsTable()) == 0;
 }
 
 bool LoadDependants(CClient& client, const QString& cf, const QString& insuredCnp,

@@ -3,6 +3,7 @@
 #include "store/c_client.h"
 #include "store/list_model.h"
 #include "store/sql.h"
+#include "store/transaction.h"
 
 bool LoadInsuredList(CClient& client, const QString& cf, int filter, ListModel& list) {
   static const char16_t* const statements[] = {
@@ -22,6 +23,9 @@ bool DeleteInsuredRecord(CClient& client, const QString& cnp, int index) {
       Sql(u"SELECT * FROM asigurati.asigurati AS s WHERE s.cnp=%1 AND s.index!=%2",
           client.Text(cnp), Number(index));
   if (client.Execute(others, 1) != 0) return false;
+  // On a server the record goes with its dependants and amounts, or nothing goes.
+  Transaction transaction(client);
+  if (!transaction.Begun()) return false;
   if (client.RowCount() == 0 && client.Execute(Sql(u"DELETE FROM asigurati.coasigurati WHERE "
                                                    u"asigurati.coasigurati.cnp_asig=%1",
                                                    client.Text(cnp))) != 0) {
@@ -30,5 +34,6 @@ bool DeleteInsuredRecord(CClient& client, const QString& cnp, int index) {
   return client.Execute(Sql(u"DELETE FROM asigurati.sume WHERE asigurati.sume.id_cnp=%1",
                             Number(index))) == 0 &&
          client.Execute(Sql(u"DELETE FROM asigurati.asigurati WHERE asigurati.asigurati.index=%1",
-                            Number(index))) == 0;
+                            Number(index))) == 0 &&
+         transaction.Commit();
 }

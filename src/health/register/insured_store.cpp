@@ -3,30 +3,16 @@
 #include <algorithm>
 
 #include "common/number_texts.h"
+#include "health/register/insured_fields.h"
 #include "store/c_client.h"
+#include "store/schema/schema_tables.h"
 #include "store/sql.h"
-
-namespace {
-
-const QString kDatabase = QStringLiteral("ASIGURATI");
-const QString kTable = QStringLiteral("ASIGURATI");
-
-}  // namespace
+#include "store/transaction.h"
 
 InsuredRecord InsuredRecordAt(const CClient& client, int row) {
-  const auto field = [&client, row](const char* name) {
-    return client.GetField(row, QLatin1String(name));
-  };
   InsuredRecord record;
-  record.index = static_cast<int>(LeadingInteger(field("INDEX")));
-  record.cf = field("CF");
-  record.cas = field("CAS");
-  record.nume = field("NUME");
-  record.prenume = field("PRENUME");
-  record.cnp = field("CNP");
-  record.intrare = field("INTRARE");
-  record.iesire = field("IESIRE");
-  record.forma = field("FORMA");
+  record.index = static_cast<int>(LeadingInteger(client.GetField(row, QStringLiteral("INDEX"))));
+  LoadFields(client, InsuredFieldTable(), record, row);
   return record;
 }
 
@@ -101,27 +87,23 @@ std::optional<DependantOf> DependantOfActive(CClient& client, const QString& cnp
 }
 
 bool WriteInsured(CClient& client, const InsuredRecord& record, int ownIndex, bool writeIesire) {
-  client.ClearColumns();
-  client.AddColumn(QStringLiteral("CF"), record.cf);
-  client.AddColumn(QStringLiteral("CAS"), record.cas);
-  client.AddColumn(QStringLiteral("NUME"), record.nume);
-  client.AddColumn(QStringLiteral("PRENUME"), record.prenume);
-  client.AddColumn(QStringLiteral("CNP"), record.cnp);
-  client.AddColumn(QStringLiteral("INTRARE"), record.intrare);
-  if (writeIesire) client.AddColumn(QStringLiteral("IESIRE"), record.iesire);
-  client.AddColumn(QStringLiteral("FORMA"), record.forma);
-  if (ownIndex > 0) return client.AuditedUpdate(ownIndex, kDatabase, kTable) == 0;
-  return client.AuditedInsert(kDatabase, kTable) == 0;
+  const Columns columns = writeIesire ? FieldColumns(InsuredFieldTable(), record)
+                                      : FieldColumns(InsuredFieldTable(), record, {"IESIRE"});
+  if (ownIndex > 0) return client.AuditedUpdate(ownIndex, InsuredTable(), columns) == 0;
+  return client.AuditedInsert(InsuredTable(), columns) == 0;
 }
 
 bool MoveCnp(CClient& client, const QString& oldCnp, const QString& newCnp) {
   static const char16_t* const moves[] = {
       u"UPDATE asigurati.coasigurati SET cnp_asig=%1 WHERE cnp_asig=%2",
       u"UPDATE asigurati.sume SET cnp=%1 WHERE cnp=%2"};
+  // On a server the dependants and the amounts follow the CNP together or not at all.
+  Transaction transaction(client);
+  if (!transaction.Begun()) return false;
   for (const char16_t* move : moves) {
     if (client.Execute(Sql(move, client.Text(newCnp), client.Text(oldCnp))) != 0) return false;
   }
-  return true;
+  return transaction.Commit();
 }
 
 std::optional<InsuredRecord> FindActiveByPrefix(CClient& client, const QString& cf,

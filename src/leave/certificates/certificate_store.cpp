@@ -1,34 +1,18 @@
 #include "leave/certificates/certificate_store.h"
 
+#include "leave/certificates/certificate_fields.h"
 #include "leave/replay/declaration_totals.h"
 #include "store/c_client.h"
+#include "store/schema/schema_tables.h"
 #include "store/sql.h"
 
 namespace {
 
-const QString kDatabase = QStringLiteral("CONCEDII");
-const QString kTable = QStringLiteral("CONCEDII");
-
-// The entry's columns in the table's order; the rectification type only in a rectifying
-// declaration, an initial one leaves it empty.
-void AddValueColumns(CClient& client, bool rectifying, const CertificateValues& values) {
-  client.AddColumn(QStringLiteral("CNP"), values.cnp);
-  client.AddColumn(QStringLiteral("NUME"), values.nume);
-  client.AddColumn(QStringLiteral("PRENUME"), values.prenume);
-  client.AddColumn(QStringLiteral("CAS"), values.cas);
-  if (rectifying) client.AddColumn(QStringLiteral("TIP_RECTIF"), values.tipRectif);
-  client.AddColumn(QStringLiteral("CERT_SERIE"), values.serie);
-  client.AddColumn(QStringLiteral("CERT_NUMAR"), values.numar);
-  client.AddColumn(QStringLiteral("CERT_INIT_SERIE"), values.initSerie);
-  client.AddColumn(QStringLiteral("CERT_INIT_NUMAR"), values.initNumar);
-  client.AddColumn(QStringLiteral("COD_INDEMN"), values.codIndemn);
-  client.AddColumn(QStringLiteral("ZILE_LUCRATOARE"), values.zileLucratoare);
-  client.AddColumn(QStringLiteral("ZILE_LUCRATE"), values.zileLucrate);
-  client.AddColumn(QStringLiteral("ZILE_PRESTATII"), values.zilePrestatii);
-  client.AddColumn(QStringLiteral("ZILE_SUPORTATE_FNUASS"), values.zileFnuass);
-  client.AddColumn(QStringLiteral("SUMA_SUPORTATA_FNUASS"), values.sumaFnuass);
-  client.AddColumn(QStringLiteral("COD_URG"), values.codUrg);
-  client.AddColumn(QStringLiteral("COD_CONTAG"), values.codContag);
+// The entry's columns; the rectification type only in a rectifying declaration, an initial
+// one leaves it empty.
+Columns ValueColumns(bool rectifying, const CertificateValues& values) {
+  return rectifying ? FieldColumns(CertificateFieldTable(), values)
+                    : FieldColumns(CertificateFieldTable(), values, {"TIP_RECTIF"});
 }
 
 PersonProposal ProposalFromRow(const CClient& client) {
@@ -51,26 +35,9 @@ std::optional<CertificateValues> ReadCertificate(CClient& client, qint64 index) 
       client.RowCount() < 1) {
     return std::nullopt;
   }
-  const auto field = [&client](const char* column) {
-    return client.GetField(0, QLatin1String(column));
-  };
-  return CertificateValues{field("CNP"),
-                           field("PRENUME"),
-                           field("NUME"),
-                           field("CAS"),
-                           field("TIP_RECTIF"),
-                           field("CERT_SERIE"),
-                           field("CERT_NUMAR"),
-                           field("CERT_INIT_SERIE"),
-                           field("CERT_INIT_NUMAR"),
-                           field("COD_INDEMN"),
-                           field("ZILE_LUCRATOARE"),
-                           field("ZILE_LUCRATE"),
-                           field("ZILE_PRESTATII"),
-                           field("ZILE_SUPORTATE_FNUASS"),
-                           field("SUMA_SUPORTATA_FNUASS"),
-                           field("COD_URG"),
-                           field("COD_CONTAG")};
+  CertificateValues values;
+  LoadFields(client, CertificateFieldTable(), values);
+  return values;
 }
 
 std::optional<PersonProposal> ProposePerson(CClient& client, const QString& cf,
@@ -98,21 +65,20 @@ std::optional<PersonProposal> ProposePerson(CClient& client, const QString& cf,
 
 std::optional<qint64> InsertCertificate(CClient& client, const CertificateDeclaration& declaration,
                                         const CertificateValues& values) {
-  client.ClearColumns();
-  client.AddColumn(QStringLiteral("ID_DECLARATIE"), QString::number(declaration.index));
-  client.AddColumn(QStringLiteral("CF"), declaration.cf);
-  AddValueColumns(client, declaration.rectifying, values);
-  if (client.AuditedInsert(kDatabase, kTable) != 0) return std::nullopt;
+  Columns columns = {{QStringLiteral("ID_DECLARATIE"), QString::number(declaration.index)},
+                     {QStringLiteral("CF"), declaration.cf}};
+  const Columns entry = ValueColumns(declaration.rectifying, values);
+  columns.insert(columns.end(), entry.begin(), entry.end());
+  if (client.AuditedInsert(CertificatesTable(), columns) != 0) return std::nullopt;
   return static_cast<qint64>(client.LastInsertId());
 }
 
 bool UpdateCertificate(CClient& client, const CertificateDeclaration& declaration, qint64 index,
                        const CertificateValues& values) {
-  client.ClearColumns();
-  AddValueColumns(client, declaration.rectifying, values);
-  return client.AuditedUpdate(static_cast<double>(index), kDatabase, kTable) == 0;
+  return client.AuditedUpdate(static_cast<double>(index), CertificatesTable(),
+                              ValueColumns(declaration.rectifying, values)) == 0;
 }
 
 bool DeleteCertificate(CClient& client, qint64 index) {
-  return client.AuditedDelete(static_cast<double>(index), kDatabase, kTable) == 0;
+  return client.AuditedDelete(static_cast<double>(index), CertificatesTable()) == 0;
 }

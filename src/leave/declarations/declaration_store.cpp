@@ -2,27 +2,20 @@
 
 #include "common/identifiers.h"
 #include "leave/declarations/declaration_checks.h"
+#include "leave/declarations/declaration_fields.h"
 #include "leave/declarations/stored_numbers.h"
 #include "leave/replay/declaration_totals.h"
 #include "store/c_client.h"
-#include "store/prompter.h"
+#include "store/schema/schema_tables.h"
 #include "store/sql.h"
+#include "store/transaction.h"
 
 namespace {
 
-const QString kDatabase = QStringLiteral("CONCEDII");
-const QString kTable = QStringLiteral("DECLARATII");
-
-// The figures every write carries, in the order of the table's columns.
-void AddFigureColumns(CClient& client, const DeclarationFormValues& values) {
-  client.AddColumn(QStringLiteral("ZILE_LUCRATOARE"), values.workingDays);
-  client.AddColumn(QStringLiteral("NR_ANG"), values.d);
-  client.AddColumn(QStringLiteral("SALARIUL_MINIM"), values.minimumWage);
-  client.AddColumn(QStringLiteral("FOND_DE_SALARII"), values.e);
-  client.AddColumn(QStringLiteral("CONTRIBUTII_DATORATE"), values.f);
-  client.AddColumn(QStringLiteral("FAAMBP"), values.g);
-  client.AddColumn(QStringLiteral("FAAMBP_DATORAT"), values.h);
-  client.AddColumn(QStringLiteral("DE_RECUPERAT_ANTERIOR"), values.k);
+// The figures every write carries, those of the declaration's field table.
+void AddFigureColumns(Columns& columns, const DeclarationFormValues& values) {
+  const Columns figures = FieldColumns(DeclarationFieldTable(), values);
+  columns.insert(columns.end(), figures.begin(), figures.end());
 }
 
 }  // namespace
@@ -59,52 +52,48 @@ std::optional<std::optional<SavedDeclaration>> LatestDeclaration(CClient& client
 std::optional<qint64> InsertDeclaration(CClient& client, const QString& cf,
                                         const DeclarationFormValues& values,
                                         const DeclarationKind& kind) {
-  client.ClearColumns();
-  client.AddColumn(QStringLiteral("CF"), cf);
-  client.AddColumn(QStringLiteral("LUNA"), values.year + PadLeft(values.month, 2));
+  Columns columns = {{QStringLiteral("CF"), cf},
+                     {QStringLiteral("LUNA"), values.year + PadLeft(values.month, 2)}};
   if (kind.rectifying) {
-    client.AddColumn(QStringLiteral("RECTIFICATIVA"), QStringLiteral("DA"));
-    client.AddColumn(QStringLiteral("RECTIF_NR"), QString::number(kind.number));
+    columns.push_back({QStringLiteral("RECTIFICATIVA"), QStringLiteral("DA")});
+    columns.push_back({QStringLiteral("RECTIF_NR"), QString::number(kind.number)});
   } else {
     // The initial declaration keeps the column's default 0, which its month's numbering
     // and replay read.
-    client.AddColumn(QStringLiteral("RECTIFICATIVA"), QStringLiteral("NU"));
+    columns.push_back({QStringLiteral("RECTIFICATIVA"), QStringLiteral("NU")});
   }
-  AddFigureColumns(client, values);
-  if (client.AuditedInsert(kDatabase, kTable) != 0) return std::nullopt;
+  AddFigureColumns(columns, values);
+  if (client.AuditedInsert(DeclarationsTable(), columns) != 0) return std::nullopt;
   return static_cast<qint64>(client.LastInsertId());
 }
 
 bool UpdateDeclaration(CClient& client, qint64 index, const DeclarationFormValues& values) {
-  client.ClearColumns();
-  AddFigureColumns(client, values);
-  return client.AuditedUpdate(static_cast<double>(index), kDatabase, kTable) == 0;
+  Columns columns;
+  AddFigureColumns(columns, values);
+  return client.AuditedUpdate(static_cast<double>(index), DeclarationsTable(), columns) == 0;
 }
 
-bool DeleteDeclaration(CClient& client, Prompter& prompter, qint64 index) {
+std::optional<DeclarationDeletion> CanDeleteDeclaration(CClient& client, qint64 index) {
   const std::optional<StoredDeclaration> declaration = ReadDeclaration(client, index);
-  if (!declaration) return false;
+  if (!declaration) return std::nullopt;
   // Only the last declaration of a month goes: an initial one reads number 0, so any
   // rectification of its month keeps it.
   const std::optional<bool> later =
       HasLaterRectification(client, declaration->cf, declaration->luna, declaration->rectifNr);
-  if (!later) return false;
-  if (*later) {
-    prompter.Inform(QStringLiteral(
-        "Exista cel putin o alta declaratie rectificativa ulterioara acesteia, in aceeasi "
-        "luna!\n\nNu poti sterge declaratia selectata."));
-    return false;
-  }
-  if (!prompter.Ask(QStringLiteral("Esti sigur ca vrei sa stergi declaratia selectata?\n\n"
-                                   "ATENTIE: vor fi sterse toate concediile atasate ei.")) ||
-      !prompter.Ask(QStringLiteral("Sigur, sigur?"))) {
-    return false;
-  }
+  if (!later) return std::nullopt;
+  return *later ? DeclarationDeletion::kLaterRectification : DeclarationDeletion::kLast;
+}
+
+bool DeleteDeclaration(CClient& client, qint64 index) {
+  // On a server the declaration goes with its certificates, or nothing goes.
+  Transaction transaction(client);
+  if (!transaction.Begun()) return false;
   return client.Execute(
              Sql(u"DELETE FROM concedii.concedii WHERE id_declaratie=%1", Number(index))) == 0 &&
          client.Execute(Sql(u"DELETE FROM concedii.declaratii WHERE "
                             u"concedii.declaratii.index=%1",
-                            Number(index))) == 0;
+                            Number(index))) == 0 &&
+         transaction.Commit();
 }
 
 QString CompanyDeclarationsStatement(const CClient& client, const QString& cf) {

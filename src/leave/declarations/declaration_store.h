@@ -6,7 +6,6 @@
 #include "leave/replay/declaration_figures.h"
 
 class CClient;
-class Prompter;
 
 // What a declaration is within its month: the initial one, or the rectification numbered
 // `number` (1, 2, ...).
@@ -44,9 +43,13 @@ struct SavedDeclaration {
 [[nodiscard]] bool UpdateDeclaration(CClient& client, qint64 index,
                                      const DeclarationFormValues& values);
 
-// Deletes the declaration with this index and its certificates, when it is the last of its
-// month and the user answers both questions with "Da". True when it is gone.
-[[nodiscard]] bool DeleteDeclaration(CClient& client, Prompter& prompter, qint64 index);
+// Whether the declaration with this index may be deleted: only the last of its month may.
+// Nothing when a query failed (shown).
+enum class DeclarationDeletion { kLast, kLaterRectification };
+[[nodiscard]] std::optional<DeclarationDeletion> CanDeleteDeclaration(CClient& client,
+                                                                      qint64 index);
+// Deletes the declaration with this index and its certificates. True when it is gone.
+[[nodiscard]] bool DeleteDeclaration(CClient& client, qint64 index);
 
 // The statements of the declarations panel's two lower lists.
 [[nodiscard]] QString CompanyDeclarationsStatement(const CClient& client, const QString& cf);

@@ -8,29 +8,16 @@
 #include "common/number_texts.h"
 #include "health/register/employment_forms.h"
 #include "health/register/insured_checks.h"
+#include "health/register/insured_fields.h"
 #include "health/register/insured_store.h"
 #include "store/c_client.h"
 #include "store/named_lock.h"
 #include "store/prompter.h"
+#include "store/transaction.h"
 #include "ui/c_current_company_label.h"
 #include "ui/c_date_input.h"
 
 namespace {
-
-// Names are kept to 50 characters, narrower than their columns.
-constexpr int kNameLength = 50;
-
-const FieldTable<InsuredFields>& InsuredFieldTable() {
-  static const FieldTable<InsuredFields> table{
-      "asigurati",
-      "asigurati",
-      {""},
-      {{"NUME", "nume", "Nume:", &InsuredFields::nume, Typing::kUpper, 0, kNameLength},
-       {"PRENUME", "prenume", "Prenume:", &InsuredFields::prenume, Typing::kUpper, 0, kNameLength},
-       {"CNP", "cnp", "CNP:", &InsuredFields::cnp, Typing::kDigits},
-       {"INTRARE", "intrare", "Data angajarii:", &InsuredFields::hiring}}};
-  return table;
-}
 
 QString TitleOf(CRecordForm::Mode mode) {
   return mode == CRecordForm::Mode::kAdd ? QStringLiteral("Adauga un asigurat")
@@ -67,7 +54,7 @@ CInsuredDialog::CInsuredDialog(QWidget* parent, CClient& client, Prompter& promp
       prompter_(prompter),
       cf_(cf),
       index_(index),
-      fields_(InsuredFieldTable()) {
+      fields_(InsuredFormFieldTable()) {
   BuildForm(denumire);
   if (mode == Mode::kModify) SetLoaded(Load());
 }
@@ -142,15 +129,19 @@ std::optional<InsuredRecord> CInsuredDialog::Save() {
   if (!lock.Held()) return std::nullopt;
   if (!PassesRegisterChecks(record, fields.hiring)) return std::nullopt;
   const bool modify = FormMode() == Mode::kModify;
+  // On a server the record and the rows that follow its CNP are written whole or not at all.
+  Transaction transaction(client_);
+  if (!transaction.Begun()) return std::nullopt;
   if (!WriteInsured(client_, record, modify ? index_ : 0, fields.liquidated)) return std::nullopt;
   record.index = modify ? index_ : static_cast<int>(client_.LastInsertId());
   // The rows of a corrected CNP follow it only once the record holds it. A failed move
-  // leaves the record saved and the form open with the old CNP remembered: confirming
-  // again finishes the move.
+  // leaves the form open with the old CNP remembered (and on the embedded register the
+  // record saved): confirming again finishes the move.
   if (modify && record.cnp != oldCnp_) {
     if (!MoveCnp(client_, oldCnp_, record.cnp)) return std::nullopt;
-    oldCnp_ = record.cnp;
   }
+  if (!transaction.Commit()) return std::nullopt;
+  oldCnp_ = record.cnp;
   return record;
 }
 

@@ -7,6 +7,7 @@
 #include "common/dates.h"
 #include "common/number_texts.h"
 #include "leave/declarations/declaration_checks.h"
+#include "leave/declarations/declaration_fields.h"
 #include "leave/replay/declaration_totals.h"
 #include "store/named_lock.h"
 #include "store/prompter.h"
@@ -19,48 +20,26 @@ using Values = DeclarationFormValues;
 const QString kInitial = QStringLiteral("initiala");
 const QString kRectifying = QStringLiteral("rectificativa");
 
-// The fields below the month and the type, in screen order. Computed fields are shown, not
-// typed; a change typed into a field marked `contributions` computes base, F and I again.
-struct DeclarationField {
-  QString Values::*member;
-  const char* objectName;
-  const char* caption;
-  int digits;
-  bool computed;
-  bool contributions;
-  const char* hint;
-};
+// The fields below the month and the type, in screen order: the declaration's field table.
+const std::vector<FieldDef<Values>>& Fields() { return DeclarationFieldTable().fields; }
+
+QString Values::*MemberOf(const FieldDef<Values>& field) {
+  return std::get<QString Values::*>(field.member);
+}
+
+int DigitsOf(const FieldDef<Values>& field) {
+  const FieldTable<Values>& table = DeclarationFieldTable();
+  return FieldLength(table.database, table.table, field.column, field.limit);
+}
+
+// A change typed into these computes base, F and I again.
+bool ChangesContributions(const FieldDef<Values>& field) {
+  const auto member = MemberOf(field);
+  return member == &Values::minimumWage || member == &Values::d || member == &Values::e;
+}
 
 // The first year of the medical-leave declarations.
 constexpr long long kFirstDeclarationYear = 2006;
-
-// I can reach one digit more than the amounts it adds.
-constexpr int kTotalDigits = kAmountDigits + 1;
-
-const DeclarationField kFields[] = {
-    {&Values::workingDays, "zile_lucratoare", "Zile lucratoare in luna:", kWorkingDaysDigits, false,
-     false, nullptr},
-    {&Values::minimumWage, "salariul_minim", "Salariul minim pe economie:", kAmountDigits, false,
-     true, nullptr},
-    {&Values::d, "nr_ang", "D. Numar de angajati:", kEmployeesDigits, false, true, nullptr},
-    {&Values::e, "fond_de_salarii", "E. Total fond de salarii brute realizate:", kAmountDigits,
-     false, true, nullptr},
-    {&Values::base, "baza", "Baza de calcul:", kAmountDigits, true, false, "*"},
-    {&Values::f, "contributii_datorate",
-     "F. Contributii datorate pentru concedii si \nindemnizatii calculate la fondul de salarii:",
-     kAmountDigits, true, false, ""},  // the rate's text, set with the year
-    {&Values::g, "faambp", "G. Indemnizatii suportate din FAAMBP:", kAmountDigits, false, false,
-     nullptr},
-    {&Values::h, "faambp_datorat", "H. Contributii datorate din FAAMBP:", kAmountDigits, true,
-     false, "= G * 0.85%"},
-    {&Values::i, "total_contributii",
-     "I. Total contributii datorate FNUASS\npentru concedii si indemnizatii:", kTotalDigits, true,
-     false, "= F + H"},
-    {&Values::k, "de_recuperat_anterior",
-     "K. Suma de recuperat de la FNUASS\npentru lunile "
-     "anterioare:",
-     kAmountDigits, false, false, "**"},
-};
 
 QLineEdit* NewInput(QWidget& form, const char* objectName, int digits, bool computed) {
   auto* edit = qobject_cast<QLineEdit*>(
@@ -102,11 +81,11 @@ CDeclarationDialog::CDeclarationDialog(QWidget* parent, CClient& client, Prompte
   for (QLineEdit* edit : {month_, year_}) {
     connect(edit, &QLineEdit::textEdited, this, &CDeclarationDialog::RecalculateContributions);
   }
-  for (size_t field = 0; field < std::size(kFields); ++field) {
-    if (kFields[field].contributions) {
+  for (size_t field = 0; field < Fields().size(); ++field) {
+    if (ChangesContributions(Fields()[field])) {
       connect(inputs_[field], &QLineEdit::textEdited, this,
               &CDeclarationDialog::RecalculateContributions);
-    } else if (kFields[field].member == &Values::g) {
+    } else if (MemberOf(Fields()[field]) == &Values::g) {
       connect(inputs_[field], &QLineEdit::textEdited, this, &CDeclarationDialog::RecalculateFaambp);
     }
   }
@@ -125,13 +104,13 @@ void CDeclarationDialog::BuildForm() {
   type_->setReadOnly(true);
   type_->setFocusPolicy(Qt::NoFocus);
   AddRow(group, QStringLiteral("Tipul declaratiei:"), *type_);
-  for (const DeclarationField& field : kFields) {
-    QLineEdit* input = NewInput(*this, field.objectName, field.digits, field.computed);
+  for (const FieldDef<Values>& field : Fields()) {
+    QLineEdit* input = NewInput(*this, field.objectName, DigitsOf(field), field.computed);
     inputs_.push_back(input);
     QLabel* hint = nullptr;
     if (field.hint != nullptr) {
       hint = new QLabel(QLatin1String(field.hint), this);
-      if (field.member == &Values::f) {
+      if (MemberOf(field) == &Values::f) {
         rate_ = hint;
         rate_->setObjectName(QStringLiteral("rate"));
         // Wide enough for either rate from the start: the form keeps its size.
@@ -186,15 +165,15 @@ DeclarationFormValues CDeclarationDialog::ReadValues() const {
   values.month = month_->text();
   values.year = year_->text();
   values.number = number_;
-  for (size_t field = 0; field < std::size(kFields); ++field) {
-    values.*kFields[field].member = inputs_[field]->text();
+  for (size_t field = 0; field < Fields().size(); ++field) {
+    values.*MemberOf(Fields()[field]) = inputs_[field]->text();
   }
   return values;
 }
 
 void CDeclarationDialog::ShowValue(QString Values::*member, const QString& text) {
-  for (size_t field = 0; field < std::size(kFields); ++field) {
-    if (kFields[field].member == member) inputs_[field]->setText(text);
+  for (size_t field = 0; field < Fields().size(); ++field) {
+    if (MemberOf(Fields()[field]) == member) inputs_[field]->setText(text);
   }
 }
 

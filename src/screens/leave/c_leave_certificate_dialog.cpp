@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "common/code_lists.h"
+#include "leave/certificates/certificate_fields.h"
 #include "leave/certificates/emergency_lists.h"
 #include "screens/leave/c_code_list_dialog.h"
 #include "store/named_lock.h"
@@ -19,49 +20,30 @@ namespace {
 
 using Values = CertificateValues;
 
-enum Section { kPerson, kCertificate, kDays };
+// The typed fields in screen order: those of the certificate's table with an input; a field
+// marked `beside` stands on its predecessor's row.
+const std::vector<const FieldDef<Values>*>& FormFields() {
+  static const std::vector<const FieldDef<Values>*> fields = [] {
+    std::vector<const FieldDef<Values>*> typed;
+    for (const FieldDef<Values>& field : CertificateFieldTable().fields) {
+      if (field.use == FieldUse::kForm) typed.push_back(&field);
+    }
+    return typed;
+  }();
+  return fields;
+}
 
-// The typed fields in screen order; a field marked `beside` stands on its predecessor's row.
-// Both series keep to 5 characters: the house's file holds 5, a longer series would reach it
-// cut and name another certificate. The FNUASS sum keeps to 15 digits, what its column
-// returns whole.
-struct CertificateField {
-  QString Values::*member;
-  const char* objectName;
-  const char* caption;
-  int limit;
-  Typing typing;
-  Section section;
-  bool beside;
-};
+QString Values::*MemberOf(const FieldDef<Values>& field) {
+  return std::get<QString Values::*>(field.member);
+}
 
-constexpr int kSeriesLimit = 5;
+// The column's width, or the field's own limit where it is narrower or the column numeric.
+int LengthOf(const FieldDef<Values>& field) {
+  const FieldTable<Values>& table = CertificateFieldTable();
+  return FieldLength(table.database, table.table, field.column, field.limit);
+}
+
 constexpr int kIndemnityShownCharacters = 50;
-
-const CertificateField kFields[] = {
-    {&Values::cnp, "cnp", "CNP:", 13, Typing::kDigits, kPerson, false},
-    {&Values::prenume, "prenume", "Prenume:", 100, Typing::kUpper, kPerson, false},
-    {&Values::nume, "nume", "Nume:", 100, Typing::kUpper, kPerson, false},
-    {&Values::serie, "cert_serie", "Seria certificatului:", kSeriesLimit, Typing::kUpper,
-     kCertificate, false},
-    {&Values::numar, "cert_numar", "numarul:", 10, Typing::kDigits, kCertificate, true},
-    {&Values::initSerie, "cert_init_serie", "Seria certificatului initial:", kSeriesLimit,
-     Typing::kUpper, kCertificate, false},
-    {&Values::initNumar, "cert_init_numar", "numarul:", 10, Typing::kDigits, kCertificate, true},
-    {&Values::zileLucratoare, "zile_lucratoare", "Zile lucratoare in luna:", 2, Typing::kDigits,
-     kDays, false},
-    {&Values::zileLucrate, "zile_lucrate", "Zile lucrate:", 2, Typing::kDigits, kDays, true},
-    {&Values::zilePrestatii, "zile_prestatii", "Zile de prestatii:", 2, Typing::kDigits, kDays,
-     false},
-    {&Values::zileFnuass, "zile_suportate_fnuass", "Zile suportate din FNUASS:", 2, Typing::kDigits,
-     kDays, false},
-    {&Values::sumaFnuass, "suma_suportata_fnuass",
-     "Suma din FNUASS pentru\nconcedii si indemnizatii:", 15, Typing::kDigits, kDays, false},
-    {&Values::codUrg, "cod_urg", "Cod de urgenta\nmedico-chirurgicala:", 3, Typing::kDigits, kDays,
-     false},
-    {&Values::codContag, "cod_contag", "Cod de boala\ninfecto-contagioasa:", 2, Typing::kDigits,
-     kDays, false},
-};
 
 const char* const kIndemnities[] = {
     "1 - Boala obisnuita",
@@ -96,8 +78,8 @@ QComboBox* NewList(QWidget& form, const char* objectName) {
 }
 
 size_t FieldPosition(QString Values::*member) {
-  for (size_t field = 0; field < std::size(kFields); ++field) {
-    if (kFields[field].member == member) return field;
+  for (size_t field = 0; field < FormFields().size(); ++field) {
+    if (MemberOf(*FormFields()[field]) == member) return field;
   }
   return 0;
 }
@@ -155,29 +137,30 @@ void CLeaveCertificateDialog::BuildHeader(const QString& companyName) {
 }
 
 void CLeaveCertificateDialog::BuildTextFields(int section, int group) {
-  for (size_t field = 0; field < std::size(kFields); ++field) {
-    const CertificateField& def = kFields[field];
-    if (def.section != section) continue;
+  const std::vector<const FieldDef<Values>*>& fields = FormFields();
+  for (size_t field = 0; field < fields.size(); ++field) {
+    const FieldDef<Values>& def = *fields[field];
+    if (def.group != section) continue;
     auto* input = qobject_cast<QLineEdit*>(
-        CreateInput(*this, FieldKind::kText, def.objectName, def.limit, def.typing));
+        CreateInput(*this, FieldKind::kText, def.objectName, LengthOf(def), def.typing));
     inputs_.push_back(input);
     if (def.beside) continue;  // laid out by its predecessor
     QWidget* hint = nullptr;
     const size_t next = field + 1;
-    if (next < std::size(kFields) && kFields[next].beside) {
+    if (next < fields.size() && fields[next]->beside) {
       hint = new QWidget(this);
       auto* row = new QHBoxLayout(hint);
       row->setContentsMargins(0, 0, 0, 0);
-      row->addWidget(new QLabel(QLatin1String(kFields[next].caption), hint));
+      row->addWidget(new QLabel(QLatin1String(fields[next]->caption), hint));
       auto* partner =
-          qobject_cast<QLineEdit*>(CreateInput(*hint, FieldKind::kText, kFields[next].objectName,
-                                               kFields[next].limit, kFields[next].typing));
+          qobject_cast<QLineEdit*>(CreateInput(*hint, FieldKind::kText, fields[next]->objectName,
+                                               LengthOf(*fields[next]), fields[next]->typing));
       row->addWidget(partner);
       row->addStretch();
       inputs_.push_back(partner);
       ++field;
-    } else if (def.member == &Values::codUrg || def.member == &Values::codContag) {
-      const bool emergency = def.member == &Values::codUrg;
+    } else if (MemberOf(def) == &Values::codUrg || MemberOf(def) == &Values::codContag) {
+      const bool emergency = MemberOf(def) == &Values::codUrg;
       auto* button = new QPushButton(QStringLiteral("lista"), this);
       button->setObjectName(emergency ? QStringLiteral("emergencyList")
                                       : QStringLiteral("infectiousList"));
@@ -193,7 +176,7 @@ void CLeaveCertificateDialog::BuildTextFields(int section, int group) {
 
 void CLeaveCertificateDialog::BuildPerson() {
   const int group = AddGroup();
-  BuildTextFields(kPerson, group);
+  BuildTextFields(kPersonSection, group);
   cnp_ = qobject_cast<CEditEx*>(inputs_[FieldPosition(&Values::cnp)]);
   house_ = NewList(*this, "cas");
   for (int position = 0; position < kHouseCount; ++position) {
@@ -220,7 +203,7 @@ void CLeaveCertificateDialog::BuildDeclarationType() {
 
 void CLeaveCertificateDialog::BuildCertificate() {
   const int group = AddGroup();
-  BuildTextFields(kCertificate, group);
+  BuildTextFields(kCertificateSection, group);
   indemnity_ = NewList(*this, "cod_indemn");
   for (const char* text : kIndemnities) indemnity_->addItem(QLatin1String(text));
   // The longest indemnity text would widen the form past the screen; its drop-down shows it
@@ -233,7 +216,7 @@ void CLeaveCertificateDialog::BuildCertificate() {
   AddRow(group, QStringLiteral("Codul indemnizatiei:"), *indemnity_);
 }
 
-void CLeaveCertificateDialog::BuildDays() { BuildTextFields(kDays, AddGroup()); }
+void CLeaveCertificateDialog::BuildDays() { BuildTextFields(kDaysSection, AddGroup()); }
 
 void CLeaveCertificateDialog::Load() {
   const std::optional<Values> stored = ReadCertificate(client_, certificate_);
@@ -241,8 +224,8 @@ void CLeaveCertificateDialog::Load() {
     SetLoaded(false);
     return;
   }
-  for (size_t field = 0; field < std::size(kFields); ++field) {
-    const QString& text = (*stored).*kFields[field].member;
+  for (size_t field = 0; field < FormFields().size(); ++field) {
+    const QString& text = (*stored).*MemberOf(*FormFields()[field]);
     // A series stored longer by an older version stays whole unless the user retypes it.
     if (text.size() > inputs_[field]->maxLength()) inputs_[field]->setMaxLength(text.size());
     inputs_[field]->setText(text);
@@ -264,8 +247,8 @@ void CLeaveCertificateDialog::ShowHouse(const QString& code) {
 
 CertificateValues CLeaveCertificateDialog::ReadValues() const {
   Values values;
-  for (size_t field = 0; field < std::size(kFields); ++field) {
-    values.*kFields[field].member = inputs_[field]->text();
+  for (size_t field = 0; field < FormFields().size(); ++field) {
+    values.*MemberOf(*FormFields()[field]) = inputs_[field]->text();
   }
   // Series and numbers as the existence checks and the month's replay compare them.
   for (QString Values::*member :

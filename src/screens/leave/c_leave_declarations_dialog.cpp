@@ -30,6 +30,20 @@
 
 namespace {
 
+// Whether the user wants the declaration gone: only the last of its month may go, and only
+// after both questions are answered "Da".
+bool DeletionConfirmed(Prompter& prompter, DeclarationDeletion deletion) {
+  if (deletion == DeclarationDeletion::kLaterRectification) {
+    prompter.Inform(QStringLiteral(
+        "Exista cel putin o alta declaratie rectificativa ulterioara acesteia, in aceeasi "
+        "luna!\n\nNu poti sterge declaratia selectata."));
+    return false;
+  }
+  return prompter.Ask(QStringLiteral("Esti sigur ca vrei sa stergi declaratia selectata?\n\n"
+                                     "ATENTIE: vor fi sterse toate concediile atasate ei.")) &&
+         prompter.Ask(QStringLiteral("Sigur, sigur?"));
+}
+
 // The panel's figures: D, E, F, H, I, J, K, L, M, N.
 constexpr int kPanelLines = 10;
 constexpr const char* kLineNames[kPanelLines] = {"lineD", "lineE", "lineF", "lineH", "lineI",
@@ -294,7 +308,10 @@ void CLeaveDeclarationsDialog::DeleteDeclaration() {
   const int row =
       SelectedOrRefuse(*declarations_, "Trebuie sa selectezi o declaratie pentru a o sterge!");
   if (row < 0) return;
-  if (!::DeleteDeclaration(*Client(), *GetPrompter(), DeclarationIndexAt(*declarations_, row))) {
+  const qint64 index = DeclarationIndexAt(*declarations_, row);
+  const std::optional<DeclarationDeletion> deletion = CanDeleteDeclaration(*Client(), index);
+  if (!deletion || !DeletionConfirmed(*GetPrompter(), *deletion) ||
+      !::DeleteDeclaration(*Client(), index)) {
     return;
   }
   // No declaration takes the deleted one's place: its certificates and figures go with it.

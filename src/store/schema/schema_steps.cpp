@@ -1,6 +1,7 @@
 #include "store/schema/schema_steps.h"
 
 #include "store/c_client.h"
+#include "store/schema/schema_tables.h"
 #include "store/schema/table_repair.h"
 
 namespace {
@@ -53,19 +54,19 @@ void UpgradeSteps::RemoveVersion() {
       QStringLiteral("DELETE FROM asigurati.setari WHERE denumire='versiune'"));
 }
 
-void UpgradeSteps::WriteVersion(const QString& version) {
-  CClient& client = runner_.Client();
-  client.ClearColumns();
-  client.AddColumn(QStringLiteral("DENUMIRE"), QStringLiteral("versiune"));
-  client.AddColumn(QStringLiteral("SETARE"), version);
-  client.AuditedInsert(QStringLiteral("ASIGURATI"), QStringLiteral("SETARI"), QString(), 1);
+bool UpgradeSteps::WriteVersion(const QString& version) {
+  const Columns columns = {{QStringLiteral("DENUMIRE"), QStringLiteral("versiune")},
+                           {QStringLiteral("SETARE"), version}};
+  const bool written = runner_.Client().AuditedInsert(SettingsTable(), columns, QString(), 1) == 0;
   runner_.Report(QStringLiteral("insert into ASIGURATI.SETARI versiune ") + version);
+  // The old version row is gone: without the new one the later steps would run on a
+  // register whose version nobody knows. The failure was shown; the procedure stops.
+  return written;
 }
 
 bool UpgradeSteps::Record(const QString& version) {
   RemoveVersion();
-  WriteVersion(version);
-  return true;
+  return WriteVersion(version);
 }
 
 bool UpgradeSteps::Stopping(const QString& sql) {
@@ -94,12 +95,11 @@ bool UpgradeSteps::AddSalary() {
 // Recorded before the column is added: a database that already has it stops here with
 // "1.3" recorded and goes on from there at the next start.
 bool UpgradeSteps::AddSalaryAgain() {
-  Record(QStringLiteral("1.3"));
-  return Stopping(kAddSalary);
+  return Record(QStringLiteral("1.3")) && Stopping(kAddSalary);
 }
 
 bool UpgradeSteps::LinkAmountsToRecords() {
-  Record(QStringLiteral("1.4"));
+  if (!Record(QStringLiteral("1.4"))) return false;
   if (!Stopping(
           QStringLiteral("ALTER TABLE `asigurati`.`sume` ADD `ID_CNP` MEDIUMINT NOT NULL FIRST"))) {
     return false;
@@ -116,7 +116,7 @@ bool UpgradeSteps::LinkAmountsToRecords() {
 }
 
 bool UpgradeSteps::RoundContributions() {
-  Record(QStringLiteral("1.5"));
+  if (!Record(QStringLiteral("1.5"))) return false;
   if (!Stopping(QStringLiteral("UPDATE asigurati.sume AS s SET "
                                "s.asig_datorat=round(s.asig_datorat), "
                                "s.asig_virat=round(s.asig_virat)"))) {
@@ -158,8 +158,7 @@ bool UpgradeSteps::AddLeaveColumns() {
                      "NULL AFTER `suma_suportata_fnuass`, ADD `cod_contag` VARCHAR( 2 ) "
                      "NOT NULL AFTER `cod_urg` ;"));
   Continuing(QStringLiteral("UPDATE asigurati.asigurati SET forma='S' WHERE forma='ACC'"));
-  WriteVersion(QStringLiteral("1.8"));
-  return true;
+  return WriteVersion(QStringLiteral("1.8"));
 }
 
 // A house whose code changed: its insured persons and the house list follow it.
@@ -169,8 +168,7 @@ bool UpgradeSteps::RenameHouse(const QString& from, const QString& to, const QSt
                  .arg(to, from));
   Continuing(
       QStringLiteral("UPDATE asigurati.cas AS c SET c.cas='%1' WHERE c.cas='%2'").arg(to, from));
-  WriteVersion(version);
-  return true;
+  return WriteVersion(version);
 }
 
 bool UpgradeSteps::RenameHargitaHouse() {
@@ -191,6 +189,5 @@ bool UpgradeSteps::RenumberDeclarations() {
         "ALTER TABLE concedii.declaratii ADD `index` MEDIUMINT NOT NULL AUTO_INCREMENT "
         "PRIMARY KEY"));
   }
-  WriteVersion(QStringLiteral("2.05"));
-  return true;
+  return WriteVersion(QStringLiteral("2.05"));
 }

@@ -46,10 +46,11 @@ class UpgradeSteps {
 
  private:
   // Recording a version: the old row goes, the new one is written by an audited insert.
-  bool Record(const QString& version);
+  [[nodiscard]] bool Record(const QString& version);
   void RemoveVersion();
   bool RenameHouse(const QString& from, const QString& to, const QString& version);
-  void WriteVersion(const QString& version);
+  // False when the row could not be written (shown): the step stops the procedure.
+  [[nodiscard]] bool WriteVersion(const QString& version);
   // No store; a failure ends the procedure.
   bool Stopping(const QString& sql);
   // No store; a failure is shown and the step goes on.

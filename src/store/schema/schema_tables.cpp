@@ -170,6 +170,50 @@ const std::vector<TableDef>& SchemaTables() {
   return tables;
 }
 
+TableName NameOf(const TableDef& table) {
+  return {QString::fromLatin1(table.database).toUpper(), QString::fromLatin1(table.name).toUpper()};
+}
+
+const TableName& CompaniesTable() {
+  static const TableName name = NameOf(Companies());
+  return name;
+}
+
+const TableName& InsuredTable() {
+  static const TableName name = NameOf(Insured());
+  return name;
+}
+
+const TableName& DependantsTable() {
+  static const TableName name = NameOf(Dependants());
+  return name;
+}
+
+const TableName& MonthlyAmountsTable() {
+  static const TableName name = NameOf(MonthlyAmounts());
+  return name;
+}
+
+const TableName& EmployerAmountsTable() {
+  static const TableName name = NameOf(EmployerAmounts());
+  return name;
+}
+
+const TableName& SettingsTable() {
+  static const TableName name = NameOf(Settings());
+  return name;
+}
+
+const TableName& DeclarationsTable() {
+  static const TableName name = NameOf(Declarations());
+  return name;
+}
+
+const TableName& CertificatesTable() {
+  static const TableName name = NameOf(Certificates());
+  return name;
+}
+
 std::optional<int> TextColumnWidth(const QString& database, const QString& table,
                                    const QString& column) {
   static const QRegularExpression text(QStringLiteral("^(?:VAR)?CHAR\\((\\d+)\\)$"),

@@ -6,6 +6,8 @@
 #include <optional>
 #include <vector>
 
+#include "store/columns.h"
+
 // The tables of a first installation, as data: the creation statements and the audit
 // tables are derived from these definitions, so a table and its zlog_ table cannot drift.
 
@@ -24,6 +26,19 @@ struct TableDef {
 };
 
 const std::vector<TableDef>& SchemaTables();
+
+// The name a table's statements use: its definition's names in upper case, as the register's
+// statements always wrote them.
+[[nodiscard]] TableName NameOf(const TableDef& table);
+// The register tables the program writes through the audited writes.
+[[nodiscard]] const TableName& CompaniesTable();
+[[nodiscard]] const TableName& InsuredTable();
+[[nodiscard]] const TableName& DependantsTable();
+[[nodiscard]] const TableName& MonthlyAmountsTable();
+[[nodiscard]] const TableName& EmployerAmountsTable();
+[[nodiscard]] const TableName& SettingsTable();
+[[nodiscard]] const TableName& DeclarationsTable();
+[[nodiscard]] const TableName& CertificatesTable();
 
 // The width of a text column ("VARCHAR(13)": 13), names compared without regard to case;
 // nothing for a column that is not text or not in the tables.

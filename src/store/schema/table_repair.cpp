@@ -127,8 +127,9 @@ bool RepairReported(SchemaRunner& runner, const QStringList& reported,
   CClient& client = runner.Client();
   const QString dataDir = client.EmbeddedDataDir();
   const QString list = reported.join(QStringLiteral(", "));
-  // Closed and written out: the copy gets the files as the repair will find them.
-  client.ExecuteQuiet(QStringLiteral("FLUSH TABLES ") + list);
+  // Closed and written out: the copy gets the files as the repair will find them. Ignored
+  // when it fails: the copy is then taken of the files as they are, which is still a copy.
+  static_cast<void>(client.ExecuteQuiet(QStringLiteral("FLUSH TABLES ") + list));
   const std::optional<QString> copy = MakeSafetyCopy(dataDir, reported);
   if (!copy) {
     ShowCopyFailure(runner, dataDir, reported);
@@ -207,7 +208,8 @@ std::optional<QString> CopyTablesBeforeRewrite(SchemaRunner& runner, const QStri
   if (dataDir.isEmpty()) return QString();
   const bool locked = client.ExecuteQuiet(QStringLiteral("FLUSH TABLES WITH READ LOCK")) == 0;
   std::optional<QString> copy = MakeSafetyCopy(dataDir, tables);
-  if (locked) client.ExecuteQuiet(QStringLiteral("UNLOCK TABLES"));
+  // Ignored: the unlock fails only with the connection, whose end releases the lock too.
+  if (locked) static_cast<void>(client.ExecuteQuiet(QStringLiteral("UNLOCK TABLES")));
   if (!copy) ShowCopyFailure(runner, dataDir, tables);
   return copy;
 }

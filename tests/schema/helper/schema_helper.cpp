@@ -30,13 +30,14 @@ void Query(CClient& client, int number, const QString& sql) {
 
 void Inserts(CClient& client, int count) {
   for (int i = 0; i < count; ++i) {
-    client.ClearColumns();
-    client.AddColumn(QStringLiteral("ID_CNP"), QString::number(i + 1));
-    client.AddColumn(QStringLiteral("CF"), QStringLiteral("13548146"));
-    client.AddColumn(QStringLiteral("CNP"), QStringLiteral("1800101221144"));
-    client.AddColumn(QStringLiteral("LUNA"), QStringLiteral("200906"));
-    client.AddColumn(QStringLiteral("SALARIU"), QString::number(1000 + i));
-    if (client.AuditedInsert(QStringLiteral("ASIGURATI"), QStringLiteral("SUME")) != 0) return;
+    const Columns columns = {{QStringLiteral("ID_CNP"), QString::number(i + 1)},
+                             {QStringLiteral("CF"), QStringLiteral("13548146")},
+                             {QStringLiteral("CNP"), QStringLiteral("1800101221144")},
+                             {QStringLiteral("LUNA"), QStringLiteral("200906")},
+                             {QStringLiteral("SALARIU"), QString::number(1000 + i)}};
+    if (client.AuditedInsert({QStringLiteral("ASIGURATI"), QStringLiteral("SUME")}, columns) != 0) {
+      return;
+    }
     PrintFact(QStringLiteral("INSERTED\t") + QString::number(client.LastInsertId()));
   }
 }

@@ -33,6 +33,7 @@
 #include "shared_barrier.h"
 #include "store/c_client.h"
 #include "store/schema/schema.h"
+#include "store/schema/schema_tables.h"
 #include "support/form_driver.h"
 #include "support/scripted_prompter.h"
 #include "workstation_codes.h"
@@ -216,9 +217,8 @@ int Churn(CClient& client, int companies) {
     }
     const int index = client.GetField(0, QStringLiteral("I")).toInt();
     const int version = client.GetField(0, QStringLiteral("R")).mid(1).toInt();
-    client.ClearColumns();
-    client.AddColumn(QStringLiteral("REPR"), QStringLiteral("v%1").arg(version + 1));
-    if (client.AuditedUpdate(index, QStringLiteral("ASIGURATI"), QStringLiteral("SOCIETATI")) !=
+    if (client.AuditedUpdate(index, CompaniesTable(),
+                             {{QStringLiteral("REPR"), QStringLiteral("v%1").arg(version + 1)}}) !=
         0) {
       return 0;
     }
@@ -239,10 +239,8 @@ int AuditedChanges(CClient& client) {
     return 1;
   }
   const double company = client.GetField(0, QStringLiteral("I")).toDouble();
-  client.ClearColumns();
-  client.AddColumn(QStringLiteral("REPR"), QStringLiteral("Ana \\ O'Brien"));
-  if (client.AuditedUpdate(company, QStringLiteral("ASIGURATI"), QStringLiteral("SOCIETATI")) !=
-      0) {
+  if (client.AuditedUpdate(company, CompaniesTable(),
+                           {{QStringLiteral("REPR"), QStringLiteral("Ana \\ O'Brien")}}) != 0) {
     return 1;
   }
   if (client.Execute(QStringLiteral("SELECT MAX(a.index) AS i FROM asigurati.asigurati AS a"), 1) !=
@@ -250,7 +248,7 @@ int AuditedChanges(CClient& client) {
     return 1;
   }
   const double person = client.GetField(0, QStringLiteral("I")).toDouble();
-  return client.AuditedDelete(person, QStringLiteral("ASIGURATI"), QStringLiteral("ASIGURATI"));
+  return client.AuditedDelete(person, InsuredTable());
 }
 
 int Fill(CClient& client) {
