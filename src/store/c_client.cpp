@@ -14,6 +14,13 @@
 
 namespace {
 
+// A statement that may change the columns of a table (or drop and make it anew).
+bool ChangesTables(const QByteArray& statement) {
+  const QByteArray head = statement.trimmed().left(8).toUpper();
+  return head.startsWith("ALTER") || head.startsWith("CREATE") || head.startsWith("DROP") ||
+         head.startsWith("RENAME");
+}
+
 // The embedded server can be started once per process: a second start after its end
 // crashes inside the library, so a later Connect fails instead.
 bool serverEverStarted = false;
@@ -112,6 +119,7 @@ int CClient::ConnectEmbedded() {
 }
 
 int CClient::Disconnect() {
+  auditColumns_.clear();
   if (connection_ != nullptr && server_) {
     mysql_close(connection_);
     connection_ = nullptr;
@@ -133,6 +141,7 @@ int CClient::Send(const QByteArray& statement) {
   if (connection_ == nullptr) return 1;
   if (lost_ && !Reconnect()) return 1;
   if (keepLog_) statementLog_.append(QString::fromUtf8(statement));
+  if (ChangesTables(statement)) auditColumns_.clear();
   if (mysql_real_query(connection_, statement.constData(), statement.size()) == 0) return 0;
   if (server_ && ConnectionLost(connection_)) {
     // Shown as it is; the transaction under way is gone with the connection.
@@ -312,34 +321,52 @@ bool CClient::HoldRow(double index, const TableName& table) {
   return *there;
 }
 
-std::optional<bool> CClient::CopyToAuditLog(double index, const TableName& table,
-                                            const QString& operation) {
+std::optional<CClient::AuditColumns> CClient::ReadAuditColumns(const TableName& table) {
+  const QString key = (table.database + u'.' + table.table).toUpper();
+  // Only this program changes the embedded register's tables, and any change of a table
+  // through this client forgets what was read; on a server another workstation may.
+  if (!server_) {
+    if (const auto known = auditColumns_.constFind(key); known != auditColumns_.constEnd()) {
+      return *known;
+    }
+  }
   if (Send((QStringLiteral("select * from ") + table.database + u'.' + table.table +
             QStringLiteral(" LIMIT 0"))
                .toUtf8()) != 0) {
-    if (server_) return std::nullopt;
-    return false;
+    return std::nullopt;
   }
+  AuditColumns columns;
   QStringList names;
-  bool hasCreationTime = false;
   if (MYSQL_RES* result = mysql_store_result(connection_)) {
     const unsigned fields = mysql_num_fields(result);
     for (unsigned i = 0; i < fields; ++i) {
       const QString name = QString::fromUtf8(mysql_fetch_field_direct(result, i)->name);
-      if (name.toUpper() == QLatin1String("ZZ_DATA")) hasCreationTime = true;
+      if (name.toUpper() == QLatin1String("ZZ_DATA")) columns.hasCreationTime = true;
       names.append(name);
     }
     mysql_free_result(result);
   }
+  columns.list = QuotedList(names);
+  if (!server_) auditColumns_.insert(key, columns);
+  return columns;
+}
+
+std::optional<bool> CClient::CopyToAuditLog(double index, const TableName& table,
+                                            const QString& operation) {
+  const std::optional<AuditColumns> columns = ReadAuditColumns(table);
+  if (!columns) {
+    if (server_) return std::nullopt;
+    return false;
+  }
+  const QString& list = columns->list;
+  const bool hasCreationTime = columns->hasCreationTime;
   // The copy carries its mark in the same statement: a kill can never leave an audit row
   // without the operation it records.
-  const QString list = QuotedList(names);
-  const QString copy = QStringLiteral("insert into ") + table.database + QStringLiteral(".zlog_") +
-                       table.table + QStringLiteral(" (") + list +
-                       QStringLiteral(", `znew_cont`, `znew_op`) select ") + list +
-                       QStringLiteral(", '', '") + operation + QStringLiteral("' from ") +
-                       table.database + u'.' + table.table + QStringLiteral(" where `index`='") +
-                       FormatInteger(index) + u'\'';
+  const QString copy =
+      QStringLiteral("insert into ") + table.database + QStringLiteral(".zlog_") + table.table +
+      QStringLiteral(" (") + list + QStringLiteral(", `znew_cont`, `znew_op`) select ") + list +
+      QStringLiteral(", '', '") + operation + QStringLiteral("' from ") + table.database + u'.' +
+      table.table + QStringLiteral(" where `index`='") + FormatInteger(index) + u'\'';
   const bool copied = ExecuteQuiet(copy) == 0;
   if (copied) lastInsertId_ = mysql_insert_id(connection_);
   // The embedded register keeps its writes going without the copy, as it always did.

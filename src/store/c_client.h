@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -113,6 +114,11 @@ class CClient {
   st_mysql* NativeHandle() const { return connection_; }
 
  private:
+  struct AuditColumns {
+    QString list;  // "`INDEX`, `CF`, ..."
+    bool hasCreationTime = false;
+  };
+
   int Send(const QByteArray& statement);
   int ConnectToServer(const ServerSettings& settings);
   // After a lost connection: one new connection, with its session prepared again.
@@ -132,6 +138,7 @@ class CClient {
   // Copies a row into zlog_<table> marked with the operation letter; silent on failure.
   // Returns whether the table has a ZZ_DATA column.
   // Nothing when the copy failed on a server, where the write must not go on without it.
+  std::optional<AuditColumns> ReadAuditColumns(const TableName& table);
   std::optional<bool> CopyToAuditLog(double index, const TableName& table,
                                      const QString& operation);
 
@@ -152,4 +159,7 @@ class CClient {
   ResultTable result_;
   bool keepLog_ = false;
   QStringList statementLog_;
+  // The columns of each table as its audit copy lists them, read once per table on the
+  // embedded register: one statement less for every audited update and delete.
+  QHash<QString, AuditColumns> auditColumns_;
 };

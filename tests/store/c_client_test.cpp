@@ -90,6 +90,33 @@ TEST_F(CClientTest, UpdateKeepsCreationTimeAndLogsTheOldRow) {
   EXPECT_EQ(client().GetField(0, QStringLiteral("ZNEW_CONT")), QString());
 }
 
+// The audit copy's column list is read once per table on the embedded register; a change of
+// the table's columns through the client is seen by the next copy.
+TEST_F(CClientTest, AuditColumnsAreReadOncePerTableUntilTheTableChanges) {
+  ASSERT_EQ(Insert(QStringLiteral("Unu")), 0);
+  client().ClearStatementLog();
+  client().KeepStatementLog(true);
+  const auto update = [](const char* name) {
+    return client().AuditedUpdate(1, kPersons, {{QStringLiteral("NUME"), QLatin1String(name)}});
+  };
+  ASSERT_EQ(update("Doi"), 0);
+  ASSERT_EQ(update("Trei"), 0);
+  EXPECT_EQ(client().StatementLog().filter(QStringLiteral("LIMIT 0")).size(), 1);
+  server().Run(
+      QStringLiteral("ALTER TABLE t.persoane ADD ORAS VARCHAR(20) NOT NULL DEFAULT 'Cluj'"));
+  server().Run(QStringLiteral("ALTER TABLE t.zlog_persoane ADD ORAS VARCHAR(20)"));
+  ASSERT_EQ(update("Patru"), 0);
+  EXPECT_EQ(client().StatementLog().filter(QStringLiteral("LIMIT 0")).size(), 2);
+  client().KeepStatementLog(false);
+  client().ClearStatementLog();
+  ASSERT_EQ(client().Execute(QStringLiteral("SELECT oras, nume FROM t.zlog_persoane ORDER BY "
+                                            "znew_index DESC LIMIT 1"),
+                             1),
+            0);
+  EXPECT_EQ(client().GetField(0, QStringLiteral("ORAS")), QStringLiteral("Cluj"));
+  EXPECT_EQ(client().GetField(0, QStringLiteral("NUME")), QStringLiteral("Trei"));
+}
+
 TEST_F(CClientTest, DeleteLogsTheRowThenRemovesIt) {
   ASSERT_EQ(Insert(QStringLiteral("Plecat")), 0);
   client().KeepStatementLog(true);
