@@ -17,6 +17,7 @@
 #include "health/annexes/annex_queries.h"
 #include "health/annexes/annex_save.h"
 #include "store/c_client.h"
+#include "store/database_thread.h"
 #include "store/schema/schema.h"
 
 #include "bench_server.h"
@@ -102,32 +103,35 @@ void RawAnnex1AOfOneHouse(benchmark::State& state) {
   const std::vector<AnnexField>& fields = AnnexFields(Annex::k1A);
   const QString path = folder->filePath(QStringLiteral("raw.dbf"));
   for (auto _ : state) {
-    mysql_real_query(client->NativeHandle(), query.constData(), query.size());
-    MYSQL_RES* result = mysql_store_result(client->NativeHandle());
-    QByteArray bytes(32 * (static_cast<int>(fields.size()) + 1) + 1, '\0');
-    char number[32];
-    while (MYSQL_ROW row = mysql_fetch_row(result)) {
-      const unsigned long* lengths = mysql_fetch_lengths(result);
-      bytes.append(' ');
-      for (size_t i = 0; i < fields.size(); ++i) {
-        const char* text = row[i] != nullptr ? row[i] : "";
-        qsizetype length = row[i] != nullptr ? static_cast<qsizetype>(lengths[i]) : 0;
-        if ((i == 12 || i == 13) && row[i] != nullptr) {
-          length =
-              std::snprintf(number, sizeof number, "%.0f", RoundLei(std::strtod(text, nullptr)));
-          text = number;
+    // The raw statements run where the program sends its own: on the database thread.
+    RunOnDatabaseThread([&] {
+      mysql_real_query(client->NativeHandle(), query.constData(), query.size());
+      MYSQL_RES* result = mysql_store_result(client->NativeHandle());
+      QByteArray bytes(32 * (static_cast<int>(fields.size()) + 1) + 1, '\0');
+      char number[32];
+      while (MYSQL_ROW row = mysql_fetch_row(result)) {
+        const unsigned long* lengths = mysql_fetch_lengths(result);
+        bytes.append(' ');
+        for (size_t i = 0; i < fields.size(); ++i) {
+          const char* text = row[i] != nullptr ? row[i] : "";
+          qsizetype length = row[i] != nullptr ? static_cast<qsizetype>(lengths[i]) : 0;
+          if ((i == 12 || i == 13) && row[i] != nullptr) {
+            length =
+                std::snprintf(number, sizeof number, "%.0f", RoundLei(std::strtod(text, nullptr)));
+            text = number;
+          }
+          const qsizetype width = fields[i].length;
+          bytes.append(text, std::min(length, width));
+          if (length < width) bytes.append(width - length, ' ');
         }
-        const qsizetype width = fields[i].length;
-        bytes.append(text, std::min(length, width));
-        if (length < width) bytes.append(width - length, ' ');
       }
-    }
-    bytes.append('\x1a');
-    mysql_free_result(result);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
-      state.SkipWithError("the raw file was not written");
-    }
+      bytes.append('\x1a');
+      mysql_free_result(result);
+      QFile file(path);
+      if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+        state.SkipWithError("the raw file was not written");
+      }
+    });
   }
 }
 

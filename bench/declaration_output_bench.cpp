@@ -25,6 +25,7 @@
 #include "print/print_recording.h"
 #include "print/report_printer.h"
 #include "store/c_client.h"
+#include "store/database_thread.h"
 #include "store/schema/schema.h"
 
 #include "bench_server.h"
@@ -117,16 +118,18 @@ void DeclarationFiles(benchmark::State& state) {
 
 // Runs a statement through the C interface and walks every cell of its answer.
 void RawQuery(const QByteArray& query) {
-  mysql_real_query(client->NativeHandle(), query.constData(), query.size());
-  MYSQL_RES* result = mysql_store_result(client->NativeHandle());
-  const unsigned fields = mysql_num_fields(result);
-  size_t bytes = 0;
-  while (MYSQL_ROW row = mysql_fetch_row(result)) {
-    const unsigned long* lengths = mysql_fetch_lengths(result);
-    for (unsigned i = 0; i < fields; ++i) bytes += row[i] != nullptr ? lengths[i] : 0;
-  }
-  benchmark::DoNotOptimize(bytes);
-  mysql_free_result(result);
+  RunOnDatabaseThread([&] {
+    mysql_real_query(client->NativeHandle(), query.constData(), query.size());
+    MYSQL_RES* result = mysql_store_result(client->NativeHandle());
+    const unsigned fields = mysql_num_fields(result);
+    size_t bytes = 0;
+    while (MYSQL_ROW row = mysql_fetch_row(result)) {
+      const unsigned long* lengths = mysql_fetch_lengths(result);
+      for (unsigned i = 0; i < fields; ++i) bytes += row[i] != nullptr ? lengths[i] : 0;
+    }
+    benchmark::DoNotOptimize(bytes);
+    mysql_free_result(result);
+  });
 }
 
 void RawFilesWork(benchmark::State& state) {

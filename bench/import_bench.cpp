@@ -1,18 +1,25 @@
 // A 20,000-row external-source file imported through the screen into an empty company, then
-// the same file again (all updates), against the same per-record statements run through the
-// client in a loop without the screen, for a second company, in the same run.
+// the same file again (all updates), against the very statements the screen sent, replayed
+// by a raw C loop on the database thread into a register in the same state. Each side runs
+// in a process of its own with a fresh register (the embedded server starts once per
+// process); rounds alternate between the two and the medians are compared.
+#include <mysql.h>
+
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cstdio>
+#include <optional>
 
 #include "dbf/dbf_file.h"
-#include "exchange/import/import_file.h"
-#include "exchange/import/import_store.h"
 #include "screens/exchange/c_import_external_dialog.h"
 #include "store/c_client.h"
+#include "store/database_thread.h"
 #include "store/list_model.h"
 #include "store/schema/schema.h"
 
@@ -59,71 +66,168 @@ bool WriteFile(const QString& path, const QString& cf) {
   return table.WriteDbf(path, list);
 }
 
-double ScreenSave(CClient& client, FilePrompter& prompter, const QString& path) {
-  CImportExternalDialog screen(nullptr, client, prompter);
-  prompter.file = path;
-  screen.findChild<QPushButton*>(QStringLiteral("open"))->click();
-  screen.findChild<QLineEdit*>(QStringLiteral("denumire"))->setText(QStringLiteral("BENCH"));
-  screen.findChild<QLineEdit*>(QStringLiteral("ziuaLic"))->setText(QStringLiteral("10"));
-  QElapsedTimer timer;
-  timer.start();
-  screen.findChild<QPushButton*>(QStringLiteral("save"))->click();
-  return timer.nsecsElapsed() / 1e9;
-}
-
-double PlainLoop(CClient& client, const QString& path) {
-  ListModel list;
-  if (ReadImportFile(path, ImportLayout::kExternal, list).outcome !=
-      ImportFileResult::Outcome::kRead) {
-    return -1;
+// The statements of one stage, one after the other, each ended by a zero byte.
+bool SaveStatements(const QString& path, const QStringList& statements) {
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return false;
+  for (const QString& statement : statements) {
+    const QByteArray bytes = statement.toUtf8() + '\0';
+    if (file.write(bytes) != bytes.size()) return false;
   }
-  const QString cf = *ImportFiscalCode(list.GetCellText(0, QStringLiteral("CF")));
-  CompanyRecord company;
-  company.cf = cf;
-  company.denumire = QStringLiteral("BENCH");
-  company.ziuaLic = QStringLiteral("10");
-  if (!EnsureImportCompany(client, company)) return -1;
-  QElapsedTimer timer;
-  timer.start();
-  ExternalImportRows rows(cf);
-  if (!rows.Read(client)) return -1;
-  for (int row = 0; row < list.RowCount(); ++row) {
-    if (ImportExternalRecord(client, rows, RowFields(list, row)).kind ==
-        ImportOutcome::Kind::kFailed) {
-      return -1;
-    }
-  }
-  return timer.nsecsElapsed() / 1e9;
+  return true;
 }
 
-void Report(const char* what, double screen, double loop) {
-  std::printf("%-24s screen %7.0f rows/s, loop %7.0f rows/s, ratio %.2f\n", what, kRows / screen,
-              kRows / loop, screen / loop);
+QList<QByteArray> LoadStatements(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  QList<QByteArray> statements = file.readAll().split('\0');
+  if (!statements.isEmpty() && statements.last().isEmpty()) statements.removeLast();
+  return statements;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  QApplication application(argc, argv);
-  if (argc > 1) kRows = QString::fromLocal8Bit(argv[1]).toInt();
-  QTemporaryDir folder;
-  QDir::setCurrent(folder.path());
+// One side of a round: prints "first SECONDS again SECONDS".
+int ProgramSide(const QString& folder) {
+  QDir::setCurrent(folder);
   FilePrompter prompter;
   CClient client(&prompter);
   if (client.Connect() != 0) return 1;
   UpgradeSchema(client);
-  const QString screenFile = folder.filePath(QStringLiteral("screen.dbf"));
-  const QString loopFile = folder.filePath(QStringLiteral("loop.dbf"));
-  if (!WriteFile(screenFile, QStringLiteral("12345674")) ||
-      !WriteFile(loopFile, QStringLiteral("13548146"))) {
+  const QString file = QDir(folder).filePath(QStringLiteral("import.dbf"));
+  if (!WriteFile(file, QStringLiteral("12345674"))) return 1;
+  client.KeepStatementLog(true);
+  CImportExternalDialog screen(nullptr, client, prompter);
+  prompter.file = file;
+  screen.findChild<QPushButton*>(QStringLiteral("open"))->click();
+  screen.findChild<QLineEdit*>(QStringLiteral("denumire"))->setText(QStringLiteral("BENCH"));
+  screen.findChild<QLineEdit*>(QStringLiteral("ziuaLic"))->setText(QStringLiteral("10"));
+  QPushButton* save = screen.findChild<QPushButton*>(QStringLiteral("save"));
+  const QStringList setUp = client.StatementLog();
+  client.ClearStatementLog();
+  QElapsedTimer timer;
+  timer.start();
+  save->click();
+  const double first = static_cast<double>(timer.nsecsElapsed()) / 1e9;
+  const QStringList firstStatements = client.StatementLog();
+  client.ClearStatementLog();
+  timer.restart();
+  save->click();
+  const double again = static_cast<double>(timer.nsecsElapsed()) / 1e9;
+  const QDir out(folder);
+  if (!SaveStatements(out.filePath(QStringLiteral("setup.sql")), setUp) ||
+      !SaveStatements(out.filePath(QStringLiteral("first.sql")), firstStatements) ||
+      !SaveStatements(out.filePath(QStringLiteral("again.sql")), client.StatementLog())) {
     return 1;
   }
-  const double screenFirst = ScreenSave(client, prompter, screenFile);
-  const double loopFirst = PlainLoop(client, loopFile);
-  const double screenAgain = ScreenSave(client, prompter, screenFile);
-  const double loopAgain = PlainLoop(client, loopFile);
-  Report("empty company:", screenFirst, loopFirst);
-  Report("same file again:", screenAgain, loopAgain);
-  client.Disconnect();
+  std::printf("first %.3f again %.3f\n", first, again);
+  return 0;
+}
+
+// Sends the statements through the C interface, each answer read and dropped; the seconds.
+double Replay(MYSQL* mysql, const QList<QByteArray>& statements) {
+  QElapsedTimer timer;
+  timer.start();
+  bool failed = false;
+  RunOnDatabaseThread([&] {
+    for (const QByteArray& sql : statements) {
+      if (mysql_real_query(mysql, sql.constData(), static_cast<unsigned long>(sql.size())) != 0) {
+        failed = true;
+        return;
+      }
+      if (MYSQL_RES* rows = mysql_store_result(mysql)) mysql_free_result(rows);
+    }
+  });
+  return failed ? -1 : static_cast<double>(timer.nsecsElapsed()) / 1e9;
+}
+
+// The other side: a fresh register brought to the program's state, then the two stages.
+int RawSide(const QString& folder, const QString& statements) {
+  QDir::setCurrent(folder);
+  FilePrompter prompter;
+  CClient client(&prompter);
+  if (client.Connect() != 0) return 1;
+  UpgradeSchema(client);
+  const QDir from(statements);
+  MYSQL* mysql = client.NativeHandle();
+  if (Replay(mysql, LoadStatements(from.filePath(QStringLiteral("setup.sql")))) < 0) return 1;
+  const double first = Replay(mysql, LoadStatements(from.filePath(QStringLiteral("first.sql"))));
+  const double again = Replay(mysql, LoadStatements(from.filePath(QStringLiteral("again.sql"))));
+  if (first < 0 || again < 0) return 1;
+  // The replay must have left what the program left.
+  if (client.ExecuteQuiet(QStringLiteral("SELECT COUNT(*) AS n FROM asigurati.asigurati"), 1) !=
+          0 ||
+      client.GetField(0, QStringLiteral("N")).toInt() != kRows) {
+    return 1;
+  }
+  std::printf("first %.3f again %.3f\n", first, again);
+  return 0;
+}
+
+// Runs one side in a child process; its two times.
+std::optional<std::pair<double, double>> RunSide(const QStringList& arguments) {
+  QProcess child;
+  child.start(QCoreApplication::applicationFilePath(), arguments);
+  if (!child.waitForFinished(-1) || child.exitCode() != 0) return std::nullopt;
+  double first = 0;
+  double again = 0;
+  for (const QByteArray& line : child.readAllStandardOutput().split('\n')) {
+    if (std::sscanf(line.constData(), "first %lf again %lf", &first, &again) == 2) {
+      return std::make_pair(first, again);
+    }
+  }
+  return std::nullopt;
+}
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
+void Report(const char* what, const std::vector<double>& program, const std::vector<double>& raw) {
+  const double programSeconds = Median(program);
+  const double rawSeconds = Median(raw);
+  std::printf("%-18s program %6.0f rows/s, raw C loop %6.0f rows/s, ratio %.2f\n", what,
+              kRows / programSeconds, kRows / rawSeconds, programSeconds / rawSeconds);
+}
+
+}  // namespace
+
+// import_bench [rows [rounds]]
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  const QStringList arguments = application.arguments();
+  if (arguments.size() > 3 && arguments[1] == QLatin1String("--program")) {
+    kRows = arguments[3].toInt();
+    return ProgramSide(arguments[2]);
+  }
+  if (arguments.size() > 4 && arguments[1] == QLatin1String("--raw")) {
+    kRows = arguments[4].toInt();
+    return RawSide(arguments[2], arguments[3]);
+  }
+  if (arguments.size() > 1) kRows = arguments[1].toInt();
+  const int rounds = arguments.size() > 2 ? arguments[2].toInt() : 3;
+  std::vector<double> programFirst, programAgain, rawFirst, rawAgain;
+  for (int round = 0; round < rounds; ++round) {
+    QTemporaryDir programFolder;
+    QTemporaryDir rawFolder;
+    const QString rows = QString::number(kRows);
+    const auto program = RunSide({QStringLiteral("--program"), programFolder.path(), rows});
+    const auto raw =
+        program ? RunSide({QStringLiteral("--raw"), rawFolder.path(), programFolder.path(), rows})
+                : std::nullopt;
+    if (!program || !raw) {
+      std::printf("round %d failed\n", round + 1);
+      return 1;
+    }
+    programFirst.push_back(program->first);
+    programAgain.push_back(program->second);
+    rawFirst.push_back(raw->first);
+    rawAgain.push_back(raw->second);
+    std::printf("round %d: program %.2f s / %.2f s, raw %.2f s / %.2f s\n", round + 1,
+                program->first, program->second, raw->first, raw->second);
+    std::fflush(stdout);
+  }
+  std::printf("%d rows, medians of %d rounds:\n", kRows, rounds);
+  Report("empty company:", programFirst, rawFirst);
+  Report("same file again:", programAgain, rawAgain);
   return 0;
 }

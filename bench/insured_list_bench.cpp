@@ -13,6 +13,7 @@
 #include "screens/health/c_coinsured_dialog.h"
 #include "screens/health/c_insured_list_dialog.h"
 #include "store/c_client.h"
+#include "store/database_thread.h"
 #include "store/list_model.h"
 #include "store/schema/schema.h"
 #include "ui/c_edit_ex.h"
@@ -100,18 +101,21 @@ void OpenListRaw(benchmark::State& state) {
        client->Text(CompanyCode(kLarge)).Literal() + " ORDER BY a.nume, a.intrare")
           .toUtf8();
   for (auto _ : state) {
-    if (mysql_real_query(client->NativeHandle(), sql.constData(), sql.size()) != 0) {
-      state.SkipWithError(mysql_error(client->NativeHandle()));
-    }
-    MYSQL_RES* result = mysql_store_result(client->NativeHandle());
-    const unsigned fields = mysql_num_fields(result);
-    size_t bytes = 0;
-    while (MYSQL_ROW cells = mysql_fetch_row(result)) {
-      const unsigned long* lengths = mysql_fetch_lengths(result);
-      for (unsigned i = 0; i < fields; ++i) bytes += cells[i] != nullptr ? lengths[i] : 0;
-    }
-    benchmark::DoNotOptimize(bytes);
-    mysql_free_result(result);
+    // The raw statements run where the program sends its own: on the database thread.
+    RunOnDatabaseThread([&] {
+      if (mysql_real_query(client->NativeHandle(), sql.constData(), sql.size()) != 0) {
+        state.SkipWithError(mysql_error(client->NativeHandle()));
+      }
+      MYSQL_RES* result = mysql_store_result(client->NativeHandle());
+      const unsigned fields = mysql_num_fields(result);
+      size_t bytes = 0;
+      while (MYSQL_ROW cells = mysql_fetch_row(result)) {
+        const unsigned long* lengths = mysql_fetch_lengths(result);
+        for (unsigned i = 0; i < fields; ++i) bytes += cells[i] != nullptr ? lengths[i] : 0;
+      }
+      benchmark::DoNotOptimize(bytes);
+      mysql_free_result(result);
+    });
   }
 }
 BENCHMARK(OpenListRaw)

@@ -14,6 +14,7 @@
 #include "leave/replay/rectification_replay.h"
 #include "screens/leave/c_leave_declarations_dialog.h"
 #include "store/c_client.h"
+#include "store/database_thread.h"
 #include "store/schema/schema.h"
 #include "ui/c_list_view_ex.h"
 
@@ -132,18 +133,21 @@ void RawQueryOfTheReplay(benchmark::State& state) {
       MonthCertificatesStatement(*client, QLatin1String(kCf), kLuna, kRectifications).toUtf8();
   my_ulonglong rows = 0;
   for (auto _ : state) {
-    mysql_real_query(client->NativeHandle(), query.constData(), query.size());
-    MYSQL_RES* result = mysql_store_result(client->NativeHandle());
-    const unsigned fields = mysql_num_fields(result);
-    size_t bytes = 0;
-    rows = 0;
-    while (MYSQL_ROW row = mysql_fetch_row(result)) {
-      const unsigned long* lengths = mysql_fetch_lengths(result);
-      for (unsigned i = 0; i < fields; ++i) bytes += row[i] != nullptr ? lengths[i] : 0;
-      ++rows;
-    }
-    benchmark::DoNotOptimize(bytes);
-    mysql_free_result(result);
+    // The raw statements run where the program sends its own: on the database thread.
+    RunOnDatabaseThread([&] {
+      mysql_real_query(client->NativeHandle(), query.constData(), query.size());
+      MYSQL_RES* result = mysql_store_result(client->NativeHandle());
+      const unsigned fields = mysql_num_fields(result);
+      size_t bytes = 0;
+      rows = 0;
+      while (MYSQL_ROW row = mysql_fetch_row(result)) {
+        const unsigned long* lengths = mysql_fetch_lengths(result);
+        for (unsigned i = 0; i < fields; ++i) bytes += row[i] != nullptr ? lengths[i] : 0;
+        ++rows;
+      }
+      benchmark::DoNotOptimize(bytes);
+      mysql_free_result(result);
+    });
   }
   if (rows != kInitialEntries + kRectifications * (kModified + kAdded + kWithdrawn)) {
     state.SkipWithError("wrong row count");

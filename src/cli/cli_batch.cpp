@@ -12,6 +12,7 @@
 #include "common/check_result.h"
 #include "common/free_space.h"
 #include "store/c_client.h"
+#include "store/grouped_flushes.h"
 
 namespace {
 
@@ -139,6 +140,8 @@ int RunCompanies(CClient& client, Console& console, const BatchRun& run, const C
   // Nothing is written by a simulation; otherwise the files' folder and the register's.
   const QStringList written =
       run.simulate ? QStringList() : QStringList{run.folder, client.EmbeddedDataDir()};
+  // The month's figures are stored as the files are written: many small writes.
+  const GroupedFlushes flushes(client);
   return RunSelected(console, run, selection.companies, work, written);
 }
 

@@ -13,6 +13,7 @@
 #include "exchange/import/import_file.h"
 #include "exchange/import/import_store.h"
 #include "store/c_client.h"
+#include "store/grouped_flushes.h"
 #include "store/list_model.h"
 #include "store/named_lock.h"
 
@@ -56,6 +57,7 @@ int ImportRecords(CClient& client, CollectingPrompter& prompter, Console& consol
                                              file.list.GetCellText(0, QStringLiteral("LN")));
   // As on the screen: no other workstation adds a person's active record meanwhile.
   const NamedLock insured(client, lock_names::kInsured);
+  const GroupedFlushes flushes(client);
   if (!insured.Held()) {
     console.Error(ShownError(prompter));
     return 2;

@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 
 #include "common/number_texts.h"
+#include "store/database_thread.h"
 #include "store/list_model.h"
 #include "store/prompter.h"
 #include "store/server/server_connection.h"
@@ -67,7 +68,8 @@ int CClient::ConnectToServer(const ServerSettings& settings) {
     password = *typed;
   }
   WaitCursor cursor;
-  connection_ = OpenServerConnection(settings, password, startFailure_);
+  connection_ =
+      OnDatabaseThread([&] { return OpenServerConnection(settings, password, startFailure_); });
   if (connection_ == nullptr) return 1;
   server_ = settings;
   password_ = password;
@@ -78,7 +80,10 @@ QString CClient::ServerName() const {
   return server_ ? server_->host + u':' + QString::number(server_->port) : QString();
 }
 
-QString CClient::Cipher() const { return OnServer() ? ConnectionCipher(connection_) : QString(); }
+QString CClient::Cipher() const {
+  if (!OnServer()) return {};
+  return OnDatabaseThread([this] { return ConnectionCipher(connection_); });
+}
 
 int CClient::ConnectEmbedded() {
   if (serverEverStarted) return 1;
@@ -94,22 +99,29 @@ int CClient::ConnectEmbedded() {
   char* arguments[] = {programName, defaultsFile, nullptr};
   char* groups[] = {serverGroup, clientGroup, nullptr};
   serverEverStarted = true;
-  StartErrors printed;
-  if (mysql_server_init(2, arguments, groups) != 0) {
-    startFailure_ = ServerRefused(dataDir, logSize, printed.Refused());
-    dataLock_.reset();
-    return 1;
-  }
-  printed.Started();
-  MYSQL* connection = mysql_init(nullptr);
-  if (connection == nullptr) return 1;
-  mysql_options(connection, MYSQL_READ_DEFAULT_GROUP, "libmysqld_client");
-  mysql_options(connection, MYSQL_OPT_USE_EMBEDDED_CONNECTION, nullptr);
-  mysql_options(connection, MYSQL_SET_CHARSET_NAME, "utf8mb4");
-  if (mysql_real_connect(connection, nullptr, nullptr, nullptr, "", 0, nullptr, 0) == nullptr) {
-    mysql_close(connection);
-    mysql_server_end();
-    startFailure_ = ServerRefused(dataDir, logSize, printed.Refused());
+  // The server is started, and its connection made, on the database thread, which the
+  // library then knows as its own.
+  MYSQL* connection = OnDatabaseThread([&]() -> MYSQL* {
+    StartErrors printed;
+    if (mysql_server_init(2, arguments, groups) != 0) {
+      startFailure_ = ServerRefused(dataDir, logSize, printed.Refused());
+      return nullptr;
+    }
+    printed.Started();
+    MYSQL* opened = mysql_init(nullptr);
+    if (opened == nullptr) return nullptr;
+    mysql_options(opened, MYSQL_READ_DEFAULT_GROUP, "libmysqld_client");
+    mysql_options(opened, MYSQL_OPT_USE_EMBEDDED_CONNECTION, nullptr);
+    mysql_options(opened, MYSQL_SET_CHARSET_NAME, "utf8mb4");
+    if (mysql_real_connect(opened, nullptr, nullptr, nullptr, "", 0, nullptr, 0) == nullptr) {
+      mysql_close(opened);
+      mysql_server_end();
+      startFailure_ = ServerRefused(dataDir, logSize, printed.Refused());
+      return nullptr;
+    }
+    return opened;
+  });
+  if (connection == nullptr) {
     dataLock_.reset();
     return 1;
   }
@@ -121,15 +133,17 @@ int CClient::ConnectEmbedded() {
 int CClient::Disconnect() {
   auditColumns_.clear();
   if (connection_ != nullptr && server_) {
-    mysql_close(connection_);
+    OnDatabaseThread([this] { mysql_close(connection_); });
     connection_ = nullptr;
     server_.reset();
     password_.clear();
     lost_ = false;
     transactionDepth_ = 0;
   } else if (connection_ != nullptr) {
-    mysql_close(connection_);
-    mysql_server_end();
+    OnDatabaseThread([this] {
+      mysql_close(connection_);
+      mysql_server_end();
+    });
     connection_ = nullptr;
     embeddedDataDir_.clear();
     dataLock_.reset();
@@ -137,18 +151,28 @@ int CClient::Disconnect() {
   return 1;
 }
 
-int CClient::Send(const QByteArray& statement) {
+int CClient::Send(const QByteArray& statement, const RowsReader& read) {
   if (connection_ == nullptr) return 1;
-  if (lost_ && !Reconnect()) return 1;
-  if (keepLog_) statementLog_.append(QString::fromUtf8(statement));
-  if (ChangesTables(statement)) auditColumns_.clear();
-  if (mysql_real_query(connection_, statement.constData(), statement.size()) == 0) return 0;
-  if (server_ && ConnectionLost(connection_)) {
-    // Shown as it is; the transaction under way is gone with the connection.
-    lost_ = true;
-    transactionDepth_ = 0;
-  }
-  return 1;
+  // The statement and the reading of its rows are one task of the database thread.
+  return OnDatabaseThread([&] {
+    if (lost_ && !Reconnect()) return 1;
+    if (keepLog_) statementLog_.append(QString::fromUtf8(statement));
+    if (ChangesTables(statement)) auditColumns_.clear();
+    if (mysql_real_query(connection_, statement.constData(), statement.size()) == 0) {
+      sentInsertId_ = mysql_insert_id(connection_);
+      // Rows a statement returns must be read before the next one, wanted or not.
+      MYSQL_RES* rows = mysql_store_result(connection_);
+      if (read) read(rows);
+      if (rows != nullptr) mysql_free_result(rows);
+      return 0;
+    }
+    if (server_ && ConnectionLost(connection_)) {
+      // Shown as it is; the transaction under way is gone with the connection.
+      lost_ = true;
+      transactionDepth_ = 0;
+    }
+    return 1;
+  });
 }
 
 bool CClient::Reconnect() {
@@ -171,7 +195,7 @@ int CClient::ShowDbError() {
   if (lost_ && !reconnectFailure_.isEmpty()) {
     message = reconnectFailure_;
   } else if (connection_ != nullptr) {
-    message = QString::fromUtf8(mysql_error(connection_));
+    message = OnDatabaseThread([this] { return QString::fromUtf8(mysql_error(connection_)); });
   }
   if (prompter_ != nullptr) {
     prompter_->Inform(QStringLiteral("EROARE Mysql:\n\n") + message, Prompter::DefaultCaption(),
@@ -180,36 +204,26 @@ int CClient::ShowDbError() {
   return 1;
 }
 
-void CClient::StoreResult() {
-  MYSQL_RES* result = mysql_store_result(connection_);
-  result_.Load(result);
-  if (result != nullptr) mysql_free_result(result);
+unsigned CClient::LastErrorNumber() const {
+  if (connection_ == nullptr) return 0;
+  return OnDatabaseThread([this] { return mysql_errno(connection_); });
+}
+
+CClient::RowsReader CClient::ResultReader() {
+  return [this](MYSQL_RES* rows) { result_.Load(rows); };
 }
 
 int CClient::Execute(const QString& sql, int store) {
   WaitCursor cursor;
-  if (Send(sql.toUtf8()) != 0) {
+  if (Send(sql.toUtf8(), store != 0 ? ResultReader() : RowsReader()) != 0) {
     cursor.Release();
     return ShowDbError();
-  }
-  cursor.Release();
-  if (store != 0) {
-    StoreResult();
-  } else {
-    // A statement that returns rows must have them read before the next one.
-    if (MYSQL_RES* rows = mysql_store_result(connection_)) mysql_free_result(rows);
   }
   return 0;
 }
 
 int CClient::ExecuteQuiet(const QString& sql, int store) {
-  if (Send(sql.toUtf8()) != 0) return 1;
-  if (store != 0) {
-    StoreResult();
-  } else if (MYSQL_RES* rows = mysql_store_result(connection_)) {
-    mysql_free_result(rows);
-  }
-  return 0;
+  return Send(sql.toUtf8(), store != 0 ? ResultReader() : RowsReader()) != 0 ? 1 : 0;
 }
 
 int CClient::ExecuteBuffered() {
@@ -220,7 +234,6 @@ int CClient::ExecuteBuffered() {
     cursor.Release();
     return ShowDbError();
   }
-  if (MYSQL_RES* rows = mysql_store_result(connection_)) mysql_free_result(rows);
   return 0;
 }
 
@@ -282,7 +295,7 @@ int CClient::AuditedInsert(const TableName& table, const Columns& columns, const
     cursor.Release();
     return EndAuditedWrite(false);
   }
-  lastInsertId_ = mysql_insert_id(connection_);
+  lastInsertId_ = sentInsertId_;
   if (mark != 0) {
     const int marked =
         ExecuteQuiet(QStringLiteral("update ") + table.database + u'.' + table.table +
@@ -298,10 +311,11 @@ std::optional<bool> CClient::RowStillThere(double index, const TableName& table)
   const QString sql = QStringLiteral("SELECT `index` FROM ") + table.database + u'.' + table.table +
                       QStringLiteral(" WHERE `index`='") + FormatInteger(index) + u'\'' +
                       (server_ ? QStringLiteral(" FOR UPDATE") : QString());
-  if (Send(sql.toUtf8()) != 0) return std::nullopt;
-  MYSQL_RES* rows = mysql_store_result(connection_);
-  const bool found = rows != nullptr && mysql_num_rows(rows) > 0;
-  if (rows != nullptr) mysql_free_result(rows);
+  bool found = false;
+  const RowsReader count = [&found](MYSQL_RES* rows) {
+    found = rows != nullptr && mysql_num_rows(rows) > 0;
+  };
+  if (Send(sql.toUtf8(), count) != 0) return std::nullopt;
   if (!found && prompter_ != nullptr) {
     prompter_->Inform(QStringLiteral("Inregistrarea a fost stearsa de pe alt calculator."));
   }
@@ -330,21 +344,22 @@ std::optional<CClient::AuditColumns> CClient::ReadAuditColumns(const TableName& 
       return *known;
     }
   }
-  if (Send((QStringLiteral("select * from ") + table.database + u'.' + table.table +
-            QStringLiteral(" LIMIT 0"))
-               .toUtf8()) != 0) {
-    return std::nullopt;
-  }
   AuditColumns columns;
   QStringList names;
-  if (MYSQL_RES* result = mysql_store_result(connection_)) {
+  const RowsReader readNames = [&](MYSQL_RES* result) {
+    if (result == nullptr) return;
     const unsigned fields = mysql_num_fields(result);
     for (unsigned i = 0; i < fields; ++i) {
       const QString name = QString::fromUtf8(mysql_fetch_field_direct(result, i)->name);
       if (name.toUpper() == QLatin1String("ZZ_DATA")) columns.hasCreationTime = true;
       names.append(name);
     }
-    mysql_free_result(result);
+  };
+  if (Send((QStringLiteral("select * from ") + table.database + u'.' + table.table +
+            QStringLiteral(" LIMIT 0"))
+               .toUtf8(),
+           readNames) != 0) {
+    return std::nullopt;
   }
   columns.list = QuotedList(names);
   if (!server_) auditColumns_.insert(key, columns);
@@ -368,7 +383,7 @@ std::optional<bool> CClient::CopyToAuditLog(double index, const TableName& table
       QStringLiteral(", '', '") + operation + QStringLiteral("' from ") + table.database + u'.' +
       table.table + QStringLiteral(" where `index`='") + FormatInteger(index) + u'\'';
   const bool copied = ExecuteQuiet(copy) == 0;
-  if (copied) lastInsertId_ = mysql_insert_id(connection_);
+  if (copied) lastInsertId_ = sentInsertId_;
   // The embedded register keeps its writes going without the copy, as it always did.
   if (!copied && server_) return std::nullopt;
   return hasCreationTime;

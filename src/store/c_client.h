@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -17,6 +18,7 @@ class ListModel;
 class QLockFile;
 class Prompter;
 struct st_mysql;
+struct st_mysql_res;
 
 // The program's only door to the database: starts the embedded server, or connects to the
 // MariaDB server the start-up folder's settings file names, runs the SQL text the screens
@@ -89,6 +91,8 @@ class CClient {
   quint64 LastInsertId() const { return lastInsertId_; }
 
   int ShowDbError();
+  // The server's number of the last failure; 0 when none.
+  [[nodiscard]] unsigned LastErrorNumber() const;
 
   // SQL values: every value that enters statement text goes through one of these.
   // A text value as a quoted literal, escaped by the connection.
@@ -111,6 +115,8 @@ class CClient {
   void SetVersion(const QString& version) { version_ = version; }
   const QString& Version() const { return version_; }
   Prompter* GetPrompter() const { return prompter_; }
+  // The library's connection, for code that speaks its C interface: only inside work given
+  // to RunOnDatabaseThread (store/database_thread.h).
   st_mysql* NativeHandle() const { return connection_; }
 
  private:
@@ -119,7 +125,10 @@ class CClient {
     bool hasCreationTime = false;
   };
 
-  int Send(const QByteArray& statement);
+  // Reads the rows a statement returned (none: nullptr), on the database thread.
+  using RowsReader = std::function<void(st_mysql_res*)>;
+  int Send(const QByteArray& statement, const RowsReader& read = {});
+  RowsReader ResultReader();
   int ConnectToServer(const ServerSettings& settings);
   // After a lost connection: one new connection, with its session prepared again.
   bool Reconnect();
@@ -131,7 +140,6 @@ class CClient {
   // On a server: the row locked for the write; false when the write cannot go on (the
   // transaction is ended, the user told why).
   bool HoldRow(double index, const TableName& table);
-  void StoreResult();
   QString EscapeFragment(const QString& value) const;
   // A value of an audited write between quotes.
   QString AuditedValue(const QString& value) const;
@@ -156,6 +164,7 @@ class CClient {
   QStringList pieces_;
   QByteArray statement_;  // grows as needed; the server gets exactly these bytes
   quint64 lastInsertId_ = 0;
+  quint64 sentInsertId_ = 0;  // of the last statement sent
   ResultTable result_;
   bool keepLog_ = false;
   QStringList statementLog_;

@@ -8,6 +8,8 @@
 #include <map>
 
 #include "schema_test_util.h"
+#include "support/external_file.h"
+#include "support/valid_codes.h"
 
 namespace {
 
@@ -203,6 +205,70 @@ TEST(CrashTest, KilledDuringAuditedInsertsKeepsEveryRowItWrote) {
   // At most the one insert under way at the kill may be there without its report.
   EXPECT_LE(stored.size(), killed.inserted.size() + 1);
   EXPECT_EQ(next.Cell(1), QStringLiteral("0"));
+}
+
+// The register's rows of the imported company, by CNP rather than by row number: a record
+// cut short by a kill may have used up a number.
+const QStringList kImportedRows = {
+    QStringLiteral("query=SELECT a.cnp, a.cf, a.cas, a.nume, a.prenume, a.intrare, a.iesire, "
+                   "a.forma, a.zz_cont FROM asigurati.asigurati AS a ORDER BY a.cnp"),
+    QStringLiteral("query=SELECT a.cnp, s.luna, s.salariu, s.asig_datorat, s.asig_virat, "
+                   "s.ang_datorat, s.ang_virat, s.zz_cont FROM asigurati.sume AS s JOIN "
+                   "asigurati.asigurati AS a ON a.`index`=s.id_cnp ORDER BY a.cnp, s.luna")};
+
+// Killed at several points of an import whose log is flushed once a second: every record
+// told stored is there whole with its amounts, and importing the file again leaves the rows
+// of an import never interrupted.
+TEST(CrashTest, ImportKilledWithGroupedFlushesIsCompletedByImportingAgain) {
+  QTemporaryDir files;
+  const QString path = files.filePath(QStringLiteral("sursa.dbf"));
+  const QString cf = QStringLiteral("13548146");
+  std::vector<QStringList> records;
+  for (int i = 0; i < 400; ++i) {
+    records.push_back({cf, "CASAB", WorkstationCnp(i), "POPA", "ANA", "20090105", "S",
+                       QString::number(1000 + i), "55", "55", "80", "80", "200906"});
+  }
+  ASSERT_TRUE(WriteExternalFile(path, records));
+  QTemporaryDir whole;
+  const ProgramRun reference =
+      Start(whole.path(),
+            QStringList{QStringLiteral("start"), QStringLiteral("import=") + path} + kImportedRows);
+  ASSERT_EQ(reference.rows.at(0).size(), 400) << reference.output.toStdString();
+  ASSERT_EQ(reference.rows.at(1).size(), 400);
+  for (const int told : {1, 120, 330}) {
+    QTemporaryDir folder;
+    const ProgramRun killed =
+        StartAndKill(folder.path(), {QStringLiteral("start"), QStringLiteral("import=") + path},
+                     QStringLiteral("IMPORTED"), told);
+    ASSERT_TRUE(killed.killed) << told;
+    const ProgramRun after =
+        Start(folder.path(), QStringList{QStringLiteral("start")} + kImportedRows);
+    EXPECT_EQ(after.messages, QStringList()) << told;
+    EXPECT_EQ(after.errors, QString()) << told;
+    const QList<QStringList>& insured = after.rows.at(0);
+    const QList<QStringList>& amounts = after.rows.at(1);
+    const auto rowOf = [](const QList<QStringList>& rows, const QString& cnp) {
+      for (const QStringList& row : rows) {
+        if (row.value(0) == cnp) return row;
+      }
+      return QStringList();
+    };
+    int storedRecords = 0;
+    for (const QString& line : killed.output.split(u'\n')) {
+      if (!line.startsWith(QLatin1String("IMPORTED\t"))) continue;
+      ++storedRecords;
+      const QString cnp = WorkstationCnp(line.section(u'\t', 1).toInt() - 1);
+      EXPECT_EQ(rowOf(insured, cnp), rowOf(reference.rows.at(0), cnp)) << told;
+      EXPECT_EQ(rowOf(amounts, cnp), rowOf(reference.rows.at(1), cnp)) << told;
+    }
+    EXPECT_GE(storedRecords, told);
+    // At most the record under way at the kill is there without its amounts.
+    EXPECT_LE(insured.size() - amounts.size(), 1) << told;
+    const ProgramRun again = Start(
+        folder.path(),
+        QStringList{QStringLiteral("start"), QStringLiteral("import=") + path} + kImportedRows);
+    EXPECT_EQ(again.rows, reference.rows) << told;
+  }
 }
 
 }  // namespace

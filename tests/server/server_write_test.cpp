@@ -1,5 +1,5 @@
 #include "server_fixture.h"
-#include "workstation_codes.h"
+#include "support/valid_codes.h"
 
 #include <QProcess>
 #include <QTemporaryDir>

@@ -5,9 +5,11 @@
 #include "health/amounts/amounts_checks.h"
 #include "health/amounts/amounts_record.h"
 #include "health/amounts/amounts_store.h"
+#include "store/grouped_flushes.h"
 #include "store/list_model.h"
 
 bool CopyEarlierAmounts(CClient& client, ListModel& employees, const QString& cf, int month) {
+  const GroupedFlushes flushes(client);
   const double rate = ContributionRate(month, RatePayer::kEmployees);
   const int laLuna = employees.FindColumn(employee_columns::kLaLuna);
   for (int row = 0; row < employees.RowCount(); ++row) {

@@ -17,6 +17,7 @@
 
 #include "common/free_space.h"
 #include "store/c_client.h"
+#include "store/grouped_flushes.h"
 #include "store/named_lock.h"
 #include "store/prompter.h"
 #include "store/wait_cursor.h"
@@ -242,7 +243,10 @@ void CImportDialog::Save() {
       const NamedLock code(client_, lock_names::kCompanyCode);
       return code.Held() && EnsureImportCompany(client_, company);
     }();
-    if (companyReady && PrepareSave()) end = ProcessRecords();
+    if (companyReady && PrepareSave()) {
+      const GroupedFlushes flushes(client_);
+      end = ProcessRecords();
+    }
     SetBusy(Work::kNone);
   }
   if (end == SaveEnd::kDone) prompter_.Inform(SavedMessage());

@@ -1,7 +1,5 @@
 #include "store/schema/schema_runner.h"
 
-#include <mysql.h>
-
 #include "store/c_client.h"
 #include "store/prompter.h"
 
@@ -38,10 +36,7 @@ bool SchemaRunner::RunTolerating(const QString& sql, unsigned acceptedError,
   return false;
 }
 
-unsigned SchemaRunner::LastError() const {
-  st_mysql* connection = client_.NativeHandle();
-  return connection != nullptr ? mysql_errno(connection) : 0;
-}
+unsigned SchemaRunner::LastError() const { return client_.LastErrorNumber(); }
 
 void SchemaRunner::ShowServerMessage(const QString& message) {
   if (Prompter* prompter = client_.GetPrompter()) {

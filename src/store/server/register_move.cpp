@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "store/c_client.h"
+#include "store/database_thread.h"
 #include "store/schema/schema_tables.h"
 
 namespace {
@@ -256,24 +257,36 @@ std::optional<QString> CopyRegister(CClient& from, CClient& to, const MoveProgre
                                     const MoveStop& stop) {
   MYSQL* source = from.NativeHandle();
   MYSQL* target = to.NativeHandle();
-  // Times travel as written (the same zone on both sides); a row number 0 stays 0.
-  if (!Send(source, "SET SESSION time_zone='+00:00'")) return Failure(source, {});
-  if (!Send(target,
-            "SET SESSION time_zone='+00:00', "
-            "sql_mode='NO_ENGINE_SUBSTITUTION,NO_AUTO_VALUE_ON_ZERO'")) {
-    return Failure(target, {});
-  }
-  if (const auto failed = CreateStagingTables(target)) return failed;
+  // The library's calls run on the database thread; the progress is told from here.
+  const auto onDatabase = [](const std::function<std::optional<QString>()>& work) {
+    return OnDatabaseThread(work);
+  };
+  const std::optional<QString> prepared = onDatabase([&]() -> std::optional<QString> {
+    // Times travel as written (the same zone on both sides); a row number 0 stays 0.
+    if (!Send(source, "SET SESSION time_zone='+00:00'")) return Failure(source, {});
+    if (!Send(target,
+              "SET SESSION time_zone='+00:00', "
+              "sql_mode='NO_ENGINE_SUBSTITUTION,NO_AUTO_VALUE_ON_ZERO'")) {
+      return Failure(target, {});
+    }
+    return CreateStagingTables(target);
+  });
+  if (prepared) return prepared;
   const QStringList tables = RegisterTableNames();
   for (const QString& table : tables) {
     if (stop && stop()) return kStoppedText;
-    if (const auto failed = CopyTable(source, target, table, stop)) return failed;
+    if (const auto failed = onDatabase([&] { return CopyTable(source, target, table, stop); })) {
+      return failed;
+    }
   }
   for (const QString& table : tables) {
     qint64 rows = 0;
-    if (const auto mismatch = CompareCounts(source, target, table, rows)) return mismatch;
+    if (const auto mismatch =
+            onDatabase([&] { return CompareCounts(source, target, table, rows); })) {
+      return mismatch;
+    }
     if (progress) progress(table, rows);
   }
   if (stop && stop()) return kStoppedText;
-  return PutInPlace(target, tables);
+  return onDatabase([&] { return PutInPlace(target, tables); });
 }

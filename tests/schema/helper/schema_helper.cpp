@@ -5,6 +5,7 @@
 //   ROW <query> <cells>  a row of the n-th query (cells separated by tabs)
 //   FAILED <query>       the n-th query failed
 //   INSERTED <index>     an audited insert succeeded
+//   IMPORTED <row>       a record of the imported file is stored (rows counted from 1)
 //   READY                the script is done and the program waits to be killed
 #include <unistd.h>
 
@@ -12,8 +13,12 @@
 #include <QDir>
 #include <QFile>
 
+#include "exchange/import/import_file.h"
+#include "exchange/import/import_store.h"
 #include "old_schema.h"
 #include "store/c_client.h"
+#include "store/grouped_flushes.h"
+#include "store/list_model.h"
 #include "store/schema/schema.h"
 #include "store/server/server_config.h"
 #include "support/helper_facts.h"
@@ -42,6 +47,32 @@ void Inserts(CClient& client, int count) {
   }
 }
 
+// The external-source file's records, stored as the import command stores them: the log
+// flushed once a second, each record told when it is whole.
+bool ImportExternal(CClient& client, const QString& path) {
+  ListModel list;
+  if (ReadImportFile(path, ImportLayout::kExternal, list).outcome !=
+      ImportFileResult::Outcome::kRead) {
+    return false;
+  }
+  CompanyRecord company;
+  company.cf = *ImportFiscalCode(list.GetCellText(0, QStringLiteral("CF")));
+  company.denumire = QStringLiteral("IMPORT SRL");
+  company.ziuaLic = QStringLiteral("10");
+  if (!EnsureImportCompany(client, company)) return false;
+  const GroupedFlushes flushes(client);
+  ExternalImportRows rows(company.cf);
+  if (!rows.Read(client)) return false;
+  for (int row = 0; row < list.RowCount(); ++row) {
+    if (ImportExternalRecord(client, rows, RowFields(list, row)).kind !=
+        ImportOutcome::Kind::kStored) {
+      return false;
+    }
+    PrintFact(QStringLiteral("IMPORTED\t") + QString::number(row + 1));
+  }
+  return true;
+}
+
 bool RunAction(CClient& client, const QString& action, KillPoint& kill, int& queries) {
   const QString name = action.section(u'=', 0, 0);
   const QString value = action.section(u'=', 1);
@@ -66,6 +97,7 @@ bool RunAction(CClient& client, const QString& action, KillPoint& kill, int& que
     Inserts(client, value.toInt());
     return true;
   }
+  if (name == QLatin1String("import")) return ImportExternal(client, value);
   if (name == QLatin1String("query")) {
     Query(client, queries++, value);
     return true;

@@ -36,7 +36,7 @@
 #include "store/schema/schema_tables.h"
 #include "support/form_driver.h"
 #include "support/scripted_prompter.h"
-#include "workstation_codes.h"
+#include "support/valid_codes.h"
 
 namespace {
 

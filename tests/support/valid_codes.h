@@ -4,8 +4,8 @@
 
 #include "common/identifiers.h"
 
-// Valid fiscal codes and CNPs for the workstations, the same number giving the same code in
-// every process: overlapping ranges collide on purpose.
+// Valid fiscal codes and CNPs, the same number giving the same code in every process: the
+// workstations' overlapping ranges collide on purpose.
 
 // The control digit that makes the code valid, found by trying each.
 template <typename Check>
