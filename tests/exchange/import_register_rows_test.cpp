@@ -1,3 +1,5 @@
+#include <map>
+
 #include "import_fixture.h"
 
 namespace {
@@ -50,6 +52,28 @@ class ImportRegisterRowsTest : public ImportTest {
             .arg(insured)
             .arg(Q(kCui))
             .arg(month));
+  }
+  // Every row of a table, every column in order (ZZ_DATA too), one text per row.
+  static QStringList AllRows(const char* table) {
+    const QString database = QString::fromLatin1(table).section(u'.', 0, 0);
+    const QString name = QString::fromLatin1(table).section(u'.', 1);
+    EXPECT_EQ(client().Execute(QStringLiteral("SELECT GROUP_CONCAT(CONCAT('IFNULL(`', column_name, "
+                                              "'`, ''-'')') ORDER BY ordinal_position) AS v FROM "
+                                              "information_schema.columns WHERE table_schema='%1' "
+                                              "AND table_name='%2'")
+                                   .arg(database, name),
+                               1),
+              0);
+    const QString columns = client().GetField(0, QStringLiteral("V"));
+    EXPECT_EQ(client().Execute(QStringLiteral("SELECT CONCAT_WS('|', %1) AS v FROM %2 ORDER BY 1")
+                                   .arg(columns, QLatin1String(table)),
+                               1),
+              0);
+    QStringList rows;
+    for (int row = 0; row < client().RowCount(); ++row) {
+      rows << client().GetField(row, QStringLiteral("V"));
+    }
+    return rows;
   }
   static QStringList Record(const QString& cnp, const char* month, const char* salary) {
     return {kCui,   "CASCJ", cnp,    "POPA", "ANA", "20090105", "S",
@@ -113,6 +137,51 @@ TEST_F(ImportRegisterRowsTest, RowsFoundOnceAreThoseAQueryPerRecordFinds) {
   // The last copy of row 4 is as the second file row left it, before the fifth wrote it again.
   amountsCopied.last().replace(QStringLiteral("|1400|"), QStringLiteral("|1100|"));
   EXPECT_EQ(Copies(kAmountsColumns, "sume", amountsCopies), amountsCopied);
+}
+
+// An anexa 1A imported into a company that knows one of its persons under another hiring
+// date, under the first house of the list: the rows written (amounts in whole lei), column by
+// column; the same file again changes no row, no creation time and no audit copy.
+TEST_F(ImportRegisterRowsTest, AnexaOneAImportedTwiceLeavesTheRowsOfTheFirstImport) {
+  AddCompany(kCui, QStringLiteral("Firma SRL"));
+  AddInsured(kCui, kCnp);  // hired 20090101: the file's record of 20090105 is another one
+  const QString fresh = QStringLiteral("1851212400028");
+  const auto record = [](const QString& cnp, const char* form, const char* sdl) {
+    return QStringList{"6",   "2009", kCui,       "J40", "1234", "2003", cnp,       "POPESCU",
+                       "ION", form,   "20090105", "",    sdl,    sdl,    "IONESCU", "ION"};
+  };
+  const QString path = WriteFile(
+      QStringLiteral("a1a.dbf"), Anexa1AFields(16),
+      {record(kCnp, "S", "64"), record(fresh, "CIC", ""), record(kOtherCnp, "S", "12.5")});
+  const char* tables[] = {"asigurati.asigurati", "asigurati.sume", "asigurati.coasigurati",
+                          "asigurati.zlog_asigurati", "asigurati.zlog_sume"};
+  CImportPreviousDialog first(nullptr, client(), prompter());
+  Open(first, path);
+  SaveButton(first).click();
+  ASSERT_EQ(prompter().LastText(), CImportDialog::SavedMessage());
+  std::map<QString, QStringList> after;
+  for (const char* table : tables) after[QLatin1String(table)] = AllRows(table);
+  const QStringList insured = Rows(
+      "`INDEX`, CF, CAS, CNP, NUME, PRENUME, FORMA, INTRARE, IESIRE, "
+      "ZZ_CONT",
+      QStringLiteral("asigurati"), "`INDEX`");
+  EXPECT_EQ(insured,
+            QStringList({"1|" + kCui + "|CASAB|" + kCnp + "||||20090101|0|",
+                         "2|" + kCui + "|CAS_B|" + kCnp + "|POPESCU|ION|S|20090105|0|",
+                         "3|" + kCui + "|CAS_B|" + fresh + "|POPESCU|ION|CIC|20090105|0|",
+                         "4|" + kCui + "|CAS_B|" + kOtherCnp + "|POPESCU|ION|S|20090105|0|"}));
+  EXPECT_EQ(Rows("`INDEX`, ID_CNP, CF, CNP, LUNA, ASIG_DATORAT, ASIG_VIRAT, ZZ_CONT",
+                 QStringLiteral("sume"), "`INDEX`"),
+            QStringList({"1|2|" + kCui + "|" + kCnp + "|200906|64|64|",
+                         "2|4|" + kCui + "|" + kOtherCnp + "|200906|13|13|"}));
+  EXPECT_EQ(after["asigurati.zlog_asigurati"], QStringList());
+  EXPECT_EQ(after["asigurati.zlog_sume"], QStringList());
+
+  CImportPreviousDialog again(nullptr, client(), prompter());
+  Open(again, path);
+  SaveButton(again).click();
+  ASSERT_EQ(prompter().LastText(), CImportDialog::SavedMessage());
+  for (const char* table : tables) EXPECT_EQ(AllRows(table), after[QLatin1String(table)]) << table;
 }
 
 // A prompter that notes, when asked, whether the screen still let work be started.
