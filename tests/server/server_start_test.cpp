@@ -3,6 +3,7 @@
 #include <set>
 
 #include "server_fixture.h"
+#include "store/grouped_flushes.h"
 #include "store/schema/schema.h"
 #include "store/schema/schema_tables.h"
 
@@ -244,6 +245,19 @@ TEST_F(ServerTest, UpgradeStepsSendNoRepairToAServer) {
     EXPECT_FALSE(statement.contains(QLatin1String("REPAIR"), Qt::CaseInsensitive))
         << statement.toStdString();
   }
+}
+
+// The grouped log flushes of bulk work belong to the embedded register: a server keeps its
+// own settings and is sent nothing.
+TEST_F(ServerTest, BulkWorkLeavesTheServersLogSettingsAlone) {
+  Admin().KeepStatementLog(true);
+  Admin().ClearStatementLog();
+  {
+    const GroupedFlushes flushes(Admin());
+    EXPECT_FALSE(flushes.Active());
+  }
+  EXPECT_EQ(Admin().StatementLog(), QStringList());
+  Admin().KeepStatementLog(false);
 }
 
 }  // namespace
