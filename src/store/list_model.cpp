@@ -116,10 +116,8 @@ void ListModel::RemoveRows(const std::vector<int>& ascending) {
   auto next = ascending.begin();
   std::size_t kept = 0;
   for (std::size_t row = 0; row < rows_.size(); ++row) {
-    if (next != ascending.end() && *next == static_cast<int>(row)) {
-      ++next;
-      continue;
-    }
+    while (next != ascending.end() && *next < static_cast<int>(row)) ++next;  // told twice
+    if (next != ascending.end() && *next == static_cast<int>(row)) continue;
     if (kept != row) rows_[kept] = std::move(rows_[row]);
     ++kept;
   }
