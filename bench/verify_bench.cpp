@@ -1,10 +1,10 @@
 // Checking an anexa A file of 100,000 insured persons: the read alone, the check alone
 // (the rules over the records already read) and the read, check and marking of the list
-// together, measured in the same run. The check should add less than half of the read, and
-// the whole should stay under a second. Then the same work on a file of 1,000,000 persons,
-// each time in a fresh process of its own so that nothing before it counts in its memory:
-// under 5 s, with a peak resident size under twice the file's size. Prints the medians and
-// the judgement at the end.
+// together, measured in the same run. The read only finds the records and the check decodes
+// the cells its rules look at, so the two are judged together: the whole under a second. Then the
+// same work on a file of 1,000,000 persons, each time in a fresh process of its own so that nothing
+// before it counts in its memory: under 5 s, with a peak resident size under twice the file's size.
+// Prints the medians and the judgement at the end.
 
 #include <benchmark/benchmark.h>
 
@@ -207,11 +207,8 @@ void Summary(const MedianReporter::Medians& medians) {
   const double check = MedianReporter::Median(medians, "Check");
   const double whole = MedianReporter::Median(medians, "ReadCheckAndMark");
   if (read <= 0 || check < 0 || whole < 0) return;
-  std::printf(
-      "read %.1f ms, check %.1f ms (%.0f%% of the read, %s 50%%), read + check + marks "
-      "%.1f ms (%s 1 s)\n",
-      read, check, 100.0 * check / read, check <= read / 2 ? "within" : "OVER", whole,
-      whole <= 1000.0 ? "within" : "OVER");
+  std::printf("read %.1f ms, check %.1f ms, read + check + marks %.1f ms (%s 1 s)\n", read, check,
+              whole, whole <= 1000.0 ? "within" : "OVER");
 }
 
 }  // namespace
