@@ -1,11 +1,14 @@
 // Writing and reading an anexa 1A file of 100,000 insured persons, against the plainest
 // way of moving the same bytes: one buffered write, and reading the file into memory and
-// cutting it into field texts by hand. Prints the medians and their ratios at the end.
+// cutting it into field texts by hand. The read is also measured against the Python world's
+// dBase reader (Debian's python3-dbfread) reading the same file in the same run, when that
+// reader is installed. Prints the medians and their ratios at the end.
 
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QProcess>
 #include <QSaveFile>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -149,6 +152,70 @@ void ReadDbf(benchmark::State& state) {
   }
 }
 
+// The read, then every cell of every record asked for once, as a reader that decodes the
+// whole file would.
+void ReadDbfEveryCell(benchmark::State& state) {
+  Data& d = Shared();
+  for (auto _ : state) {
+    DbfFile table;
+    ListModel list;
+    if (!table.ReadDbf(d.written, list) || list.RowCount() != kRecords) {
+      state.SkipWithError("read failed");
+    }
+    qsizetype characters = 0;
+    for (int row = 0; row < list.RowCount(); ++row) {
+      for (int column = 0; column < list.ColumnCount(); ++column) {
+        characters += list.Cell(row, column).size();
+      }
+    }
+    benchmark::DoNotOptimize(characters);
+  }
+}
+
+// dbfread reads and decodes every record; its own clock leaves out the interpreter's start.
+constexpr const char* kDbfreadScript = R"(
+import sys, time
+import dbfread
+start = time.perf_counter()
+table = dbfread.DBF(sys.argv[1], encoding='cp1250')
+count = sum(1 for record in table)
+print(time.perf_counter() - start, count)
+)";
+
+// The Python that has Debian's dbfread (Debian's own first); empty when none has it.
+QString PythonWithDbfread() {
+  for (const QString& python : {QStringLiteral("/usr/bin/python3"), QStringLiteral("python3")}) {
+    QProcess process;
+    process.start(python, {QStringLiteral("-c"), QStringLiteral("import dbfread")});
+    if (process.waitForFinished(30000) && process.exitStatus() == QProcess::NormalExit &&
+        process.exitCode() == 0) {
+      return python;
+    }
+  }
+  return {};
+}
+
+QString& DbfreadPython() {
+  static QString python;
+  return python;
+}
+
+void Dbfread(benchmark::State& state) {
+  Data& d = Shared();
+  for (auto _ : state) {
+    QProcess process;
+    process.start(DbfreadPython(),
+                  {QStringLiteral("-c"), QString::fromUtf8(kDbfreadScript), d.written});
+    const bool finished = process.waitForFinished(600000) && process.exitCode() == 0;
+    const QStringList out = QString::fromUtf8(process.readAllStandardOutput()).split(u' ');
+    if (!finished || out.size() != 2 || out[1].trimmed().toInt() != kRecords) {
+      state.SkipWithError("dbfread failed");
+      break;
+    }
+    state.SetIterationTime(out[0].toDouble());
+  }
+}
+
 // The file into memory, then each record cut into one text per field.
 void ReadAndSplitByHand(benchmark::State& state) {
   Data& d = Shared();
@@ -190,23 +257,49 @@ void Ratio(const MedianReporter::Medians& medians, const std::string& ours,
               mine, plain.c_str(), base, ratio, ratio <= 3.0 ? "within" : "OVER");
 }
 
+// How many times dbfread's time the read takes; the goal is at least 20.
+void AgainstDbfread(const MedianReporter::Medians& medians, const std::string& ours) {
+  const double mine = MedianReporter::Median(medians, ours);
+  const double python = MedianReporter::Median(medians, "Dbfread");
+  if (mine <= 0 || python <= 0) return;
+  const double times = python / mine;
+  std::printf("%-19s median %8.1f ms, dbfread median %8.1f ms: %.1fx faster (%s 20x)\n",
+              ours.c_str(), mine, python, times, times >= 20.0 ? "within" : "SHORT OF");
+}
+
 void Summary(const MedianReporter::Medians& medians) {
   Ratio(medians, "WriteDbf", "WriteOneBuffer");
   Ratio(medians, "WriteDbf", "WriteOneBufferSafely");
   Ratio(medians, "WriteDbfToPlainFile", "WriteOneBuffer");
   Ratio(medians, "ReadDbf", "ReadAndSplitByHand");
+  if (DbfreadPython().isEmpty()) {
+    std::printf("dbfread: python3-dbfread is not installed, its row was skipped\n");
+  }
+  AgainstDbfread(medians, "ReadDbf");
+  AgainstDbfread(medians, "ReadDbfEveryCell");
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   QCoreApplication application(argc, argv);
+  DbfreadPython() = PythonWithDbfread();
+  if (!DbfreadPython().isEmpty()) {
+    // About a second a run: fewer runs than the others, timed by the script itself.
+    benchmark::RegisterBenchmark("Dbfread", &Dbfread)
+        ->Unit(benchmark::kMillisecond)
+        ->UseManualTime()
+        ->Iterations(1)
+        ->Repetitions(5)
+        ->ReportAggregatesOnly(true);
+  }
   RunWithMedians(argc, argv,
                  {{"WriteDbf", &WriteDbf},
                   {"WriteOneBuffer", &WriteOneBuffer},
                   {"WriteOneBufferSafely", &WriteOneBufferSafely},
                   {"WriteDbfToPlainFile", &WriteDbfToPlainFile},
                   {"ReadDbf", &ReadDbf},
+                  {"ReadDbfEveryCell", &ReadDbfEveryCell},
                   {"ReadAndSplitByHand", &ReadAndSplitByHand}},
                  3, 7, Summary, Shared);
   return 0;

@@ -6,6 +6,7 @@
 
 #include "common/whole_file.h"
 #include "dbf/dbf_layout.h"
+#include "dbf/dbf_table.h"
 #include "store/list_model.h"
 
 void DbfFile::AddField(const QString& name, const QString& type, int length) {
@@ -41,13 +42,18 @@ bool DbfFile::WriteDbf(const QString& path, const ListModel& list,
   return CommitWhole(file);
 }
 
-bool DbfFile::ReadDbf(const QString& path, ListModel& list, const DbfProgress& progress) {
+std::shared_ptr<const DbfTable> DbfFile::Read(const QString& path, const DbfProgress& progress) {
   Clear();
+  // Only regular files: opening a pipe would wait for a writer that may never come.
+  if (!QFileInfo(path).isFile()) return nullptr;
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return nullptr;
+  return Read(file, progress);
+}
+
+bool DbfFile::ReadDbf(const QString& path, ListModel& list, const DbfProgress& progress) {
+  // Emptied first, so that the list never shows an earlier file beside this one's progress.
   list.DeleteAllRows();
   list.DeleteAllColumns();
-  // Only regular files: opening a pipe would wait for a writer that may never come.
-  if (!QFileInfo(path).isFile()) return false;
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return false;
-  return ReadDbf(file, list, progress);
+  return Show(Read(path, progress), list);
 }

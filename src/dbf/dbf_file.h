@@ -5,8 +5,10 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <memory>
 #include <vector>
 
+class DbfTable;
 class ListModel;
 class QIODevice;
 
@@ -20,7 +22,7 @@ using DbfProgress = std::function<void(int done, int total)>;
 //
 // The object is the table's definition: the writers build it with AddField, the reader
 // fills it from the file. Operations return 1 for success and 0 for a failure, without a
-// message; the screens say what failed.
+// message; the screens say what failed. A refused file leaves the definition empty.
 class DbfFile {
  public:
   // As the header says (after a read) or as the fields give it.
@@ -46,15 +48,26 @@ class DbfFile {
   [[nodiscard]] bool WriteDbf(QIODevice& device, const ListModel& list, const QDate& date,
                               const DbfProgress& progress = {}) const;
 
-  // Empties the list and the definition, then fills them from the file: one column per
-  // field (header = field name, width 100) and one row per record not marked deleted.
-  // A header that the file cannot hold is refused before any record is read.
+  // Fills the definition from the file and gives its records, each cell decoded when it is
+  // asked for (see DbfTable); nothing when the file is refused. A header that the file
+  // cannot hold is refused before any record is read.
+  [[nodiscard]] std::shared_ptr<const DbfTable> Read(const QString& path,
+                                                     const DbfProgress& progress = {});
+  // The same from a random-access device positioned at the start of the table.
+  [[nodiscard]] std::shared_ptr<const DbfTable> Read(QIODevice& device,
+                                                     const DbfProgress& progress = {});
+
+  // Empties the list, reads the file as Read does and shows it on the list: one column per
+  // field (header = field name, width 100) and one row per record not marked deleted, whose
+  // cells the list asks of the records when they are wanted. A refused file leaves the
+  // list empty.
   [[nodiscard]] bool ReadDbf(const QString& path, ListModel& list,
                              const DbfProgress& progress = {});
-  // The same from a random-access device positioned at the start of the table.
   [[nodiscard]] bool ReadDbf(QIODevice& device, ListModel& list, const DbfProgress& progress = {});
 
  private:
   void Clear();
   bool FieldsWritable() const;
+  std::shared_ptr<const DbfTable> ReadTable(QIODevice& device, const DbfProgress& progress);
+  bool Show(std::shared_ptr<const DbfTable> table, ListModel& list) const;
 };

@@ -19,7 +19,15 @@ int ListModel::InsertColumn(int position, const QString& header, const QString& 
   column.width = width;
   column.rightAligned = typeLetter == QLatin1String("N");
   columns_.insert(columns_.begin() + position, column);
-  for (Row& row : rows_) row.cells.insert(position, QString());
+  NumberOwnColumns();
+  const int slot = ownSlots_[position];
+  for (Row& row : rows_) {
+    if (row.record < 0) {
+      row.cells.insert(position, QString());
+    } else if (!row.cells.isEmpty()) {
+      row.cells.insert(slot, QString());
+    }
+  }
   sortColumns_.clear();
   endResetModel();
   return position;
@@ -28,9 +36,20 @@ int ListModel::InsertColumn(int position, const QString& header, const QString& 
 void ListModel::DeleteAllColumns() {
   beginResetModel();
   columns_.clear();
+  NumberOwnColumns();
   for (Row& row : rows_) row.cells.clear();
+  // No column shows the source any more: its rows are left with own cells only.
+  source_.reset();
   sortColumns_.clear();
   endResetModel();
+}
+
+void ListModel::NumberOwnColumns() {
+  ownSlots_.assign(columns_.size(), -1);
+  ownColumns_ = 0;
+  for (std::size_t column = 0; column < columns_.size(); ++column) {
+    if (columns_[column].sourceColumn < 0) ownSlots_[column] = ownColumns_++;
+  }
 }
 
 int ListModel::ExactColumn(const QString& upperName) const {
@@ -68,9 +87,41 @@ void ListModel::SetColumnKind(const QString& name, const QString& kind) {
 }
 
 void ListModel::DeleteAllRows() {
+  source_.reset();
   if (rows_.empty()) return;
   beginResetModel();
   rows_.clear();
+  endResetModel();
+}
+
+void ListModel::SetSourceRows(std::shared_ptr<const CellSource> source) {
+  beginResetModel();
+  rows_.clear();
+  const int shown = source ? std::min(source->ColumnCount(), ColumnCount()) : 0;
+  for (int column = 0; column < ColumnCount(); ++column) {
+    columns_[column].sourceColumn = column < shown ? column : -1;
+  }
+  NumberOwnColumns();
+  if (source) {
+    rows_.resize(source->RowCount());
+    for (int row = 0; row < RowCount(); ++row) rows_[row].record = row;
+  }
+  source_ = std::move(source);
+  endResetModel();
+}
+
+void ListModel::RemoveRows(const std::vector<int>& ascending) {
+  if (ascending.empty()) return;
+  beginResetModel();
+  auto next = ascending.begin();
+  std::size_t kept = 0;
+  for (std::size_t row = 0; row < rows_.size(); ++row) {
+    while (next != ascending.end() && *next < static_cast<int>(row)) ++next;  // told twice
+    if (next != ascending.end() && *next == static_cast<int>(row)) continue;
+    if (kept != row) rows_[kept] = std::move(rows_[row]);
+    ++kept;
+  }
+  rows_.erase(rows_.begin() + static_cast<std::ptrdiff_t>(kept), rows_.end());
   endResetModel();
 }
 
@@ -123,12 +174,35 @@ void ListModel::RemoveRow(int row) {
 
 QString ListModel::Cell(int row, int column) const {
   if (row < 0 || row >= RowCount() || column < 0 || column >= ColumnCount()) return {};
-  return rows_[row].cells.at(column);
+  return CellOf(rows_[row], column);
+}
+
+QString ListModel::CellOf(const Row& row, int column) const {
+  if (row.record < 0) return row.cells.at(column);
+  const int sourceColumn = columns_[column].sourceColumn;
+  if (sourceColumn >= 0) return source_->Cell(row.record, sourceColumn);
+  return row.cells.value(ownSlots_[column]);
+}
+
+QString& ListModel::OwnCell(Row& row, int column) {
+  if (row.record < 0) return row.cells[column];
+  if (row.cells.isEmpty()) row.cells.resize(ownColumns_);
+  return row.cells[ownSlots_[column]];
+}
+
+void ListModel::MakeOwn(Row& row) const {
+  QStringList cells;
+  cells.reserve(ColumnCount());
+  for (int column = 0; column < ColumnCount(); ++column) cells.append(CellOf(row, column));
+  row.cells = std::move(cells);
+  row.record = -1;
 }
 
 void ListModel::SetCell(int row, int column, const QString& text) {
   if (row < 0 || row >= RowCount() || column < 0 || column >= ColumnCount()) return;
-  rows_[row].cells[column] = text;
+  Row& target = rows_[row];
+  if (target.record >= 0 && columns_[column].sourceColumn >= 0) MakeOwn(target);
+  OwnCell(target, column) = text;
   emit dataChanged(index(row, column), index(row, column));
 }
 
@@ -195,16 +269,20 @@ void ListModel::SortRows() {
     const int column = *it;
     const bool ascending = columns_[column].ascending;
     const bool numeric = columns_[column].type == QLatin1String("N");
+    // Each cell made once, not at every comparison: a source's cells are decoded on demand.
     std::vector<double> numbers;
+    std::vector<QString> texts;
     if (numeric) {
       numbers.resize(count);
-      for (int i = 0; i < count; ++i) numbers[i] = LeadingDecimal(rows_[i].cells.at(column));
+      for (int i = 0; i < count; ++i) numbers[i] = LeadingDecimal(CellOf(rows_[i], column));
+    } else {
+      texts.resize(count);
+      for (int i = 0; i < count; ++i) texts[i] = CellOf(rows_[i], column);
     }
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
       if (!ascending) std::swap(a, b);
       if (numeric) return numbers[a] < numbers[b];
-      return QString::compare(rows_[a].cells.at(column), rows_[b].cells.at(column),
-                              Qt::CaseInsensitive) < 0;
+      return QString::compare(texts[a], texts[b], Qt::CaseInsensitive) < 0;
     });
   }
   std::vector<Row> sorted;

@@ -4,12 +4,18 @@
 #include <QRgb>
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <optional>
 #include <vector>
+
+#include "store/cell_source.h"
 
 // The rows and named columns behind every list of the screens. Everything is text; a
 // column's kind only changes how a cell is drawn (see DisplayTextForKind). Widgets show it
 // through CListViewEx; the store, the file engine and the tests use it directly.
+//
+// The rows may come from a CellSource (a file's records): their cells are asked of the source
+// when they are read or shown, so a list of a million records holds no text per cell.
 class ListModel : public QAbstractTableModel {
   Q_OBJECT
 
@@ -26,6 +32,7 @@ class ListModel : public QAbstractTableModel {
     int width = 100;
     bool rightAligned = false;
     bool ascending = false;  // direction of its last sort; a click on its header turns it over
+    int sourceColumn = -1;   // the column of the row source it shows; -1 for the list's own
   };
 
   explicit ListModel(QObject* parent = nullptr);
@@ -47,6 +54,13 @@ class ListModel : public QAbstractTableModel {
   void InsertRow(int position);  // an empty row before `position` (at the end past the last)
   void RemoveRow(int row);
   int RowCount() const { return static_cast<int>(rows_.size()); }
+  // Removes the rows at these positions (ascending) in one step.
+  void RemoveRows(const std::vector<int>& ascending);
+  // Replaces the rows by one row per row of the source, which the list keeps: the first
+  // columns (inserted before) show the source's columns in its order, their cells made when
+  // asked for. Columns inserted later are the list's own. A row whose cell of a source
+  // column is set becomes the list's own.
+  void SetSourceRows(std::shared_ptr<const CellSource> source);
 
   // --- cells by position
   QString Cell(int row, int column) const;
@@ -87,16 +101,29 @@ class ListModel : public QAbstractTableModel {
   void ColumnWidthChanged(int column, int width);
 
  private:
+  // A row of the source (record >= 0) keeps only the texts of the list's own columns, by
+  // their order among those, and none until one is set; any other row keeps one text per
+  // column.
   struct Row {
     QStringList cells;
     std::optional<QRgb> color;
+    int record = -1;  // the source's row it shows
   };
   int ExactColumn(const QString& upperName) const;
   void SortRows();
+  QString CellOf(const Row& row, int column) const;
+  // The row's text of an own column, made room for; the row is the list's own or the
+  // column is not the source's.
+  QString& OwnCell(Row& row, int column);
+  void MakeOwn(Row& row) const;
+  void NumberOwnColumns();
 
   std::vector<Column> columns_;
   std::vector<Row> rows_;
   std::vector<int> sortColumns_;
+  std::shared_ptr<const CellSource> source_;
+  std::vector<int> ownSlots_;  // by column: its place among the own columns, -1 for the source's
+  int ownColumns_ = 0;
 };
 
 // How a cell of the given column kind is drawn (dates, months, time stamps, amounts).

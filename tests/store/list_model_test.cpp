@@ -4,6 +4,8 @@
 #include <QSignalSpy>
 #include <QStringList>
 #include <functional>
+#include <memory>
+#include <optional>
 #include <utility>
 
 #include "store/list_model.h"
@@ -261,6 +263,124 @@ TEST_F(ListModelTest, SortingStopsAddingAtSixtyFourColumns) {
   wide.AppendRow();
   for (int i = 0; i < 70; ++i) wide.SortByHeaderClick(i, true);
   EXPECT_EQ(wide.SortColumns().size(), 64u);
+}
+
+// Rows held as texts and handed out one cell at a time, counting the cells asked for.
+class TextSource : public CellSource {
+ public:
+  TextSource(std::vector<QStringList> rows, int columns)
+      : rows_(std::move(rows)), columns_(columns) {}
+  int RowCount() const override { return static_cast<int>(rows_.size()); }
+  int ColumnCount() const override { return columns_; }
+  QString Cell(int row, int column) const override {
+    ++asked;
+    return rows_.at(row).at(column);
+  }
+  mutable int asked = 0;
+
+ private:
+  std::vector<QStringList> rows_;
+  int columns_;
+};
+
+struct Shown {
+  std::vector<QStringList> cells;
+  std::vector<std::optional<QRgb>> colors;
+  bool operator==(const Shown&) const = default;
+};
+
+Shown ShownOf(const ListModel& list) {
+  Shown shown;
+  for (int row = 0; row < list.RowCount(); ++row) {
+    QStringList cells;
+    for (int column = 0; column < list.ColumnCount(); ++column)
+      cells.append(list.Cell(row, column));
+    shown.cells.push_back(cells);
+    shown.colors.push_back(list.RowColor(row));
+  }
+  return shown;
+}
+
+// Every change gives a list of a source's rows exactly what it gives the same rows held as
+// texts, and keeps Qt's model contract.
+TEST(ListModelSourceRows, ChangesGiveWhatTheyGiveRowsHeldAsTexts) {
+  const std::vector<QStringList> records = {
+      {"3", "Pop", "100.5"}, {"10", "Ion", "7"}, {"2", "Albu", "20"}, {"-4", "ion", "7"}};
+  ListModel held;
+  ListModel sourced;
+  for (ListModel* list : {&held, &sourced}) {
+    list->InsertColumn(0, QStringLiteral("Index"), QStringLiteral("N"));
+    list->InsertColumn(1, QStringLiteral("Nume"));
+    list->InsertColumn(2, QStringLiteral("Suma"), QStringLiteral("N"));
+  }
+  held.AppendRows(records);
+  ModelTesterReports reports;
+  QAbstractItemModelTester tester(&sourced,
+                                  QAbstractItemModelTester::FailureReportingMode::Warning);
+  sourced.SetSourceRows(std::make_shared<TextSource>(records, 3));
+  using Change = std::function<void(ListModel&)>;
+  const std::pair<const char*, Change> steps[] = {
+      {"nothing changed", [](ListModel&) {}},
+      {"an own column", [](ListModel& m) { m.InsertColumn(3, QStringLiteral("Eroare")); }},
+      {"an own cell", [](ListModel& m) { m.SetCellText(1, QStringLiteral("EROARE"), "rau"); }},
+      {"an own column before it", [](ListModel& m) { m.InsertColumn(3, QStringLiteral("Nota")); }},
+      {"the later own cell again",
+       [](ListModel& m) { m.SetCellText(2, QStringLiteral("EROARE"), "tot rau"); }},
+      {"a cell of the source's",
+       [](ListModel& m) { m.SetCellText(1, QStringLiteral("NUME"), "Ilie"); }},
+      {"a column first", [](ListModel& m) { m.InsertColumn(0, QStringLiteral("Nr")); }},
+      {"a row coloured", [](ListModel& m) { m.SetRowColor(3, qRgb(255, 0, 0)); }},
+      {"sorted by text", [](ListModel& m) { m.SortByHeaderClick(2, false); }},
+      {"sorted by number, ties by text",
+       [](ListModel& m) {
+         m.SortByHeaderClick(3, false);
+         m.SortByHeaderClick(2, true);
+       }},
+      {"rows removed",
+       [](ListModel& m) {
+         m.RemoveRows({0, 2});
+       }},
+      {"an own row",
+       [](ListModel& m) {
+         m.AppendRowCells({"n", "9", "Nou", "1", "x", "y"});
+       }},
+      {"the first row removed", [](ListModel& m) { m.RemoveRow(0); }},
+      {"columns deleted", [](ListModel& m) { m.DeleteAllColumns(); }},
+      {"a cell of a column again",
+       [](ListModel& m) {
+         m.InsertColumn(0, QStringLiteral("Cnp"));
+         m.SetCellText(1, QStringLiteral("CNP"), "1");
+       }},
+  };
+  for (const auto& [what, change] : steps) {
+    change(held);
+    change(sourced);
+    EXPECT_EQ(reports.Take(), QStringList()) << what;
+    EXPECT_EQ(ShownOf(sourced), ShownOf(held)) << what;
+  }
+}
+
+// A file's list must not turn into a text per cell: only cells read or shown are asked for,
+// and a list emptied lets the records go.
+TEST(ListModelSourceRows, CellsAreAskedForOnlyWhenWanted) {
+  std::vector<QStringList> records;
+  for (int i = 0; i < 1000; ++i) records.push_back({QString::number(i), QStringLiteral("x")});
+  const auto source = std::make_shared<TextSource>(records, 2);
+  ListModel list;
+  list.InsertColumn(0, QStringLiteral("Nr"));
+  list.InsertColumn(1, QStringLiteral("Nume"));
+  list.SetSourceRows(source);
+  list.InsertColumn(2, QStringLiteral("Eroare"));
+  list.SetCellText(500, QStringLiteral("EROARE"), QStringLiteral("rau"));
+  list.SetRowColor(500, qRgb(255, 0, 0));
+  list.RemoveRows({1, 2});
+  EXPECT_EQ(list.RowCount(), 998);
+  EXPECT_EQ(source->asked, 0);
+  EXPECT_EQ(list.Cell(498, 0), QStringLiteral("500"));
+  EXPECT_EQ(list.Cell(498, 2), QStringLiteral("rau"));
+  EXPECT_EQ(source->asked, 1);
+  list.DeleteAllRows();
+  EXPECT_EQ(source.use_count(), 1);
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include <QFileInfo>
 #include <algorithm>
 #include <utility>
-#include <vector>
 
 #include "store/list_model.h"
 
@@ -11,27 +10,6 @@ namespace {
 
 // Wide enough for the longest rule text, so that the reason shows without widening.
 constexpr int kErrorWidth = 520;
-
-// Drops the rows (ascending) in one pass, so that a file of many such rows stays quick.
-void RemoveRows(ListModel& list, const std::vector<int>& removed) {
-  if (removed.empty()) return;
-  std::vector<QStringList> kept;
-  kept.reserve(static_cast<size_t>(list.RowCount()) - removed.size());
-  auto next = removed.begin();
-  for (int row = 0; row < list.RowCount(); ++row) {
-    if (next != removed.end() && *next == row) {
-      ++next;
-      continue;
-    }
-    QStringList cells;
-    for (int column = 0; column < list.ColumnCount(); ++column) {
-      cells.append(list.Cell(row, column));
-    }
-    kept.push_back(std::move(cells));
-  }
-  list.DeleteAllRows();
-  list.AppendRows(std::move(kept));
-}
 
 // The row a record as read has once the removed rows left the list.
 int ShownRow(int row, const std::vector<int>& removed) {
@@ -64,7 +42,7 @@ QStringList ReadVerifiedFile(const QString& path, ListModel& list, const DbfProg
 }
 
 void ShowVerifyReport(const VerifyReport& report, ListModel& list) {
-  RemoveRows(list, report.removed);
+  list.RemoveRows(report.removed);
   if (report.heading) ShowHeading(*report.heading, list);
   if (!report.recordsChecked) return;
   const int error =
