@@ -22,8 +22,8 @@
 
 namespace {
 
-constexpr QSize kPreferredSize{1100, 700};
-constexpr int kContentsWidth = 280;
+constexpr QSize kPreferredSize{1240, 700};
+constexpr int kContentsWidth = 260;
 constexpr int kBlockNumberRole = Qt::UserRole;
 
 const QString kNotFound = QStringLiteral("Textul nu apare in manual.");
@@ -210,6 +210,10 @@ void CManualWindow::Print() {
 }
 
 void CManualWindow::StayOver(QWidget* host) {
+  // A window opened from the manual (its print dialog) is never its host.
+  for (const QWidget* owner = host; owner != nullptr; owner = owner->parentWidget()) {
+    if (owner == this) return;
+  }
   if (host == host_) return;
   if (host_ != nullptr) host_->removeEventFilter(this);
   const bool shown = isVisible();

@@ -23,6 +23,14 @@ QWidget* OwnWindow(const QWidget& widget) {
   return window;
 }
 
+// The manual or a window opened from it (its print dialog).
+bool IsManualsOwn(const QWidget& window) {
+  for (const QWidget* owner = &window; owner != nullptr; owner = owner->parentWidget()) {
+    if (qobject_cast<const CManualWindow*>(owner) != nullptr) return true;
+  }
+  return false;
+}
+
 class ManualKey : public QObject {
  public:
   using QObject::QObject;
@@ -36,9 +44,7 @@ class ManualKey : public QObject {
     }
     const auto* widget = static_cast<QWidget*>(watched);
     QWidget* window = OwnWindow(*widget);
-    if (qobject_cast<CManualWindow*>(window) == nullptr) {
-      ShowManual(ManualSectionFor(*widget), window);
-    }
+    if (!IsManualsOwn(*window)) ShowManual(ManualSectionFor(*widget), window);
     return true;
   }
 };

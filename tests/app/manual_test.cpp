@@ -195,6 +195,21 @@ TEST_F(ManualTest, TheManualCanBeUsedWhileAModalFormIsOpenAndOutlivesIt) {
   EXPECT_EQ(Look().top, topBefore);
 }
 
+// The manual's print dialog is modal and belongs to the manual: F1 there, or over it through
+// the buttons, keeps the manual where it is instead of putting it under its own dialog.
+TEST_F(ManualTest, AWindowOpenedFromTheManualNeverBecomesItsHost) {
+  CManualWindow& manual = ShowManual(QStringLiteral("Linia de comanda"));
+  QWidget* host = manual.parentWidget();
+  QDialog printDialog(&manual);
+  printDialog.setModal(true);
+  printDialog.show();
+  Press(printDialog, Qt::Key_F1);
+  ShowManual(QStringLiteral("Panoul Sanatate"));
+  EXPECT_EQ(manual.parentWidget(), host);
+  EXPECT_TRUE(manual.isVisible());
+  EXPECT_EQ(Look().top, QStringLiteral("Panoul Sanatate"));
+}
+
 TEST_F(ManualTest, TheButtonsThatPointToTheManualOpenItAtTheirSection) {
   struct Case {
     const char* where;
