@@ -123,12 +123,10 @@ TEST_F(ManualTest, F1OpensTheManualAtTheSectionOfTheWindow) {
       {"the health panel", panel(CMainMenuDialog::kHealth), QStringLiteral("Panoul Sanatate")},
       {"the import panel", panel(CMainMenuDialog::kImport),
        QStringLiteral("Panoul Import de date")},
-      {"the company form, in a field", form(CMainMenuDialog::kHealth, "addCompany"),
+      {"the company form", form(CMainMenuDialog::kHealth, "addCompany"),
        QStringLiteral("Formularul societatii")},
       {"the verification window", form(CMainMenuDialog::kImport, "verify"),
        QStringLiteral("Fereastra de verificare a fisierelor")},
-      {"the external import screen", form(CMainMenuDialog::kImport, "importExternal"),
-       QStringLiteral("Importa date din sursa externa")},
       {"the information window",
        [](ManualTest& test, const std::function<void(QWidget&)>& inside) {
          test.WithForm([&] { Click(*test.menu_, "button1012"); }, inside);
