@@ -6,6 +6,7 @@
 #include "app/stop_signals.h"
 #include "store/schema/schema.h"
 #include "ui/images.h"
+#include "ui/manual.h"
 #include "ui/qt_prompter.h"
 
 namespace {
@@ -33,6 +34,7 @@ int RunApplication() {
   // The menu entry's name lets the desktop match every window to it, icon included.
   QGuiApplication::setDesktopFileName(QStringLiteral("velka-asigurati"));
   QApplication::setWindowIcon(ApplicationIcon());
+  InstallManualKey();
   return RunMainMenu(prompter, [](CClient& client) { UpgradeSchema(client); });
 }
 

@@ -1,10 +1,13 @@
 #include "app/c_info_dialog.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/buttons.h"
 #include "ui/images.h"
+#include "ui/manual.h"
 
 namespace {
 
@@ -16,9 +19,19 @@ QLabel* Hyperlink(const QString& address, const QString& text, QWidget* parent) 
   return label;
 }
 
+// A line of facts the user may want to copy (a folder, a server's name).
+QLabel* FactLine(const QString& text, const char* name, QWidget* parent) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(QLatin1String(name));
+  label->setAlignment(Qt::AlignCenter);
+  label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  return label;
+}
+
 }  // namespace
 
-CInfoDialog::CInfoDialog(QWidget* parent, const QString& registerNote) : QDialog(parent) {
+CInfoDialog::CInfoDialog(QWidget* parent, const QString& version, const QString& registerPlace)
+    : QDialog(parent) {
   setWindowTitle(QStringLiteral("Informatii"));
   auto* layout = new QVBoxLayout(this);
   auto* picture = new QLabel(this);
@@ -38,16 +51,24 @@ CInfoDialog::CInfoDialog(QWidget* parent, const QString& registerNote) : QDialog
   QLabel* house = Hyperlink(HouseAddress(), HouseAddress(), this);
   house->setObjectName(QStringLiteral("link1101"));
   layout->addWidget(house, 0, Qt::AlignCenter);
-  QLabel* publisher = Hyperlink(PublisherAddress(), PublisherAddress(), this);
-  publisher->setObjectName(QStringLiteral("link1102"));
-  layout->addWidget(publisher, 0, Qt::AlignCenter);
-  if (!registerNote.isEmpty()) {
-    auto* note = new QLabel(registerNote, this);
-    note->setObjectName(QStringLiteral("registerNote"));
-    note->setAlignment(Qt::AlignCenter);
-    layout->addWidget(note, 0, Qt::AlignCenter);
+  layout->addSpacing(8);
+  layout->addWidget(FactLine(QStringLiteral("Versiune: ") + version, "version", this), 0,
+                    Qt::AlignCenter);
+  if (!registerPlace.isEmpty()) {
+    layout->addWidget(FactLine(registerPlace, "registerNote", this), 0, Qt::AlignCenter);
   }
-  auto* close = new QPushButton(QStringLiteral("Iesire"), this);
+  layout->addWidget(FactLine(Licence(), "licence", this), 0, Qt::AlignCenter);
+  layout->addSpacing(8);
+
+  auto* manual = MakeButton(this, QStringLiteral("Manualul de utilizare"), "manual");
+  connect(manual, &QPushButton::clicked, this, [this] { ShowManual({}, this); });
+  auto* close = MakeButton(this, QStringLiteral("Iesire"), "close");
+  close->setDefault(true);  // Enter closes the window, as Esc does
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
-  layout->addWidget(close, 0, Qt::AlignCenter);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(manual);
+  buttons->addWidget(close);
+  buttons->addStretch();
+  layout->addLayout(buttons);
 }

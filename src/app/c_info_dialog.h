@@ -2,15 +2,15 @@
 
 #include <QDialog>
 
-// "Informatii": what the program is, with links to the health-insurance house and to
-// the publisher, and which register is open when it is on a server.
+// "Informatii": what the program is, its version, where its register is, its licence, the
+// house's address and the way to the user manual.
 class CInfoDialog : public QDialog {
   Q_OBJECT
 
  public:
-  // `registerNote`: a line about the register open (server, encryption); none when empty.
-  explicit CInfoDialog(QWidget* parent = nullptr, const QString& registerNote = {});
+  // `registerPlace`: the data folder or the server of the register open; no line when empty.
+  CInfoDialog(QWidget* parent, const QString& version, const QString& registerPlace);
 
   static QString HouseAddress() { return QStringLiteral("https://www.casmb.ro"); }
-  static QString PublisherAddress() { return QStringLiteral("https://velka-asigurati.example.ro"); }
+  static QString Licence() { return QStringLiteral("Licenta: GNU GPL versiunea 2 sau mai noua"); }
 };

@@ -27,9 +27,14 @@ constexpr int kConnectDelayMs = 50;
 constexpr int kStopSweepMs = 20;
 const QString kStartFailure = QStringLiteral("Nu se pot initializa bazele de date!");
 
-// Which register the information window names: nothing for the embedded one.
+// Where the register the information window names is: the embedded server's data folder
+// or the server; nothing before the register is open.
 QString RegisterNote(const CClient* client) {
-  if (client == nullptr || !client->OnServer()) return {};
+  if (client == nullptr) return {};
+  if (!client->OnServer()) {
+    const QString& folder = client->EmbeddedDataDir();
+    return folder.isEmpty() ? QString() : QStringLiteral("Registrul din dosarul ") + folder;
+  }
   const QString cipher = client->Cipher();
   return QStringLiteral("Registrul de pe serverul %1\n").arg(client->ServerName()) +
          (cipher.isEmpty() ? QStringLiteral("Conexiune necriptata")
@@ -96,7 +101,7 @@ void CMainMenuDialog::BuildWindow() {
   info->setObjectName(QStringLiteral("button1012"));
   info->setAutoDefault(false);
   connect(info, &QPushButton::clicked, this, [this] {
-    CInfoDialog dialog(this, RegisterNote(client_));
+    CInfoDialog dialog(this, VersionText(), RegisterNote(client_));
     RunModal(dialog);
   });
   layout->addWidget(info, row++, 1);

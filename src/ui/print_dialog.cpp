@@ -24,6 +24,14 @@ PrinterChoice AskForPrinter(QWidget* parent, PageOrientation orientation) {
 
 }  // namespace
 
+std::unique_ptr<QPrinter> AskForTextPrinter(QWidget* parent) {
+  auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  QPrintDialog dialog(printer.get(), parent);
+  dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+  if (dialog.exec() != QDialog::Accepted) return nullptr;
+  return printer;
+}
+
 PrinterChooser DialogPrinterChooser(QWidget* parent) {
   QPointer<QWidget> guarded(parent);
   return [guarded](PageOrientation orientation, bool askUser) {

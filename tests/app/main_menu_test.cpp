@@ -210,17 +210,25 @@ TEST_F(MainMenuTest, LeftoverFilesOfTheStartDirectoryAreDeleted) {
   EXPECT_TRUE(prompter().Messages().empty());
 }
 
-TEST_F(MainMenuTest, InfoOpensTheInformationWindowWithItsTwoLinks) {
+TEST_F(MainMenuTest, InfoOpensTheInformationWindowWithTheProgramsFacts) {
   auto menu = OpenMenu();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return schemaChecks_ == 1; }, 2000));
   QString title;
-  QStringList links;
+  QString link;
+  QStringList facts;
+  int links = 0;
   SetModalDriver([&](QDialog& dialog) {
     title = dialog.windowTitle();
-    for (const char* name : {"link1101", "link1102"}) {
-      if (auto* link = dialog.findChild<QLabel*>(QLatin1String(name))) {
-        EXPECT_TRUE(link->openExternalLinks());
-        links.append(link->text());
-      }
+    if (auto* house = dialog.findChild<QLabel*>(QStringLiteral("link1101"))) {
+      EXPECT_TRUE(house->openExternalLinks());
+      link = house->text();
+    }
+    for (const char* name : {"version", "registerNote", "licence"}) {
+      auto* fact = dialog.findChild<QLabel*>(QLatin1String(name));
+      facts.append(fact != nullptr ? fact->text() : QStringLiteral("<none>"));
+    }
+    for (const QLabel* label : dialog.findChildren<QLabel*>()) {
+      links += label->text().contains(QStringLiteral("href")) ? 1 : 0;
     }
     for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
       if (button->text() == QLatin1String("Iesire")) QTest::mouseClick(button, Qt::LeftButton);
@@ -229,9 +237,12 @@ TEST_F(MainMenuTest, InfoOpensTheInformationWindowWithItsTwoLinks) {
   });
   Click(*menu, "button1012");
   EXPECT_EQ(title, QStringLiteral("Informatii"));
-  ASSERT_EQ(links.size(), 2);
-  EXPECT_TRUE(links[0].contains(CInfoDialog::HouseAddress()));
-  EXPECT_TRUE(links[1].contains(CInfoDialog::PublisherAddress()));
+  EXPECT_TRUE(link.contains(CInfoDialog::HouseAddress()));
+  EXPECT_EQ(facts, QStringList({QStringLiteral("Versiune: 2.06 (2009.06.04)"),
+                                QStringLiteral("Registrul din dosarul ") +
+                                    TestServer::Instance().Client().EmbeddedDataDir(),
+                                QStringLiteral("Licenta: GNU GPL versiunea 2 sau mai noua")}));
+  EXPECT_EQ(links, 1);  // the house's, and no address that leads nowhere
 }
 
 struct ProbeRun {

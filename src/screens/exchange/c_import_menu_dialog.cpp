@@ -1,6 +1,7 @@
 #include "screens/exchange/c_import_menu_dialog.h"
 
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -10,9 +11,13 @@
 #include "screens/exchange/c_verify_files_dialog.h"
 #include "store/prompter.h"
 #include "ui/buttons.h"
+#include "ui/manual.h"
 #include "ui/modal.h"
 
 namespace {
+
+// The manual's chapter on the files the two imports read.
+const QString kImportLayouts = QStringLiteral("Formatul fisierelor de import");
 
 QLabel* MakeNote(QWidget* parent, const QString& text) {
   auto* note = new QLabel(text, parent);
@@ -35,6 +40,16 @@ CImportMenuDialog::CImportMenuDialog(QWidget* owner, CClient* client, Prompter* 
   group->addWidget(external);
   group->addWidget(
       MakeNote(health, QStringLiteral("vezi manualul de utilizare pentru formatul fisierului")));
+  auto* layouts =
+      MakeButton(health, QStringLiteral("Formatul fisierelor in manual"), "manualLayouts");
+  // Under the note it belongs to, with room about its caption.
+  layouts->setMinimumWidth(layouts->sizeHint().width() +
+                           4 * layouts->fontMetrics().averageCharWidth());
+  auto* layoutsRow = new QHBoxLayout;
+  layoutsRow->addSpacing(12);
+  layoutsRow->addWidget(layouts);
+  layoutsRow->addStretch();
+  group->addLayout(layoutsRow);
   group->addSpacing(8);
   group->addWidget(previous);
   group->addWidget(MakeNote(
@@ -56,6 +71,7 @@ CImportMenuDialog::CImportMenuDialog(QWidget* owner, CClient* client, Prompter* 
     CImportPreviousDialog screen(this, *Client(), *GetPrompter());
     RunModal(screen);
   });
+  connect(layouts, &QPushButton::clicked, this, [this] { ShowManual(kImportLayouts, this); });
   connect(verify, &QPushButton::clicked, this, [this] {
     CVerifyFilesDialog screen(this, *GetPrompter());
     RunModal(screen);
