@@ -1,6 +1,7 @@
 #include "leave/output/declaration_files.h"
 
 #include <QDir>
+#include <QRegularExpression>
 
 #include "common/number_texts.h"
 #include "leave/output/declaration_print.h"
@@ -174,6 +175,15 @@ QString DeclarationFileName(DeclarationFile file, const QString& jud, const QStr
   return QStringLiteral("CM_CAS") + HouseLetters(jud) + QLatin1Char('_') + cf + QLatin1Char('_') +
          QString::number(luna) +
          (file == DeclarationFile::kA1 ? QStringLiteral("_A1.dbf") : QStringLiteral("_A2.dbf"));
+}
+
+std::optional<DeclarationFile> DeclarationFileOfName(const QString& name) {
+  static const QRegularExpression pattern(
+      QStringLiteral("^CM_CAS[A-Z_]{2}_[0-9]{1,13}_[0-9]{6}_A([12])\\.dbf$"),
+      QRegularExpression::CaseInsensitiveOption);
+  const QRegularExpressionMatch match = pattern.match(name);
+  if (!match.hasMatch()) return std::nullopt;
+  return match.captured(1) == u"1" ? DeclarationFile::kA1 : DeclarationFile::kA2;
 }
 
 bool WriteDeclarationFile(DeclarationFile file, std::vector<QStringList> records,

@@ -55,6 +55,10 @@ enum class DeclarationFile { kA1, kA2 };
 [[nodiscard]] QString DeclarationFileName(DeclarationFile file, const QString& jud,
                                           const QString& cf, int luna);
 
+// The file a name made by DeclarationFileName holds (letter case aside); nothing for any
+// other name.
+[[nodiscard]] std::optional<DeclarationFile> DeclarationFileOfName(const QString& name);
+
 // The records written as the file at `path`; false when it could not be written completely
 // (an older file of that name then stays whole).
 [[nodiscard]] bool WriteDeclarationFile(DeclarationFile file, std::vector<QStringList> records,
