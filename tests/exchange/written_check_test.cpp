@@ -145,25 +145,4 @@ TEST_F(WrittenCheckTest, EmptyFilesByDesignAreNamedAsSuch) {
   EXPECT_EQ(pdfs.files, QStringList{"CASVL_12345674_200907_2A.pdf"});
 }
 
-// The kind of a file is told by the names the program gives, in either naming form and
-// whatever the letter case; other names are no reporting file of the program.
-TEST(WrittenFileKindTest, NamesOfTheProgramsFiles) {
-  const QString kCf = QStringLiteral("12345674");
-  const MonthParts month = *SplitMonth(QStringLiteral("200907"));
-  const std::pair<QString, std::optional<VerifiedFile>> names[] = {
-      {AnnexFileName(NamingForm::kLegal, Annex::k1A, month, kCf, {}), VerifiedFile::kAnnexA},
-      {AnnexFileName(NamingForm::kLegal, Annex::k1B, month, kCf, {}), VerifiedFile::kAnnexB},
-      {AnnexFileName(NamingForm::kByHouse, Annex::k1C, month, kCf, "CAS_B"), VerifiedFile::kAnnexC},
-      {"/media/stick/1b_0709_12345674.DBF", VerifiedFile::kAnnexB},
-      {DeclarationFileName(DeclarationFile::kA1, "MB", kCf, 200906), VerifiedFile::kLeave1},
-      {DeclarationFileName(DeclarationFile::kA2, "CJ", kCf, 200906), VerifiedFile::kLeave2},
-      {"1D_0709_12345674.dbf", std::nullopt},
-      {"CAS_B_12345674_200907_2A.pdf", std::nullopt},
-      {"CM_CASCJ_12345674_200906_A3.dbf", std::nullopt},
-      {"anexa1A.dbf", std::nullopt},
-  };
-  for (const auto& [name, kind] : names)
-    EXPECT_EQ(WrittenFileKind(name), kind) << name.toStdString();
-}
-
 }  // namespace

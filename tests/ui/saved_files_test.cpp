@@ -11,7 +11,6 @@
 
 #include "dbf/report_destination.h"
 #include "support/form_driver.h"
-#include "support/scripted_prompter.h"
 #include "ui/c_saved_files_dialog.h"
 #include "ui/modal.h"
 #include "ui/qt_prompter.h"
@@ -32,7 +31,7 @@ namespace {
 
 // Each kind of chooser opens at the desktop until it is answered, then at the folder of its
 // own last answer, whatever the other kinds were answered with; a folder gone since opens
-// the desktop again. A file chooser remembers the chosen file's folder.
+// the desktop again.
 TEST(RememberedFoldersTest, EachKindOpensWhereItWasLastAnswered) {
   const FolderKind kinds[] = {FolderKind::kAnnexFiles, FolderKind::kDeclarationFiles,
                               FolderKind::kPdf, FolderKind::kImport, FolderKind::kVerification};
@@ -49,18 +48,6 @@ TEST(RememberedFoldersTest, EachKindOpensWhereItWasLastAnswered) {
   }
   ASSERT_TRUE(QDir(root.filePath(QStringLiteral("2"))).removeRecursively());
   EXPECT_EQ(StartFolder(FolderKind::kPdf), FolderChooserStart());
-
-  ScriptedPrompter prompter;
-  prompter.QueueFile(root.filePath(QStringLiteral("3/sub/sursa.dbf")));
-  ASSERT_TRUE(QDir().mkpath(root.filePath(QStringLiteral("3/sub"))));
-  EXPECT_FALSE(
-      ChooseRememberedFile(prompter, FolderKind::kImport, QStringLiteral("*.dbf")).isEmpty());
-  EXPECT_EQ(ChooseRememberedFile(prompter, FolderKind::kImport, QStringLiteral("*.dbf")),
-            QString());
-  ASSERT_EQ(prompter.FileChoosers().size(), 2u);
-  EXPECT_EQ(prompter.FileChoosers()[0].second, root.filePath(QStringLiteral("3")));
-  EXPECT_EQ(prompter.FileChoosers()[1].second, root.filePath(QStringLiteral("3/sub")));
-  EXPECT_EQ(StartFolder(FolderKind::kImport), root.filePath(QStringLiteral("3/sub")));
 }
 
 // The window's confirmation: what was written where and what the check found, the folder
