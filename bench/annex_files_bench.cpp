@@ -139,8 +139,8 @@ void RawAnnex1AOfOneHouse(benchmark::State& state) {
 void AllHousesByHouse(benchmark::State& state) {
   for (auto _ : state) {
     if (WriteReportFiles(*client, prompter, *SplitMonth(QStringLiteral("200907")),
-                         QLatin1String(kCf), kHouses, NamingForm::kByHouse,
-                         folder->path()) != SaveOutcome::kSaved) {
+                         QLatin1String(kCf), kHouses, NamingForm::kByHouse, folder->path())
+            .outcome != SaveOutcome::kSaved) {
       state.SkipWithError("the files were not saved");
     }
   }

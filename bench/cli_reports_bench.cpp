@@ -83,8 +83,8 @@ void OneCompany(benchmark::State& state) {
   int company = 0;
   for (auto _ : state) {
     if (WriteReportFiles(*client, prompter, *SplitMonth(QString::number(kMonth)),
-                         CompanyCode(company), kHouses, NamingForm::kByHouse,
-                         out) != SaveOutcome::kSaved) {
+                         CompanyCode(company), kHouses, NamingForm::kByHouse, out)
+            .outcome != SaveOutcome::kSaved) {
       state.SkipWithError("the files were not saved");
     }
     company = (company + 1) % kCompanies;

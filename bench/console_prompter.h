@@ -10,7 +10,7 @@
 class ConsolePrompter : public Prompter {
  public:
   int shown = 0;  // messages and questions so far
-  QString ChooseFile(const QString&) override { return {}; }
+  QString ChooseFile(const QString&, const QString&) override { return {}; }
   QString ChooseFolder(const QString&, const QString&) override { return {}; }
 
  protected:

@@ -111,7 +111,8 @@ void DeclarationFiles(benchmark::State& state) {
   FilesOutcome outcome = FilesOutcome::kStopped;
   for (auto _ : state) {
     outcome =
-        WriteDeclarationFiles(*client, prompter, QLatin1String(kCf), declaration, folder->path());
+        WriteDeclarationFiles(*client, prompter, QLatin1String(kCf), declaration, folder->path())
+            .outcome;
   }
   if (outcome != FilesOutcome::kSaved) state.SkipWithError("files not written");
 }

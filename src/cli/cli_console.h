@@ -37,7 +37,7 @@ class CollectingPrompter : public Prompter {
   // The messages since the last call, each on one line.
   QStringList Take();
   void AnswerFolder(const QString& folder) { folder_ = folder; }
-  QString ChooseFile(const QString&) override { return {}; }
+  QString ChooseFile(const QString&, const QString&) override { return {}; }
   QString ChooseFolder(const QString&, const QString&) override { return folder_; }
 
  protected:

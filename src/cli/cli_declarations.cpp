@@ -65,8 +65,8 @@ CompanyResult DeclareCompany(CClient& client, CollectingPrompter& prompter,
     if (request.pdf) result.files.append(PlannedPdfName(company.cf, declaration));
     return result;
   }
-  if (WriteDeclarationFiles(client, prompter, company.cf, declaration.index, request.folder) !=
-      FilesOutcome::kSaved) {
+  if (WriteDeclarationFiles(client, prompter, company.cf, declaration.index, request.folder)
+          .outcome != FilesOutcome::kSaved) {
     result.error = ShownError(prompter);
     return result;
   }
@@ -74,7 +74,7 @@ CompanyResult DeclareCompany(CClient& client, CollectingPrompter& prompter,
   if (!request.pdf) return result;
   // The panel's "Salveaza declaratia ca PDF", its folder chooser answered with the folder.
   prompter.AnswerFolder(request.folder);
-  if (SaveDeclarationPdf(client, prompter, declaration.index) == PrintOutcome::kPrinted) {
+  if (SaveDeclarationPdf(client, prompter, declaration.index).outcome == PrintOutcome::kPrinted) {
     result.files.append(PlannedPdfName(company.cf, declaration));
   } else {
     result.error = ShownError(prompter);

@@ -74,7 +74,8 @@ void WriteAnnexes(CClient& client, CollectingPrompter& prompter, const ReportsRe
     return CommandStop::Requested();
   };
   const SaveOutcome outcome = WriteReportFiles(client, prompter, month, cf, houses, request.naming,
-                                               request.folder, {}, stop);
+                                               request.folder, {}, stop)
+                                  .outcome;
   if (outcome == SaveOutcome::kSaved) {
     result.files = names;
     return;
@@ -113,7 +114,7 @@ void WriteLists(CClient& client, CollectingPrompter& prompter, const ReportsRequ
         result.files.append(name);
         continue;
       }
-      if (SaveAnnexesPdf(client, prompter, choices) != AnnexPrintOutcome::kPrinted) {
+      if (SaveAnnexesPdf(client, prompter, choices).outcome != AnnexPrintOutcome::kPrinted) {
         result.error = ShownError(prompter);
         return;
       }

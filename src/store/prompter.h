@@ -3,6 +3,8 @@
 #include <QString>
 #include <optional>
 
+#include "store/save_confirmation.h"
+
 // Every message box and file or folder chooser of the program goes through this one seam,
 // so the store can report without knowing the toolkit and tests can script the answers.
 class Prompter {
@@ -21,8 +23,9 @@ class Prompter {
            Icon icon = Icon::Question) {
     return AskQuestion(text, caption, icon);
   }
-  // Empty text when the user cancels.
-  virtual QString ChooseFile(const QString& filter) = 0;
+  // Empty text when the user cancels; `start` is the folder the chooser opens at, empty lets
+  // the toolkit choose.
+  virtual QString ChooseFile(const QString& filter, const QString& start = QString()) = 0;
   // `start` is the folder the chooser opens at; empty lets the toolkit choose.
   virtual QString ChooseFolder(const QString& title, const QString& start = QString()) = 0;
 
@@ -31,6 +34,12 @@ class Prompter {
   virtual std::optional<QString> AskPassword(const QString& text) {
     (void)text;
     return std::nullopt;
+  }
+
+  // Told after a save has written its files: what, where and what their check found. A
+  // prompter without a window shows it as a message.
+  virtual void ConfirmSaved(const SaveConfirmation& confirmation) {
+    ShowMessage(SaveConfirmationText(confirmation), DefaultCaption(), Icon::Information);
   }
 
   static QString DefaultCaption() { return QStringLiteral("Velka Asigurati"); }

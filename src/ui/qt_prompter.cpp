@@ -6,6 +6,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "ui/c_saved_files_dialog.h"
+#include "ui/modal.h"
 #include "ui/placement.h"
 
 namespace {
@@ -47,9 +49,8 @@ bool QtPrompter::AskQuestion(const QString& text, const QString& caption, Icon i
   return box.clickedButton() == yes;
 }
 
-QString QtPrompter::ChooseFile(const QString& filter) {
-  return QFileDialog::getOpenFileName(Owner(), QStringLiteral("Deschide fisier"), QString(),
-                                      filter);
+QString QtPrompter::ChooseFile(const QString& filter, const QString& start) {
+  return QFileDialog::getOpenFileName(Owner(), QStringLiteral("Deschide fisier"), start, filter);
 }
 
 QString QtPrompter::ChooseFolder(const QString& title, const QString& start) {
@@ -65,4 +66,9 @@ std::optional<QString> QtPrompter::AskPassword(const QString& text) {
   dialog.setCancelButtonText(QStringLiteral("Renunta"));
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return dialog.textValue();
+}
+
+void QtPrompter::ConfirmSaved(const SaveConfirmation& confirmation) {
+  CSavedFilesDialog dialog(Owner(), confirmation);
+  RunModal(dialog);
 }

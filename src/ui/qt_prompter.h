@@ -14,9 +14,11 @@ class QtPrompter : public Prompter {
 
   void ShowMessage(const QString& text, const QString& caption, Icon icon) override;
   bool AskQuestion(const QString& text, const QString& caption, Icon icon) override;
-  QString ChooseFile(const QString& filter) override;
+  QString ChooseFile(const QString& filter, const QString& start) override;
   QString ChooseFolder(const QString& title, const QString& start) override;
   std::optional<QString> AskPassword(const QString& text) override;
+  // The saved files in their own window (CSavedFilesDialog).
+  void ConfirmSaved(const SaveConfirmation& confirmation) override;
 
  private:
   QWidget* Owner() const;

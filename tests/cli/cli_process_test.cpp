@@ -121,13 +121,15 @@ class CommandLineTest : public DeclarationTest {
         houses << client().GetField(row, QStringLiteral("CAS"));
       }
       ASSERT_EQ(WriteReportFiles(client(), prompter(), *SplitMonth(kMonthText), cf, houses,
-                                 NamingForm::kByHouse, references.filePath(QStringLiteral("casa"))),
+                                 NamingForm::kByHouse, references.filePath(QStringLiteral("casa")))
+                    .outcome,
                 SaveOutcome::kSaved);
     }
     const auto latest = LatestDeclaration(client(), kCui, kMonth);
     ASSERT_TRUE(latest && *latest && (*latest)->kind.number == 1);
     ASSERT_EQ(WriteDeclarationFiles(client(), prompter(), kCui, (*latest)->index,
-                                    references.filePath(QStringLiteral("declaratii"))),
+                                    references.filePath(QStringLiteral("declaratii")))
+                  .outcome,
               FilesOutcome::kSaved);
   }
 

@@ -117,7 +117,7 @@ TEST_F(VerifyOwnDeclarationTest, DeclarationFilesPassAndADamagedRecordIsCaught) 
   for (const qint64 index : {initial, rectifying}) {
     const QString folder = dir_.filePath(QString::number(index));
     ASSERT_TRUE(QDir().mkpath(folder));
-    ASSERT_EQ(WriteDeclarationFiles(client(), prompter(), kCui, index, folder),
+    ASSERT_EQ(WriteDeclarationFiles(client(), prompter(), kCui, index, folder).outcome,
               FilesOutcome::kSaved);
     a1 = QDir(folder).filePath(DeclarationFileName(DeclarationFile::kA1, "CJ", kCui, kLuna));
     a2 = QDir(folder).filePath(DeclarationFileName(DeclarationFile::kA2, "CJ", kCui, kLuna));

@@ -287,7 +287,7 @@ TEST_F(AnnexPrintTest, FailingListQueryStopsThePrint) {
 
     prompter().Clear();
     prompter().QueueFolder(dir_.path());
-    EXPECT_EQ(SaveAnnexesPdf(client(), prompter(), choices), AnnexPrintOutcome::kStopped);
+    EXPECT_EQ(SaveAnnexesPdf(client(), prompter(), choices).outcome, AnnexPrintOutcome::kStopped);
     EXPECT_EQ(prompter().Texts().size(), 1u);
     EXPECT_TRUE(FilesIn(dir_.path()).isEmpty());
     Run(QStringLiteral("RENAME TABLE %1_away TO %1").arg(table));
@@ -356,7 +356,7 @@ TEST_F(AnnexPrintTest, CommandRefusesAndStops) {
     EXPECT_EQ(prompter().Texts(), QStringList{c.message});
     EXPECT_EQ(asked_, 0);
     prompter().Clear();
-    EXPECT_EQ(SaveAnnexesPdf(client(), prompter(), c.choices), AnnexPrintOutcome::kStopped);
+    EXPECT_EQ(SaveAnnexesPdf(client(), prompter(), c.choices).outcome, AnnexPrintOutcome::kStopped);
     EXPECT_EQ(prompter().Texts(), QStringList{c.message});
   }
 
@@ -383,8 +383,9 @@ TEST_F(AnnexPrintTest, CommandRefusesAndStops) {
 TEST_F(AnnexPrintTest, SavesThePagesAsPdf) {
   SKIP_WITHOUT_PDF_READER();
   prompter().QueueFolder(dir_.path());
-  ASSERT_EQ(SaveAnnexesPdf(client(), prompter(), Choices(HouseScope::kSelected, std::nullopt)),
-            AnnexPrintOutcome::kPrinted);
+  ASSERT_EQ(
+      SaveAnnexesPdf(client(), prompter(), Choices(HouseScope::kSelected, std::nullopt)).outcome,
+      AnnexPrintOutcome::kPrinted);
   EXPECT_TRUE(prompter().Texts().isEmpty()) << prompter().LastText();
   const QString path = dir_.filePath(QStringLiteral("CASAB_12345674_200907_ANEXE.pdf"));
   EXPECT_EQ(FilesIn(dir_.path()), QStringList{QStringLiteral("CASAB_12345674_200907_ANEXE.pdf")});
@@ -401,8 +402,9 @@ TEST_F(AnnexPrintTest, SavesThePagesAsPdf) {
   }();
   Run(QStringLiteral("DELETE FROM asigurati.societati"));
   prompter().QueueFolder(dir_.path());
-  EXPECT_EQ(SaveAnnexesPdf(client(), prompter(), Choices(HouseScope::kSelected, std::nullopt)),
-            AnnexPrintOutcome::kStopped);
+  EXPECT_EQ(
+      SaveAnnexesPdf(client(), prompter(), Choices(HouseScope::kSelected, std::nullopt)).outcome,
+      AnnexPrintOutcome::kStopped);
   EXPECT_EQ(prompter().Texts(), QStringList{QStringLiteral("Eroare #1234")});
   QFile file(path);
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));

@@ -77,7 +77,7 @@ class AnnexSaveTest : public AnnexTest {
   }
   SaveOutcome Save(const SaveChoices& choices, std::vector<std::optional<NamingForm>> answers) {
     prompter().QueueFolder(dir_.path());
-    return SaveReportFiles(client(), prompter(), choices, Seams(std::move(answers)));
+    return SaveReportFiles(client(), prompter(), choices, Seams(std::move(answers))).outcome;
   }
 
   std::deque<std::optional<NamingForm>> answers_;
@@ -90,7 +90,7 @@ TEST_F(AnnexSaveTest, AllHousesByHouseGiveThreeFilesEachAndNoMessage) {
   std::vector<std::pair<int, int>> progress;
   seams.progress = [&progress](int done, int total) { progress.emplace_back(done, total); };
   prompter().QueueFolder(dir_.path());
-  EXPECT_EQ(SaveReportFiles(client(), prompter(), Choices(HouseScope::kAll), seams),
+  EXPECT_EQ(SaveReportFiles(client(), prompter(), Choices(HouseScope::kAll), seams).outcome,
             SaveOutcome::kSaved);
   EXPECT_EQ(prompter().Texts(), QStringList());
   EXPECT_EQ(progress, (std::vector<std::pair<int, int>>{{0, 3}, {1, 3}, {2, 3}, {3, 3}}));
@@ -152,10 +152,14 @@ TEST_F(AnnexSaveTest, AFailedFileStopsTheChain) {
     }
     prompter().Clear();
     prompter().QueueFolder(folder.path());
-    EXPECT_EQ(SaveReportFiles(client(), prompter(), Choices(HouseScope::kAll),
-                              Seams({NamingForm::kByHouse})),
-              SaveOutcome::kFailed);
+    const Saved<SaveOutcome> saved = SaveReportFiles(
+        client(), prompter(), Choices(HouseScope::kAll), Seams({NamingForm::kByHouse}));
+    EXPECT_EQ(saved.outcome, SaveOutcome::kFailed);
     EXPECT_EQ(prompter().Texts(), QStringList({QLatin1String(c.message)}));
+    // The files written before the failure, each by its path, and no other.
+    QStringList paths;
+    for (const QString& name : c.written) paths.append(folder.filePath(name));
+    EXPECT_EQ(saved.files, paths) << c.blocked;
     QStringList files = c.written;
     if (keepsOlder) files.append(QStringLiteral("CASAB_12345674_200907_anexa1C.dbf"));
     EXPECT_EQ(FilesIn(folder.path()), files) << c.blocked;
@@ -194,7 +198,8 @@ TEST_F(AnnexSaveTest, CodesUnfitForNamesStopBeforeAnyFile) {
   for (const auto& c : cases) {
     prompter().Clear();
     EXPECT_EQ(WriteReportFiles(client(), prompter(), *SplitMonth(kMonth), QLatin1String(c.cf),
-                               c.houses, NamingForm::kByHouse, dir_.path()),
+                               c.houses, NamingForm::kByHouse, dir_.path())
+                  .outcome,
               SaveOutcome::kRefused);
     EXPECT_EQ(prompter().Texts(), QStringList({naming_texts::kUnusableInName}));
     EXPECT_EQ(QDir(dir_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
@@ -214,7 +219,8 @@ TEST_F(AnnexSaveTest, StopEndsTheSaveAfterTheFileUnderWay) {
     int written = 0;
     const SaveStop stop = [&written, stopAfter] { return ++written == stopAfter; };
     EXPECT_EQ(WriteReportFiles(client(), prompter(), *SplitMonth(kMonth), kCui, {"CASAB", "CAS_B"},
-                               NamingForm::kByHouse, folder.path(), {}, stop),
+                               NamingForm::kByHouse, folder.path(), {}, stop)
+                  .outcome,
               SaveOutcome::kStopped);
     QStringList expected = order.mid(0, stopAfter);
     expected.sort();

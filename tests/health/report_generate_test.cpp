@@ -10,6 +10,7 @@
 #include "annex_fixture.h"
 #include "dbf/dbf_file.h"
 #include "dbf/report_destination.h"
+#include "exchange/verify/written_check.h"
 #include "form_script.h"
 #include "health/annexes/annex_save.h"
 #include "print/print_recording.h"
@@ -192,6 +193,74 @@ TEST_F(ReportGenerateTest, WizardStepFourSavesTheFilesOfAHouseAndRefusesWhatCann
     Press(step, Qt::Key_Escape);
   });
   QTest::keyClick(&wizard, Qt::Key_F5);
+  EXPECT_TRUE(ScriptDone());
+}
+
+// The files of a house saved from step 4: the confirmation names them and their folder and
+// says what the check found (the register's bad CNP by file, record and rule; the house's
+// anexa 1B without co-insured persons as such); the next save's chooser opens in that
+// folder. A PDF is confirmed on its own, its chooser at the desktop the first time. A failed
+// save shows its failure and no confirmation.
+TEST_F(ReportGenerateTest, EverySaveIsConfirmedAndItsFilesChecked) {
+  CReportGenerateDialog step(nullptr, client(), prompter(), 200907);
+  step.show();
+  step.Companies().SelectRow(0);
+  step.Houses().SelectRow(1);
+  ASSERT_EQ(step.Houses().GetCellText(1, "CAS"), QStringLiteral("CASVL"));
+  Click(step, "folder");
+  const QString names[] = {"CASVL_12345674_200907_anexa1A.dbf", "CASVL_12345674_200907_anexa1B.dbf",
+                           "CASVL_12345674_200907_anexa1C.dbf"};
+  const QString emptyB =
+      names[1] +
+      ": fara inregistrari - casa nu are coasigurati; este corect asa, desi verificarea refuza "
+      "orice fisier gol";
+  const auto save = [&](const QString& folder) {
+    prompter().Clear();
+    prompter().QueueFolder(folder);
+    ExpectNamingForm("byHouse", "1a_0709_12345674.dbf", names[0]);
+    Click(step, "save");
+  };
+  save(dir_.path());
+  EXPECT_EQ(prompter().FolderChoosers().at(0).second, FolderChooserStart());
+  ASSERT_EQ(prompter().Confirmations().size(), 1u);
+  SaveConfirmation shown = prompter().Confirmations()[0];
+  EXPECT_EQ(shown.heading, confirmation_texts::kReportFiles);
+  EXPECT_EQ(shown.folder, QDir::toNativeSeparators(dir_.path()));
+  EXPECT_EQ(shown.files, QStringList(std::begin(names), std::end(names)));
+  EXPECT_TRUE(shown.faulty);
+  EXPECT_EQ(shown.details,
+            QStringList({names[0] + ", inregistrarea 1: Campul CNP: Codul Numeric Personal "
+                                    "incorect",
+                         emptyB}));
+
+  // The register mended, the same save passes, its chooser at the folder of the last one.
+  Run(QStringLiteral("UPDATE asigurati.asigurati SET cnp='1650606221144' WHERE cnp=") + Q(kP8));
+  save(dir_.path());
+  EXPECT_EQ(prompter().FolderChoosers().at(0).second, dir_.path());
+  ASSERT_EQ(prompter().Confirmations().size(), 1u);
+  shown = prompter().Confirmations()[0];
+  EXPECT_FALSE(shown.faulty);
+  EXPECT_EQ(shown.verdict, QStringLiteral("verificate: fara greseli"));
+  EXPECT_EQ(shown.details, QStringList{emptyB});
+
+  QTemporaryDir pdfFolder;
+  prompter().Clear();
+  prompter().QueueFolder(pdfFolder.path());
+  Click(step, "pdf");
+  EXPECT_EQ(prompter().FolderChoosers().at(0).second, FolderChooserStart());
+  ASSERT_EQ(prompter().Confirmations().size(), 1u);
+  shown = prompter().Confirmations()[0];
+  EXPECT_EQ(shown.heading, confirmation_texts::kReportPdf);
+  EXPECT_EQ(shown.folder, QDir::toNativeSeparators(pdfFolder.path()));
+  EXPECT_EQ(shown.files, QStringList{"CASVL_12345674_200907_2A.pdf"});
+  EXPECT_EQ(FilesIn(pdfFolder.path()), shown.files);
+  EXPECT_TRUE(shown.verdict.isEmpty());
+
+  QTemporaryDir blocked;
+  ASSERT_TRUE(QDir(blocked.path()).mkdir(names[0]));
+  save(blocked.path());
+  EXPECT_EQ(prompter().Texts(), QStringList{"Nu se poate salva Anexa 1A!"});
+  EXPECT_TRUE(prompter().Confirmations().empty());
   EXPECT_TRUE(ScriptDone());
 }
 

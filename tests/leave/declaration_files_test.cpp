@@ -97,7 +97,7 @@ void ExpectFile(const QString& path, const QString& fields,
 class DeclarationFilesTest : public DeclarationTest {
  protected:
   FilesOutcome Write(qint64 index, const QString& folder) {
-    return WriteDeclarationFiles(client(), prompter(), kCui, index, folder);
+    return WriteDeclarationFiles(client(), prompter(), kCui, index, folder).outcome;
   }
   QString Path(const QString& name) const { return dir_.filePath(name); }
 
@@ -244,9 +244,11 @@ TEST_F(DeclarationFilesTest, RefusalsAndDestinations) {
     if (company == u"no county") AddCompanyRow(QString());
     const qint64 index = c.declaration ? AddDeclaration(0) : 999;
     if (c.name != std::string("chooser cancelled")) prompter().QueueFolder(folder.path());
-    const FilesOutcome outcome = SaveDeclarationFiles(
-        client(), prompter(), kCui, c.selected ? std::optional<qint64>(index) : std::nullopt,
-        c.destination, *c.seams);
+    const FilesOutcome outcome =
+        SaveDeclarationFiles(client(), prompter(), kCui,
+                             c.selected ? std::optional<qint64>(index) : std::nullopt,
+                             c.destination, *c.seams)
+            .outcome;
     EXPECT_EQ(outcome, c.outcome);
     EXPECT_EQ(prompter().Texts(), c.message.isEmpty() ? QStringList() : QStringList{c.message});
     const QString where = QLatin1String(c.writtenTo);

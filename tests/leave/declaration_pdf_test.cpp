@@ -21,7 +21,7 @@ TEST_F(DeclarationPdfTest, RealFileWithAllPages) {
   const qint64 first = AddDeclaration(1);
   AddNumberedEntries(first, 37);
   prompter().QueueFolder(dir_.path());
-  ASSERT_EQ(SaveDeclarationPdf(client(), prompter(), first), PrintOutcome::kPrinted);
+  ASSERT_EQ(SaveDeclarationPdf(client(), prompter(), first).outcome, PrintOutcome::kPrinted);
   EXPECT_TRUE(prompter().Texts().isEmpty()) << prompter().LastText().toStdString();
   const QString path =
       dir_.filePath(QStringLiteral("12345674_200906_concedii_rectificativa_1.pdf"));
@@ -47,13 +47,13 @@ TEST_F(DeclarationPdfTest, RealFileWithAllPages) {
 
 TEST_F(DeclarationPdfTest, CancelledOrUnwritableFolder) {
   const qint64 initial = AddDeclaration(0);
-  EXPECT_EQ(SaveDeclarationPdf(client(), prompter(), initial), PrintOutcome::kCancelled);
+  EXPECT_EQ(SaveDeclarationPdf(client(), prompter(), initial).outcome, PrintOutcome::kCancelled);
   EXPECT_TRUE(prompter().Texts().isEmpty());
 
   // The folder was removed after it was chosen.
   const QString removed = dir_.filePath(QStringLiteral("removed"));
   prompter().QueueFolder(removed);
-  EXPECT_EQ(SaveDeclarationPdf(client(), prompter(), initial), PrintOutcome::kStopped);
+  EXPECT_EQ(SaveDeclarationPdf(client(), prompter(), initial).outcome, PrintOutcome::kStopped);
   EXPECT_EQ(prompter().Texts(), QStringList{print_texts::kPdfFailed});
   EXPECT_FALSE(QFileInfo::exists(removed));
 
@@ -63,7 +63,7 @@ TEST_F(DeclarationPdfTest, CancelledOrUnwritableFolder) {
   if (locked.Locked()) {
     prompter().Clear();
     prompter().QueueFolder(locked.Path());
-    EXPECT_EQ(SaveDeclarationPdf(client(), prompter(), initial), PrintOutcome::kStopped);
+    EXPECT_EQ(SaveDeclarationPdf(client(), prompter(), initial).outcome, PrintOutcome::kStopped);
     EXPECT_EQ(prompter().Texts(), QStringList{print_texts::kPdfFailed});
     EXPECT_EQ(locked.Older(name), QByteArray("older"));
   }

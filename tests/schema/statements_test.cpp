@@ -121,7 +121,8 @@ bool ReportWizard(const QString& folder) {
          CountInsured(Client(), kCf, {}, kMonth) == QStringLiteral("1") &&
          CountInsured(Client(), kCf, cas, kMonth) == QStringLiteral("1") &&
          WriteReportFiles(Client(), Shown(), *SplitMonth(kMonthText), kCf, {cas},
-                          NamingForm::kByHouse, folder) == SaveOutcome::kSaved &&
+                          NamingForm::kByHouse, folder)
+                 .outcome == SaveOutcome::kSaved &&
          printed;
 }
 
@@ -137,7 +138,7 @@ bool Declarations(const QString& folder) {
          NextDeclarationKind(Client(), kCf, kMonth) && LatestDeclaration(Client(), kCf, kMonth) &&
          UpdateDeclaration(Client(), 1, values) && LoadDeclarationTotals(Client(), 1) &&
          DeclarationPresent(Client(), Shown(), 1) &&
-         WriteDeclarationFiles(Client(), Shown(), kCf, 1, folder) == FilesOutcome::kSaved;
+         WriteDeclarationFiles(Client(), Shown(), kCf, 1, folder).outcome == FilesOutcome::kSaved;
 }
 
 bool Certificates() {

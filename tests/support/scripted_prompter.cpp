@@ -17,7 +17,8 @@ bool ScriptedPrompter::AskQuestion(const QString& text, const QString& caption, 
   return answer;
 }
 
-QString ScriptedPrompter::ChooseFile(const QString&) {
+QString ScriptedPrompter::ChooseFile(const QString& filter, const QString& start) {
+  fileChoosers_.emplace_back(filter, start);
   if (files_.empty()) return {};
   QString path = files_.front();
   files_.pop_front();
@@ -40,6 +41,10 @@ std::optional<QString> ScriptedPrompter::AskPassword(const QString& text) {
   return password;
 }
 
+void ScriptedPrompter::ConfirmSaved(const SaveConfirmation& confirmation) {
+  confirmations_.push_back(confirmation);
+}
+
 void ScriptedPrompter::QueueAnswers(std::initializer_list<bool> answers) {
   answers_.insert(answers_.end(), answers.begin(), answers.end());
 }
@@ -57,5 +62,7 @@ void ScriptedPrompter::Clear() {
   folders_.clear();
   passwords_.clear();
   choosers_.clear();
+  fileChoosers_.clear();
+  confirmations_.clear();
   unanswered_ = 0;
 }

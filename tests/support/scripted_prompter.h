@@ -20,10 +20,12 @@ class ScriptedPrompter : public Prompter {
 
   void ShowMessage(const QString& text, const QString& caption, Icon icon) override;
   bool AskQuestion(const QString& text, const QString& caption, Icon icon) override;
-  QString ChooseFile(const QString& filter) override;
+  QString ChooseFile(const QString& filter, const QString& start) override;
   QString ChooseFolder(const QString& title, const QString& start) override;
   // Recorded as a question; the queued password, or a cancel when none is queued.
   std::optional<QString> AskPassword(const QString& text) override;
+  // Kept apart from the messages: a confirmation is no message box.
+  void ConfirmSaved(const SaveConfirmation& confirmation) override;
 
   // Answers for the next questions, in order; a question without a queued answer is "Nu".
   void QueueAnswers(std::initializer_list<bool> answers);
@@ -40,6 +42,10 @@ class ScriptedPrompter : public Prompter {
   int UnansweredQuestions() const { return unanswered_; }
   // Title and starting folder of each folder chooser opened.
   const std::vector<std::pair<QString, QString>>& FolderChoosers() const { return choosers_; }
+  // Filter and starting folder of each file chooser opened.
+  const std::vector<std::pair<QString, QString>>& FileChoosers() const { return fileChoosers_; }
+  // The confirmations after saves, in order.
+  const std::vector<SaveConfirmation>& Confirmations() const { return confirmations_; }
   void Clear();
 
  private:
@@ -49,6 +55,8 @@ class ScriptedPrompter : public Prompter {
   std::deque<QString> folders_;
   std::deque<QString> passwords_;
   std::vector<std::pair<QString, QString>> choosers_;
+  std::vector<std::pair<QString, QString>> fileChoosers_;
+  std::vector<SaveConfirmation> confirmations_;
   std::function<void(const QString&)> echo_;
   int unanswered_ = 0;
 };

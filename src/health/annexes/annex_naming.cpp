@@ -41,6 +41,21 @@ QString AnnexFileName(NamingForm form, Annex annex, const MonthParts& month, con
   return cas + u'_' + cf + u'_' + month.aaaa + month.ll + ByHouseSuffix(annex);
 }
 
+std::optional<Annex> AnnexOfFileName(const QString& name) {
+  static const QRegularExpression legal(QStringLiteral("^1([ABC])_[0-9]{4}_[0-9]{1,13}\\.dbf$"),
+                                        QRegularExpression::CaseInsensitiveOption);
+  static const QRegularExpression byHouse(
+      QStringLiteral("^CAS[A-Z_]{2}_[0-9]{1,13}_[0-9]{6}_anexa1([ABC])\\.dbf$"),
+      QRegularExpression::CaseInsensitiveOption);
+  QRegularExpressionMatch match = legal.match(name);
+  if (!match.hasMatch()) match = byHouse.match(name);
+  if (!match.hasMatch()) return std::nullopt;
+  const QChar letter = match.captured(1).front().toUpper();
+  if (letter == u'A') return Annex::k1A;
+  if (letter == u'B') return Annex::k1B;
+  return Annex::k1C;
+}
+
 std::array<QString, 3> ShownFileNames(NamingForm form, const MonthParts& month, const QString& cf,
                                       const QString& cas) {
   std::array<QString, 3> names;

@@ -42,6 +42,10 @@ inline const QString kUnusableInName =
 [[nodiscard]] QString AnnexFileName(NamingForm form, Annex annex, const MonthParts& month,
                                     const QString& cf, const QString& cas);
 
+// The annex a file holds, told by its name in either form (letter case aside, as a copy
+// onto some media changes it); nothing for any other name.
+[[nodiscard]] std::optional<Annex> AnnexOfFileName(const QString& name);
+
 // The three names the naming form lists under a radio: the legal ones with the lower-case
 // prefixes "1a_", "1b_", "1c_", the by-house ones as saved. `cas` is empty when no house
 // is selected.

@@ -180,12 +180,13 @@ PdfWrite WriteAnnexesPdf(CClient& client, Prompter& prompter, const AnnexPrintCh
   return CommitWhole(file) ? PdfWrite::kWritten : PdfWrite::kFileFailed;
 }
 
-AnnexPrintOutcome SaveAnnexesPdf(CClient& client, Prompter& prompter,
-                                 const AnnexPrintChoices& choices) {
+Saved<AnnexPrintOutcome> SaveAnnexesPdf(CClient& client, Prompter& prompter,
+                                        const AnnexPrintChoices& choices,
+                                        const QString& folderStart) {
   const std::optional<std::vector<PlannedAnnex>> planned = PlanAnnexes(prompter, choices);
-  if (!planned) return AnnexPrintOutcome::kStopped;
-  const QString folder = prompter.ChooseFolder(annex_print_texts::kChoosePdfFolder);
-  if (folder.isEmpty()) return AnnexPrintOutcome::kCancelled;
+  if (!planned) return {AnnexPrintOutcome::kStopped, {}};
+  const QString folder = prompter.ChooseFolder(annex_print_texts::kChoosePdfFolder, folderStart);
+  if (folder.isEmpty()) return {AnnexPrintOutcome::kCancelled, {}};
   WaitCursor wait;
   const QString cas = planned->front().cas;
   const QString title =
@@ -194,12 +195,12 @@ AnnexPrintOutcome SaveAnnexesPdf(CClient& client, Prompter& prompter,
           : AnnexDocumentTitle(cas, choices.houses.cf, choices.houses.month, *choices.annex);
   const bool nameable = UsableInFileName(choices.houses.cf) &&
                         (choices.houses.scope == HouseScope::kAll || UsableInFileName(cas));
-  const PdfWrite written =
-      nameable ? WriteAnnexesPdf(client, prompter, choices, *planned,
-                                 QDir(folder).filePath(AnnexPdfName(choices, cas)), title)
-               : PdfWrite::kFileFailed;
-  if (written == PdfWrite::kWritten) return AnnexPrintOutcome::kPrinted;
+  const QString path = QDir(folder).filePath(AnnexPdfName(choices, cas));
+  const PdfWrite written = nameable
+                               ? WriteAnnexesPdf(client, prompter, choices, *planned, path, title)
+                               : PdfWrite::kFileFailed;
+  if (written == PdfWrite::kWritten) return {AnnexPrintOutcome::kPrinted, {path}};
   wait.Release();
   if (written == PdfWrite::kFileFailed) prompter.Inform(annex_print_texts::kPdfFailed);
-  return AnnexPrintOutcome::kStopped;
+  return {AnnexPrintOutcome::kStopped, {}};
 }

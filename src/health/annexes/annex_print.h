@@ -5,6 +5,8 @@
 #include <optional>
 #include <vector>
 
+#include "common/saved_files.h"
+#include "dbf/report_destination.h"
 #include "health/annexes/annex_print_lists.h"
 #include "health/annexes/annex_save.h"
 
@@ -84,9 +86,11 @@ enum class AnnexPrintOutcome { kPrinted, kStopped, kCancelled };
 [[nodiscard]] QString AnnexPdfName(const AnnexPrintChoices& choices, const QString& selectedCas);
 
 // "Salveaza ca PDF": the same refusals and annexes, one PDF file in a folder the user
-// chooses; the file appears only when complete.
-[[nodiscard]] AnnexPrintOutcome SaveAnnexesPdf(CClient& client, Prompter& prompter,
-                                               const AnnexPrintChoices& choices);
+// chooses (the chooser opening at `folderStart`); the file appears only when complete.
+// kPrinted with the file's path once it is written.
+[[nodiscard]] Saved<AnnexPrintOutcome> SaveAnnexesPdf(
+    CClient& client, Prompter& prompter, const AnnexPrintChoices& choices,
+    const QString& folderStart = FolderChooserStart());
 
 enum class PdfWrite { kWritten, kAnnexFailed, kFileFailed };
 

@@ -36,7 +36,7 @@ std::optional<QString> ChooseFolder(Prompter& prompter, Destination destination,
                                     const SaveSeams& seams, bool& refused) {
   if (destination == Destination::kFolder) {
     const QString folder =
-        prompter.ChooseFolder(destination_texts::kChooseFolderTitle, FolderChooserStart());
+        prompter.ChooseFolder(destination_texts::kChooseFolderTitle, seams.folderStart);
     if (folder.isEmpty()) return std::nullopt;
     return folder;
   }
@@ -81,11 +81,11 @@ class HouseRecords {
   std::unique_ptr<ListModel> company1C_;
 };
 
-// 1A, then 1B, then 1C; kFailed at the first that fails (shown), kStopped when asked to
-// end after a file.
+// 1A, then 1B, then 1C, each added to `written`; kFailed at the first that fails (shown),
+// kStopped when asked to end after a file.
 SaveOutcome WriteHouse(HouseRecords& gathered, Prompter& prompter, const AnnexHeader& header,
                        const QString& cas, NamingForm naming, const QDir& folder,
-                       const SaveStop& stop) {
+                       const SaveStop& stop, QStringList& written) {
   for (const Annex annex : kAnnexes) {
     const ListModel* records = gathered.Gather(annex, cas);
     if (records == nullptr) return SaveOutcome::kFailed;  // the client has shown the error
@@ -95,6 +95,7 @@ SaveOutcome WriteHouse(HouseRecords& gathered, Prompter& prompter, const AnnexHe
       prompter.Inform(AnnexWriteFailure(annex));
       return SaveOutcome::kFailed;
     }
+    written.append(path);
     if (stop && stop()) return SaveOutcome::kStopped;
   }
   return SaveOutcome::kSaved;
@@ -113,33 +114,35 @@ Refusal SaveRefusal(const SaveChoices& choices) {
   return std::nullopt;
 }
 
-SaveOutcome SaveReportFiles(CClient& client, Prompter& prompter, const SaveChoices& choices,
-                            const SaveSeams& seams) {
+Saved<SaveOutcome> SaveReportFiles(CClient& client, Prompter& prompter, const SaveChoices& choices,
+                                   const SaveSeams& seams) {
   if (const auto refusal = SaveRefusal(choices)) {
     prompter.Inform(*refusal);
-    return SaveOutcome::kRefused;
+    return {SaveOutcome::kRefused, {}};
   }
   const MonthParts month = *SplitMonth(choices.month);
   const std::optional<NamingForm> naming = ChooseNaming(prompter, choices, month, seams);
-  if (!naming) return SaveOutcome::kCancelled;
+  if (!naming) return {SaveOutcome::kCancelled, {}};
   bool refused = false;
   const std::optional<QString> folder = ChooseFolder(prompter, choices.destination, seams, refused);
-  if (!folder) return refused ? SaveOutcome::kRefused : SaveOutcome::kCancelled;
+  if (!folder) return {refused ? SaveOutcome::kRefused : SaveOutcome::kCancelled, {}};
   return WriteReportFiles(client, prompter, month, choices.cf, HousesToWrite(choices), *naming,
                           *folder, seams.progress);
 }
 
-SaveOutcome WriteReportFiles(CClient& client, Prompter& prompter, const MonthParts& month,
-                             const QString& cf, const QStringList& houses, NamingForm naming,
-                             const QString& folder, const HousesProgress& progress,
-                             const SaveStop& stop) {
+Saved<SaveOutcome> WriteReportFiles(CClient& client, Prompter& prompter, const MonthParts& month,
+                                    const QString& cf, const QStringList& houses, NamingForm naming,
+                                    const QString& folder, const HousesProgress& progress,
+                                    const SaveStop& stop) {
+  Saved<SaveOutcome> saved{SaveOutcome::kFailed, {}};
   const std::optional<AnnexHeader> header = ReadHeader(client, month, cf);
-  if (!header) return SaveOutcome::kFailed;
+  if (!header) return saved;
   // Every name is checked before the first file is written.
   for (const QString& cas : houses) {
     if (!UsableInFileName(naming, cf, cas)) {
       prompter.Inform(naming_texts::kUnusableInName);
-      return SaveOutcome::kRefused;
+      saved.outcome = SaveOutcome::kRefused;
+      return saved;
     }
   }
   const QDir destination(folder);
@@ -147,10 +150,11 @@ SaveOutcome WriteReportFiles(CClient& client, Prompter& prompter, const MonthPar
   const auto total = static_cast<int>(houses.size());
   if (progress) progress(0, total);
   for (int done = 0; done < total; ++done) {
-    const SaveOutcome house =
-        WriteHouse(gathered, prompter, *header, houses[done], naming, destination, stop);
-    if (house != SaveOutcome::kSaved) return house;
+    saved.outcome = WriteHouse(gathered, prompter, *header, houses[done], naming, destination, stop,
+                               saved.files);
+    if (saved.outcome != SaveOutcome::kSaved) return saved;
     if (progress) progress(done + 1, total);
   }
-  return SaveOutcome::kSaved;
+  saved.outcome = SaveOutcome::kSaved;
+  return saved;
 }

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "common/check_result.h"
+#include "common/saved_files.h"
 #include "dbf/report_destination.h"
 #include "health/annexes/annex_naming.h"
 
@@ -57,12 +58,14 @@ struct SaveSeams {
   std::function<std::optional<NamingForm>(const NamingChoice&)> chooseNaming;
   QStringList mountRoots = DefaultMountRoots();
   std::function<QStringList()> mountedVolumes = MountedVolumes;
+  // Where the folder chooser opens.
+  QString folderStart = FolderChooserStart();
   // Told before the first house's files and after each house's, once the destination is known.
   HousesProgress progress;
 };
 
 enum class SaveOutcome {
-  kSaved,      // every file written; nothing is shown
+  kSaved,      // every file written; nothing is shown (the caller confirms)
   kRefused,    // a refusal was shown
   kCancelled,  // the user left the naming form or the folder chooser
   kFailed,     // a statement or a file failed (shown), or the company is gone
@@ -73,14 +76,15 @@ enum class SaveOutcome {
 [[nodiscard]] Refusal SaveRefusal(const SaveChoices& choices);
 
 // The whole command: refusals, naming form, destination, then the files.
-[[nodiscard]] SaveOutcome SaveReportFiles(CClient& client, Prompter& prompter,
-                                          const SaveChoices& choices, const SaveSeams& seams);
+[[nodiscard]] Saved<SaveOutcome> SaveReportFiles(CClient& client, Prompter& prompter,
+                                                 const SaveChoices& choices,
+                                                 const SaveSeams& seams);
 
 // The files alone: reads the company row, then writes 1A, 1B and 1C of each house in order
 // into `folder`, stopping at the first failure or when `stop` asks for it.
-[[nodiscard]] SaveOutcome WriteReportFiles(CClient& client, Prompter& prompter,
-                                           const MonthParts& month, const QString& cf,
-                                           const QStringList& houses, NamingForm naming,
-                                           const QString& folder,
-                                           const HousesProgress& progress = {},
-                                           const SaveStop& stop = {});
+[[nodiscard]] Saved<SaveOutcome> WriteReportFiles(CClient& client, Prompter& prompter,
+                                                  const MonthParts& month, const QString& cf,
+                                                  const QStringList& houses, NamingForm naming,
+                                                  const QString& folder,
+                                                  const HousesProgress& progress = {},
+                                                  const SaveStop& stop = {});

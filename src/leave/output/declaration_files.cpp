@@ -1,6 +1,7 @@
 #include "leave/output/declaration_files.h"
 
 #include <QDir>
+#include <QRegularExpression>
 
 #include "common/number_texts.h"
 #include "leave/output/declaration_print.h"
@@ -61,9 +62,10 @@ bool UsableInFileNames(const QString& cf, const QString& jud) {
   return true;
 }
 
-// The figures after the month's replay, a fresh read of the company, then the A1 file.
+// The figures after the month's replay, a fresh read of the company, then the A1 file,
+// added to `written`.
 std::optional<DeclarationCompany> WriteA1(CClient& client, Prompter& prompter, const QString& cf,
-                                          qint64 index, const QDir& folder) {
+                                          qint64 index, const QDir& folder, QStringList& written) {
   if (!DeclarationPresent(client, prompter, index)) return std::nullopt;
   const std::optional<DeclarationTotals> totals = LoadDeclarationTotals(client, index);
   if (!totals) return std::nullopt;
@@ -71,17 +73,19 @@ std::optional<DeclarationCompany> WriteA1(CClient& client, Prompter& prompter, c
   if (!company) return std::nullopt;
   const QString name =
       DeclarationFileName(DeclarationFile::kA1, company->jud, cf, totals->stored.luna);
-  if (!WriteDeclarationFile(DeclarationFile::kA1, {A1Record(*totals, *company)},
-                            folder.filePath(name))) {
+  const QString path = folder.filePath(name);
+  if (!WriteDeclarationFile(DeclarationFile::kA1, {A1Record(*totals, *company)}, path)) {
     prompter.Inform(files_texts::kA1Failed);
     return std::nullopt;
   }
+  written.append(path);
   return company;
 }
 
-// The declaration read again, its entries in their printed order, then the A2 file.
+// The declaration read again, its entries in their printed order, then the A2 file, added
+// to `written`.
 bool WriteA2(CClient& client, Prompter& prompter, const QString& cf, qint64 index,
-             const QDir& folder, const DeclarationCompany& company) {
+             const QDir& folder, const DeclarationCompany& company, QStringList& written) {
   if (!DeclarationPresent(client, prompter, index)) return false;
   const std::optional<StoredDeclaration> declaration = ReadDeclaration(client, index);
   if (!declaration) return false;
@@ -89,11 +93,13 @@ bool WriteA2(CClient& client, Prompter& prompter, const QString& cf, qint64 inde
   if (!certificates) return false;
   const QString name =
       DeclarationFileName(DeclarationFile::kA2, company.jud, cf, declaration->luna);
+  const QString path = folder.filePath(name);
   if (!WriteDeclarationFile(DeclarationFile::kA2, A2Records(*declaration, company, *certificates),
-                            folder.filePath(name))) {
+                            path)) {
     prompter.Inform(files_texts::kA2Failed);
     return false;
   }
+  written.append(path);
   return true;
 }
 
@@ -176,6 +182,15 @@ QString DeclarationFileName(DeclarationFile file, const QString& jud, const QStr
          (file == DeclarationFile::kA1 ? QStringLiteral("_A1.dbf") : QStringLiteral("_A2.dbf"));
 }
 
+std::optional<DeclarationFile> DeclarationFileOfName(const QString& name) {
+  static const QRegularExpression pattern(
+      QStringLiteral("^CM_CAS[A-Z_]{2}_[0-9]{1,13}_[0-9]{6}_A([12])\\.dbf$"),
+      QRegularExpression::CaseInsensitiveOption);
+  const QRegularExpressionMatch match = pattern.match(name);
+  if (!match.hasMatch()) return std::nullopt;
+  return match.captured(1) == u"1" ? DeclarationFile::kA1 : DeclarationFile::kA2;
+}
+
 bool WriteDeclarationFile(DeclarationFile file, std::vector<QStringList> records,
                           const QString& path) {
   DbfFile table;
@@ -189,44 +204,46 @@ bool WriteDeclarationFile(DeclarationFile file, std::vector<QStringList> records
   return table.WriteDbf(path, staging) == 1;
 }
 
-FilesOutcome SaveDeclarationFiles(CClient& client, Prompter& prompter, const QString& cf,
-                                  std::optional<qint64> selected, FilesDestination destination,
-                                  const FilesSeams& seams) {
+Saved<FilesOutcome> SaveDeclarationFiles(CClient& client, Prompter& prompter, const QString& cf,
+                                         std::optional<qint64> selected,
+                                         FilesDestination destination, const FilesSeams& seams) {
   if (!selected) {
     prompter.Inform(files_texts::kNotSelected);
-    return FilesOutcome::kStopped;
+    return {FilesOutcome::kStopped, {}};
   }
   QString folder;
   if (destination == FilesDestination::kFolder) {
-    folder = prompter.ChooseFolder(destination_texts::kChooseFolderTitle);
-    if (folder.isEmpty()) return FilesOutcome::kCancelled;
+    folder = prompter.ChooseFolder(destination_texts::kChooseFolderTitle, seams.folderStart);
+    if (folder.isEmpty()) return {FilesOutcome::kCancelled, {}};
   } else {
     const auto volume = FirstRemovableVolume(seams.mountRoots, seams.mountedVolumes());
     if (!volume) {
       prompter.Inform(destination_texts::kNoRemovableVolume);
-      return FilesOutcome::kStopped;
+      return {FilesOutcome::kStopped, {}};
     }
     folder = *volume;
   }
   return WriteDeclarationFiles(client, prompter, cf, *selected, folder);
 }
 
-FilesOutcome WriteDeclarationFiles(CClient& client, Prompter& prompter, const QString& cf,
-                                   qint64 index, const QString& folder) {
+Saved<FilesOutcome> WriteDeclarationFiles(CClient& client, Prompter& prompter, const QString& cf,
+                                          qint64 index, const QString& folder) {
+  Saved<FilesOutcome> saved{FilesOutcome::kStopped, {}};
   const std::optional<DeclarationCompany> company = ReadDeclarationCompany(client, prompter, cf);
-  if (!company) return FilesOutcome::kStopped;
+  if (!company) return saved;
   if (company->jud.isEmpty()) {
     prompter.Inform(files_texts::kNoCounty);
-    return FilesOutcome::kStopped;
+    return saved;
   }
   if (!UsableInFileNames(cf, company->jud)) {
     prompter.Inform(files_texts::kUnusableInName);
-    return FilesOutcome::kStopped;
+    return saved;
   }
   const QDir destination(folder);
   const std::optional<DeclarationCompany> written =
-      WriteA1(client, prompter, cf, index, destination);
-  if (!written) return FilesOutcome::kStopped;
-  if (!WriteA2(client, prompter, cf, index, destination, *written)) return FilesOutcome::kStopped;
-  return FilesOutcome::kSaved;
+      WriteA1(client, prompter, cf, index, destination, saved.files);
+  if (written && WriteA2(client, prompter, cf, index, destination, *written, saved.files)) {
+    saved.outcome = FilesOutcome::kSaved;
+  }
+  return saved;
 }

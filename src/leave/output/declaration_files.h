@@ -6,6 +6,7 @@
 #include <optional>
 #include <vector>
 
+#include "common/saved_files.h"
 #include "dbf/dbf_file.h"
 #include "dbf/report_destination.h"
 #include "leave/declarations/declaration_sources.h"
@@ -55,6 +56,10 @@ enum class DeclarationFile { kA1, kA2 };
 [[nodiscard]] QString DeclarationFileName(DeclarationFile file, const QString& jud,
                                           const QString& cf, int luna);
 
+// The file a name made by DeclarationFileName holds (letter case aside); nothing for any
+// other name.
+[[nodiscard]] std::optional<DeclarationFile> DeclarationFileOfName(const QString& name);
+
 // The records written as the file at `path`; false when it could not be written completely
 // (an older file of that name then stays whole).
 [[nodiscard]] bool WriteDeclarationFile(DeclarationFile file, std::vector<QStringList> records,
@@ -62,27 +67,30 @@ enum class DeclarationFile { kA1, kA2 };
 
 enum class FilesDestination { kRemovable, kFolder };
 
-// Where the removable media are looked for; tests supply their own.
+// Where the removable media are looked for (tests supply their own) and where the folder
+// chooser opens.
 struct FilesSeams {
   QStringList mountRoots = DefaultMountRoots();
   std::function<QStringList()> mountedVolumes = MountedVolumes;
+  QString folderStart = FolderChooserStart();
 };
 
 enum class FilesOutcome {
-  kSaved,      // both files written; nothing is shown
+  kSaved,      // both files written; nothing is shown (the caller confirms)
   kStopped,    // a refusal or a failure was shown
   kCancelled,  // the user left the folder chooser
 };
 
 // The whole command for the declaration selected (if any) of the company `cf`: the
 // selection, the destination, then the two files.
-[[nodiscard]] FilesOutcome SaveDeclarationFiles(CClient& client, Prompter& prompter,
-                                                const QString& cf, std::optional<qint64> selected,
-                                                FilesDestination destination,
-                                                const FilesSeams& seams = {});
+[[nodiscard]] Saved<FilesOutcome> SaveDeclarationFiles(CClient& client, Prompter& prompter,
+                                                       const QString& cf,
+                                                       std::optional<qint64> selected,
+                                                       FilesDestination destination,
+                                                       const FilesSeams& seams = {});
 
 // The files alone into `folder`: the company's checks, A1, then A2. A failed A1 leaves no
-// A2; a failed A2 leaves the new A1 in place.
-[[nodiscard]] FilesOutcome WriteDeclarationFiles(CClient& client, Prompter& prompter,
-                                                 const QString& cf, qint64 index,
-                                                 const QString& folder);
+// A2; a failed A2 leaves the new A1 in place (and among the files written).
+[[nodiscard]] Saved<FilesOutcome> WriteDeclarationFiles(CClient& client, Prompter& prompter,
+                                                        const QString& cf, qint64 index,
+                                                        const QString& folder);

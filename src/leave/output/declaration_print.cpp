@@ -97,19 +97,19 @@ bool WriteDeclarationPdf(const DeclarationPrintout& printout, const QString& pat
   return CommitWhole(file);
 }
 
-PrintOutcome SaveDeclarationPdf(CClient& client, Prompter& prompter,
-                                std::optional<qint64> selected) {
+Saved<PrintOutcome> SaveDeclarationPdf(CClient& client, Prompter& prompter,
+                                       std::optional<qint64> selected, const QString& folderStart) {
   const std::optional<DeclarationPrintout> printout =
       PrepareDeclarationPrintout(client, prompter, selected);
-  if (!printout) return PrintOutcome::kStopped;
-  const QString folder = prompter.ChooseFolder(print_texts::kChoosePdfFolder);
-  if (folder.isEmpty()) return PrintOutcome::kCancelled;
+  if (!printout) return {PrintOutcome::kStopped, {}};
+  const QString folder = prompter.ChooseFolder(print_texts::kChoosePdfFolder, folderStart);
+  if (folder.isEmpty()) return {PrintOutcome::kCancelled, {}};
   const StoredDeclaration& declaration = printout->totals.stored;
+  const QString path = QDir(folder).filePath(DeclarationPdfName(declaration));
   if (!CfUsableInFileName(declaration.cf) ||
-      !WriteDeclarationPdf(*printout, QDir(folder).filePath(DeclarationPdfName(declaration)),
-                           client.Version())) {
+      !WriteDeclarationPdf(*printout, path, client.Version())) {
     prompter.Inform(print_texts::kPdfFailed);
-    return PrintOutcome::kStopped;
+    return {PrintOutcome::kStopped, {}};
   }
-  return PrintOutcome::kPrinted;
+  return {PrintOutcome::kPrinted, {path}};
 }

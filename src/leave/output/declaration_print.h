@@ -3,6 +3,8 @@
 #include <QString>
 #include <optional>
 
+#include "common/saved_files.h"
+#include "dbf/report_destination.h"
 #include "leave/output/declaration_pages.h"
 
 class CClient;
@@ -49,10 +51,12 @@ enum class PrintOutcome {
 [[nodiscard]] PrintOutcome PrintDeclaration(CClient& client, Prompter& prompter,
                                             ReportPrinter& printer, std::optional<qint64> selected);
 
-// Prepares, asks for a folder, writes the PDF there. The file appears under its name only
-// when it is complete; an older file of that name stays whole when writing fails.
-[[nodiscard]] PrintOutcome SaveDeclarationPdf(CClient& client, Prompter& prompter,
-                                              std::optional<qint64> selected);
+// Prepares, asks for a folder (the chooser opening at `folderStart`), writes the PDF there.
+// The file appears under its name only when it is complete; an older file of that name stays
+// whole when writing fails. kPrinted with the file's path once it is written.
+[[nodiscard]] Saved<PrintOutcome> SaveDeclarationPdf(
+    CClient& client, Prompter& prompter, std::optional<qint64> selected,
+    const QString& folderStart = FolderChooserStart());
 
 // A fiscal code of digits only: anything else read from old data never becomes part of a
 // file name, where it could reach outside the chosen folder.

@@ -23,6 +23,7 @@
 #include "store/wait_cursor.h"
 #include "ui/buttons.h"
 #include "ui/c_list_view_ex.h"
+#include "ui/remembered_folders.h"
 
 namespace {
 
@@ -173,7 +174,8 @@ DbfProgress CImportDialog::ProgressReporter() {
 }
 
 void CImportDialog::OpenFile() {
-  const QString path = prompter_.ChooseFile(QStringLiteral("Fisier dbf  (*.dbf *.DBF)"));
+  const QString path = ChooseRememberedFile(prompter_, FolderKind::kImport,
+                                            QStringLiteral("Fisier dbf  (*.dbf *.DBF)"));
   if (path.isEmpty()) return;
   SetCompanyEnabled(false);
   ImportFileResult result;

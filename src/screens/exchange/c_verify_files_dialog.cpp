@@ -12,6 +12,7 @@
 #include "ui/buttons.h"
 #include "ui/c_list_view_ex.h"
 #include "ui/progress_steps.h"
+#include "ui/remembered_folders.h"
 
 namespace {
 
@@ -75,7 +76,7 @@ CVerifyFilesDialog::CVerifyFilesDialog(QWidget* owner, Prompter& prompter)
 }
 
 void CVerifyFilesDialog::Verify(VerifiedFile file) {
-  const QString path = prompter_.ChooseFile(FileFilter());
+  const QString path = ChooseRememberedFile(prompter_, FolderKind::kVerification, FileFilter());
   if (path.isEmpty() || !IsVerifiableName(path)) return;
   VerifyReport report;
   {

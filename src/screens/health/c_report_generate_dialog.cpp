@@ -14,6 +14,7 @@
 #include <memory>
 
 #include "common/number_texts.h"
+#include "exchange/verify/written_check.h"
 #include "health/amounts/amounts_store.h"
 #include "health/annexes/report_generate_store.h"
 #include "health/annexes/report_month.h"
@@ -25,9 +26,11 @@
 #include "store/wait_cursor.h"
 #include "ui/buttons.h"
 #include "ui/c_list_view_ex.h"
+#include "ui/confirm_save.h"
 #include "ui/function_keys.h"
 #include "ui/modal.h"
 #include "ui/print_dialog.h"
+#include "ui/remembered_folders.h"
 
 namespace {
 
@@ -304,9 +307,20 @@ SaveOutcome CReportGenerateDialog::SaveFiles() {
   };
   seams.mountRoots = mountRoots_;
   seams.mountedVolumes = mountedVolumes_;
-  SaveProgress progress(this);
-  seams.progress = [&progress](int done, int total) { progress.Report(done, total); };
-  return SaveReportFiles(client_, prompter_, Choices(), seams);
+  seams.folderStart = StartFolder(FolderKind::kAnnexFiles);
+  const SaveChoices choices = Choices();
+  // The progress and its wait cursor end with the writing, before the confirmation.
+  const Saved<SaveOutcome> saved = [&] {
+    SaveProgress progress(this);
+    seams.progress = [&progress](int done, int total) { progress.Report(done, total); };
+    return SaveReportFiles(client_, prompter_, choices, seams);
+  }();
+  if (saved.outcome == SaveOutcome::kSaved) {
+    const bool chosen = choices.destination == Destination::kFolder;
+    ConfirmSave(prompter_, confirmation_texts::kReportFiles, saved.files,
+                chosen ? std::optional(FolderKind::kAnnexFiles) : std::nullopt);
+  }
+  return saved.outcome;
 }
 
 AnnexPrintChoices CReportGenerateDialog::PrintChoices() const {
@@ -327,7 +341,12 @@ AnnexPrintOutcome CReportGenerateDialog::Print() {
 }
 
 AnnexPrintOutcome CReportGenerateDialog::SavePdf() {
-  return SaveAnnexesPdf(client_, prompter_, PrintChoices());
+  const Saved<AnnexPrintOutcome> saved =
+      SaveAnnexesPdf(client_, prompter_, PrintChoices(), StartFolder(FolderKind::kPdf));
+  if (saved.outcome == AnnexPrintOutcome::kPrinted) {
+    ConfirmSave(prompter_, confirmation_texts::kReportPdf, saved.files, FolderKind::kPdf);
+  }
+  return saved.outcome;
 }
 
 void CReportGenerateDialog::keyPressEvent(QKeyEvent* event) {

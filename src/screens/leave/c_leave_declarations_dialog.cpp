@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "exchange/verify/written_check.h"
 #include "leave/certificates/certificate_store.h"
 #include "leave/declarations/declaration_checks.h"
 #include "leave/declarations/declaration_store.h"
@@ -25,8 +26,10 @@
 #include "ui/buttons.h"
 #include "ui/c_current_company_label.h"
 #include "ui/c_list_view_ex.h"
+#include "ui/confirm_save.h"
 #include "ui/function_keys.h"
 #include "ui/print_dialog.h"
+#include "ui/remembered_folders.h"
 
 namespace {
 
@@ -440,16 +443,26 @@ void CLeaveDeclarationsDialog::PrintDeclaration() {
 }
 
 void CLeaveDeclarationsDialog::SaveDeclarationPdf() {
-  static_cast<void>(::SaveDeclarationPdf(*Client(), *GetPrompter(), SelectedDeclaration()));
+  const Saved<PrintOutcome> saved = ::SaveDeclarationPdf(
+      *Client(), *GetPrompter(), SelectedDeclaration(), StartFolder(FolderKind::kPdf));
+  if (saved.outcome == PrintOutcome::kPrinted) {
+    ConfirmSave(*GetPrompter(), confirmation_texts::kDeclarationPdf, saved.files, FolderKind::kPdf);
+  }
 }
 
 void CLeaveDeclarationsDialog::SaveReportFiles() {
   const int company = companies_->SelectedRow();
   const QString cf = company >= 0 ? companyList_->Cf(company) : QString();
-  const FilesDestination destination =
-      SavesToDiskette() ? FilesDestination::kRemovable : FilesDestination::kFolder;
-  static_cast<void>(SaveDeclarationFiles(*Client(), *GetPrompter(), cf, SelectedDeclaration(),
-                                         destination, filesSeams_));
+  const bool chosen = !SavesToDiskette();
+  FilesSeams seams = filesSeams_;
+  seams.folderStart = StartFolder(FolderKind::kDeclarationFiles);
+  const Saved<FilesOutcome> saved = SaveDeclarationFiles(
+      *Client(), *GetPrompter(), cf, SelectedDeclaration(),
+      chosen ? FilesDestination::kFolder : FilesDestination::kRemovable, seams);
+  if (saved.outcome == FilesOutcome::kSaved) {
+    ConfirmSave(*GetPrompter(), confirmation_texts::kDeclarationFiles, saved.files,
+                chosen ? std::optional(FolderKind::kDeclarationFiles) : std::nullopt);
+  }
 }
 
 void CLeaveDeclarationsDialog::keyPressEvent(QKeyEvent* event) {
