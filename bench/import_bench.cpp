@@ -33,7 +33,7 @@ int kRows = 20000;
 class FilePrompter : public ConsolePrompter {
  public:
   QString file;
-  QString ChooseFile(const QString&) override { return file; }
+  QString ChooseFile(const QString&, const QString&) override { return file; }
 };
 
 // Twelve digits and the CNP's control digit.
