@@ -16,6 +16,7 @@
 #include <memory>
 
 #include "common/free_space.h"
+#include "screens/exchange/c_import_reason_label.h"
 #include "store/c_client.h"
 #include "store/grouped_flushes.h"
 #include "store/named_lock.h"
@@ -91,8 +92,12 @@ void CImportDialog::Build() {
   side->addWidget(controls_);
   side->addStretch();
   side->addWidget(cancel);
+  reasons_ = new CImportReasonLabel(*records_, this);
+  auto* list = new QVBoxLayout;
+  list->addWidget(records_, 1);
+  list->addWidget(reasons_);
   auto* body = new QHBoxLayout;
-  body->addWidget(records_, 1);
+  body->addLayout(list, 1);
   body->addLayout(side);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(body, 1);
@@ -249,6 +254,8 @@ void CImportDialog::Save() {
     }
     SetBusy(Work::kNone);
   }
+  // Whatever stopped the save, the rows it went through have their texts.
+  reasons_->FitColumn();
   if (end == SaveEnd::kDone) prompter_.Inform(SavedMessage());
   if (end == SaveEnd::kStopped) prompter_.Inform(StoppedMessage(processed_, records_->RowCount()));
 }
