@@ -149,6 +149,10 @@ int RunImport(CClient& client, CollectingPrompter& prompter, Console& console,
     console.Error(ShownError(prompter));
     return 2;
   }
+  if (const Refusal refused = ImportCompanyRefusal(read, company->has_value(), file.list)) {
+    console.Error(cli_texts::InFile(file.shown, *refused));
+    return 2;
+  }
   if (!*company) {
     console.Error(cli_texts::ImportCompanyMissing(file.cf));
     return 1;

@@ -204,6 +204,41 @@ TEST_F(ImportExternalTest, EachRowsTextCanBeReadWhole) {
   QToolTip::hideText();
 }
 
+// A fiscal code that fails its check names no company the company form would register: the
+// file is refused, unless a company is registered under that very code; it is imported into.
+TEST_F(ImportExternalTest, AFiscalCodeThatFailsItsCheckIsImportedOnlyIntoARegisteredCompany) {
+  const QString bad = QStringLiteral("12345675");
+  struct Case {
+    QString fileCode;
+    QString registered;  // the code the register holds, if any
+    bool opened;
+  };
+  const Case cases[] = {
+      {bad, {}, false}, {bad, bad, true}, {"RO" + bad, bad, true}, {kCui, {}, true}};
+  for (const Case& c : cases) {
+    SetUp();
+    if (!c.registered.isEmpty()) AddCompany(c.registered, QStringLiteral("FIRMA VECHE SRL"));
+    auto record = Record("CASAB", kCnp, "20090105", "S");
+    record[0] = c.fileCode;
+    CImportExternalDialog screen(nullptr, client(), prompter());
+    Open(screen, WriteFile("cod.dbf", ExternalFields(), {record}));
+    const QString trace = c.fileCode + u'/' + c.registered;
+    EXPECT_EQ(SaveButton(screen).isEnabled(), c.opened) << trace;
+    if (!c.opened) {
+      EXPECT_EQ(prompter().LastText(), QStringLiteral("Codul fiscal din fisier este invalid!"));
+      EXPECT_EQ(screen.Records().RowCount(), 0) << trace;
+      continue;
+    }
+    EXPECT_TRUE(prompter().Messages().empty()) << trace;
+    CompleteAndSave(screen);
+    EXPECT_EQ(prompter().LastText(), CImportDialog::SavedMessage()) << trace;
+    EXPECT_EQ(Count("societati"), 1) << trace;
+    EXPECT_EQ(Value("SELECT CONCAT(cf, '|', cnp) AS v FROM asigurati.asigurati"),
+              ImportCompanyCode(c.fileCode) + u'|' + kCnp)
+        << trace;
+  }
+}
+
 TEST_F(ImportExternalTest, AnExistingCompanyIsShownAndLeftUnchanged) {
   AddCompany(kCui, QStringLiteral("Firma Veche SRL"));
   CImportExternalDialog screen(nullptr, client(), prompter());

@@ -63,7 +63,8 @@ class CImportDialog : public QDialog {
 
   QGroupBox* BuildCompanyGroup();
   void OpenFile();
-  void ShowCompany();
+  void ShowCompany(const std::optional<CompanyRecord>& registered);
+  [[nodiscard]] bool StillImportable() const;
   void Save();
   [[nodiscard]] bool CheckCompany() const;
   enum class SaveEnd { kDone, kFailed, kStopped };
@@ -83,7 +84,8 @@ class CImportDialog : public QDialog {
   QWidget* controls_ = nullptr;  // everything on the side that starts work
   Work work_ = Work::kNone;
   bool stopAsked_ = false;
-  int processed_ = 0;  // records handled by the current save
+  bool cfChecked_ = false;  // the file's fiscal code passes its check
+  int processed_ = 0;       // records handled by the current save
   QGroupBox* company_ = nullptr;
   QLineEdit* denumire_ = nullptr;
   QLineEdit* cf_ = nullptr;
