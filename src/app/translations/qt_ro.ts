@@ -203,11 +203,11 @@ Il stergi totusi?</translation>
     </message>
     <message>
         <source>Computer</source>
-        <translation>Calculator</translation>
+        <translation>Computer</translation>
     </message>
     <message>
         <source>My Computer</source>
-        <translation>Calculator</translation>
+        <translation>Computer</translation>
     </message>
     <message>
         <source>Type</source>
