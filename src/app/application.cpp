@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QStyleFactory>
 
+#include "app/dialog_translation.h"
 #include "app/stop_signals.h"
 #include "store/schema/schema.h"
 #include "ui/images.h"
@@ -31,6 +32,8 @@ int RunApplication() {
     return 1;
   }
   InstallStyling();
+  // Without it the standard dialogs are merely in English: no reason to stop.
+  static_cast<void>(InstallDialogTranslation());
   // The menu entry's name lets the desktop match every window to it, icon included.
   QGuiApplication::setDesktopFileName(QStringLiteral("velka-asigurati"));
   QApplication::setWindowIcon(ApplicationIcon());

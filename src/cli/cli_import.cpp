@@ -35,8 +35,21 @@ Refusal FileProblem(const QString& path, const ImportFileResult& read) {
 
 struct ImportCount {
   int stored = 0;
+  int withoutAmounts = 0;  // of the stored
   int rejected = 0;
+
+  QString Summary(const QString& file, int done, int total) const {
+    return cli_texts::ImportSummary(file, stored, withoutAmounts, rejected, done, total);
+  }
 };
+
+// The line of a record that was rejected or stored without its amounts: the screen's
+// EROARE text, without the separator an anexa 1A record's text starts with.
+QString RecordReason(const ImportOutcome& outcome) {
+  QString text = outcome.text;
+  if (text.startsWith(QLatin1String("; "))) text.remove(0, 2);
+  return text;
+}
 
 // The file's records, read and checked, for the registered company of `cf`.
 struct ReadRecords {
@@ -77,15 +90,13 @@ int ImportRecords(CClient& client, CollectingPrompter& prompter, Console& consol
     const qint64 needed = row == 0 ? 3 * fileSize + kWorkingRoom : kWorkingRoom;
     if (checksRoom) {
       if (const std::optional<SpaceShortage> shortage = FindSpaceShortage(dataFolder, needed)) {
-        console.Result(
-            cli_texts::ImportSummary(file.shown, count.stored, count.rejected, row, total));
+        console.Result(count.Summary(file.shown, row, total));
         console.Error(SpaceShortageText(*shortage));
         return 1;
       }
     }
     if (CommandStop::Requested()) {
-      console.Result(
-          cli_texts::ImportSummary(file.shown, count.stored, count.rejected, row, total));
+      console.Result(count.Summary(file.shown, row, total));
       console.Error(cli_texts::kStopped);
       return 1;
     }
@@ -100,10 +111,13 @@ int ImportRecords(CClient& client, CollectingPrompter& prompter, Console& consol
     }
     const bool rejected = outcome.kind == ImportOutcome::Kind::kRejected;
     ++(rejected ? count.rejected : count.stored);
-    if (rejected) console.Result(cli_texts::RecordLine(file.shown, row + 1, outcome.text));
+    if (outcome.amountsDropped) ++count.withoutAmounts;
+    if (rejected || outcome.amountsDropped) {
+      console.Result(cli_texts::RecordLine(file.shown, row + 1, RecordReason(outcome)));
+    }
   }
-  console.Result(cli_texts::ImportSummary(file.shown, count.stored, count.rejected, total, total));
-  return count.rejected > 0 || count.stored == 0 ? 1 : 0;
+  console.Result(count.Summary(file.shown, total, total));
+  return count.rejected > 0 || count.withoutAmounts > 0 || count.stored == 0 ? 1 : 0;
 }
 
 }  // namespace
@@ -133,6 +147,10 @@ int RunImport(CClient& client, CollectingPrompter& prompter, Console& console,
   const auto company = FindImportCompany(client, file.cf);
   if (!company) {
     console.Error(ShownError(prompter));
+    return 2;
+  }
+  if (const Refusal refused = ImportCompanyRefusal(read, company->has_value(), file.list)) {
+    console.Error(cli_texts::InFile(file.shown, *refused));
     return 2;
   }
   if (!*company) {

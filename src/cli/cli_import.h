@@ -18,8 +18,8 @@ struct ImportRequest {
 };
 
 // The command on an open register; the process's exit code: 0 when every record was
-// stored, 1 when records were rejected or the file's company is not registered, 2 when the
-// file cannot be read as an import file.
+// stored with its amounts, 1 when records were rejected or stored without their amounts or
+// the file's company is not registered, 2 when the file cannot be read as an import file.
 [[nodiscard]] int RunImport(CClient& client, CollectingPrompter& prompter, Console& console,
                             const ImportRequest& request);
 

@@ -161,11 +161,14 @@ inline QString ImportCompanyMissing(const QString& cf) {
              "program si importati din nou.")
       .arg(Quoted(cf));
 }
-inline QString ImportSummary(const QString& file, int stored, int rejected, int done, int total) {
-  QString text = QStringLiteral("Import din %1: %2 inregistrari salvate, %3 respinse")
-                     .arg(file)
-                     .arg(stored)
-                     .arg(rejected);
+// `withoutAmounts` of the `stored` records were saved without their amounts.
+inline QString ImportSummary(const QString& file, int stored, int withoutAmounts, int rejected,
+                             int done, int total) {
+  QString text = QStringLiteral("Import din %1: %2 inregistrari salvate").arg(file).arg(stored);
+  if (withoutAmounts > 0) {
+    text += QStringLiteral(" (la %1 sumele nu au fost procesate)").arg(withoutAmounts);
+  }
+  text += QStringLiteral(", %1 respinse").arg(rejected);
   if (done < total) text += QStringLiteral(" (oprit dupa %1 din %2)").arg(done).arg(total);
   return text + u'.';
 }

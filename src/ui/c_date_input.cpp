@@ -19,18 +19,6 @@ CEditEx* DatePart(QWidget* parent, const QString& name, int digits) {
   return edit;
 }
 
-// A full day or month moves the typing on to the next part, so a date can be typed straight
-// through ("01032009"). Only the user's typing moves it, never a date the form shows.
-void AdvanceWhenFull(CEditEx* part, CEditEx* next) {
-  QObject::connect(part, &QLineEdit::textEdited, next, [part, next] {
-    if (part->hasFocus() && part->text().size() == part->maxLength() &&
-        part->cursorPosition() == part->maxLength()) {
-      next->setFocus(Qt::TabFocusReason);
-      next->selectAll();
-    }
-  });
-}
-
 QString TwoDigits(int number) { return QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0')); }
 
 }  // namespace
@@ -51,8 +39,8 @@ CDateInput::CDateInput(const QString& name, QWidget* parent)
   layout->addWidget(new QLabel(QStringLiteral("(") + Hint() + u')', this));
   layout->addStretch();
   setFocusProxy(day_);
-  AdvanceWhenFull(day_, month_);
-  AdvanceWhenFull(month_, year_);
+  MoveOnWhenFull(*day_, *month_);
+  MoveOnWhenFull(*month_, *year_);
 }
 
 QString CDateInput::Day() const { return day_->text(); }

@@ -45,3 +45,13 @@ void TypeDigitsOnly(QLineEdit& edit) {
   static const QRegularExpression digits(QStringLiteral("[0-9]*"));
   edit.setValidator(new QRegularExpressionValidator(digits, &edit));
 }
+
+void MoveOnWhenFull(QLineEdit& part, QLineEdit& next) {
+  QObject::connect(&part, &QLineEdit::textEdited, &next, [&part, &next] {
+    if (part.hasFocus() && part.text().size() == part.maxLength() &&
+        part.cursorPosition() == part.maxLength()) {
+      next.setFocus(Qt::TabFocusReason);
+      next.selectAll();
+    }
+  });
+}

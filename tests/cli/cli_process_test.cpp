@@ -26,6 +26,7 @@
 #include "store/server/server_config.h"
 #include "support/external_file.h"
 #include "support/program_run.h"
+#include "support/valid_codes.h"
 
 namespace {
 
@@ -404,7 +405,7 @@ TEST_F(CommandLineTest, ImportForRegisteredCompaniesOnlyWithEachRejectionOnALine
   ASSERT_TRUE(badForm && badCnp);
   EXPECT_EQ(lines[0], cli_texts::RecordLine(file, 2, *badForm));
   EXPECT_EQ(lines[1], cli_texts::RecordLine(file, 3, *badCnp));
-  EXPECT_EQ(lines[2], cli_texts::ImportSummary(file, 1, 2, 3, 3));
+  EXPECT_EQ(lines[2], cli_texts::ImportSummary(file, 1, 0, 2, 3, 3));
 
   const QString stranger =
       ExternalFile(out_.path(), QStringLiteral("24681350"), {{"1800101221144", "S"}});
@@ -421,6 +422,52 @@ TEST_F(CommandLineTest, ImportForRegisteredCompaniesOnlyWithEachRejectionOnALine
   EXPECT_EQ(unreadable.code, 2);
   EXPECT_TRUE(unreadable.err.startsWith(text.fileName() + QStringLiteral(": ")))
       << unreadable.err.toStdString();
+}
+
+// A record whose person was stored but whose amounts were not (a month or an amount that is
+// not one) is named with its reason and counted, and the command does not report success.
+TEST_F(CommandLineTest, ImportNamesEveryRecordWhoseAmountsWereNotStored) {
+  const auto record = [](int person, const char* salary, const char* month) {
+    return QStringList{kThirdCui, "CASAB", WorkstationCnp(900 + person),
+                       "NOU",     "ION",   "20090801",
+                       "S",       salary,  "55",
+                       "55",      "52",    "52",
+                       month};
+  };
+  const QString badMonth = QStringLiteral("Asigurat inexistent: a fost adaugat") + BadMonthText();
+  const QString badSalary =
+      QStringLiteral("Asigurat inexistent: a fost adaugat") + BadAmountText("SALARIU");
+  struct Case {
+    const char* name;
+    std::vector<QStringList> records;
+    QStringList reasons;  // by record number
+    int stored, withoutAmounts;
+    int code;
+  };
+  const Case cases[] = {
+      {"sume",
+       {record(1, "1000", "200908"), record(2, "1000", "2009"), record(3, "12a", "200908")},
+       {"", badMonth, badSalary},
+       3,
+       2,
+       1},
+      {"bune", {record(4, "1000", "200908"), record(5, "900.5", "200908")}, {"", ""}, 2, 0, 0},
+  };
+  for (const Case& c : cases) {
+    const QString file = QDir(out_.path()).filePath(QLatin1String(c.name) + ".dbf");
+    ASSERT_TRUE(WriteExternalFile(file, c.records));
+    const ProgramRun run = Command({"importa", "--extern", file});
+    EXPECT_EQ(run.code, c.code) << c.name << run.err.toStdString();
+    QStringList expected;
+    for (int record = 0; record < c.reasons.size(); ++record) {
+      if (c.reasons[record].isEmpty()) continue;
+      expected << cli_texts::RecordLine(file, record + 1, c.reasons[record]);
+    }
+    const int total = static_cast<int>(c.records.size());
+    expected << cli_texts::ImportSummary(file, c.stored, c.withoutAmounts, 0, total, total);
+    EXPECT_EQ(run.out.split(u'\n', Qt::SkipEmptyParts), expected) << c.name;
+  }
+  EXPECT_TRUE(cli_texts::ImportSummary("f", 3, 2, 0, 3, 3).contains("la 2 sumele nu au fost"));
 }
 
 TEST_F(CommandLineTest, VerificationPassesOwnFilesAndNamesTheRuleOfADamagedRecord) {

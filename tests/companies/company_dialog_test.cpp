@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -106,6 +107,24 @@ TEST_F(CompanyDialogTest, FieldsKeepToTheirLengthCaseAndDigits) {
   EXPECT_FALSE(sector->isEnabled());
   ChooseEntry(*form, "jud", 9);
   EXPECT_TRUE(sector->isEnabled());
+}
+
+// Tab goes down the screen as it is drawn: the pay day's month under the pay day, the county
+// and the sector at the end of the address, the buttons last, and round again.
+TEST_F(CompanyDialogTest, TabFollowsTheScreenTopToBottom) {
+  const QStringList screen = {"cf",  "denumire", "reg_com", "repr",   "ziua_lic", "luna_lic_0",
+                              "str", "nr",       "bl",      "sc",     "et",       "ap",
+                              "loc", "jud",      "sect",    "email",  "tel",      "b1",
+                              "f1",  "c1",       "ok",      "cancel", "cf"};
+  auto form = Open(CCompanyDialog::Mode::kAdd);
+  QApplication::setActiveWindow(form.get());
+  form->findChild<QWidget*>(QStringLiteral("cf"))->setFocus();
+  QStringList visited = {QApplication::focusWidget()->objectName()};
+  for (int step = 1; step < screen.size(); ++step) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    visited.append(QApplication::focusWidget()->objectName());
+  }
+  EXPECT_EQ(visited.join(u' ').toStdString(), screen.join(u' ').toStdString());
 }
 
 TEST_F(CompanyDialogTest, RefusalsKeepTheFormOpenWithWhatWasTyped) {

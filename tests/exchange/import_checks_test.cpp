@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "exchange/import/import_checks.h"
+#include "exchange/verify/verify_checks.h"
 #include "support/print_to.h"
 
 namespace {
@@ -111,13 +112,18 @@ TEST(ImportChecksTest, NamesLongerThanTheRegistersColumnAreRefusedByField) {
   }
 }
 
-TEST(ImportChecksTest, LiquidationDateIsBlankOrACalendarDate) {
+// What "Verifica anexa A" accepts: a calendar date, or a leading number not above 0 for a
+// person still employed, stored as 0.
+TEST(ImportChecksTest, LiquidationDateIsWhatTheAnnexCheckAccepts) {
   const std::tuple<QString, bool, QString> cases[] = {
-      {"        ", true, "0"}, {"", true, "0"},         {"20091231", true, "20091231"},
-      {"0", true, "0"},        {"20090231", false, ""}, {"ABC", false, ""},
+      {"        ", true, "0"},          {"", true, "0"},          {"20091231", true, "20091231"},
+      {" 20091231 ", true, "20091231"}, {"0", true, "0"},         {"00000000", true, "0"},
+      {"-20091231", true, "0"},         {"ABC", true, "0"},       {"20090231", false, ""},
+      {"2009123", false, ""},           {"200912310", false, ""}, {"7", false, ""},
   };
   for (const auto& [text, valid, stored] : cases) {
     EXPECT_EQ(!LiquidationProblem(text).has_value(), valid) << text;
+    EXPECT_EQ(AcceptedLiquidation(text.trimmed()), valid) << text;
     if (valid) {
       EXPECT_EQ(StoredLiquidation(text), stored) << text;
     }

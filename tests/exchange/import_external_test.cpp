@@ -1,4 +1,11 @@
+#include <QHeaderView>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QScrollBar>
+#include <QToolTip>
+
 #include "import_fixture.h"
+#include "support/form_driver.h"
 
 namespace {
 
@@ -157,6 +164,79 @@ TEST_F(ImportExternalTest, RowsAreStoredOrRejectedAndASecondImportUpdates) {
   EXPECT_EQ(Count("societati"), 1);
   EXPECT_EQ(Count("zlog_asigurati"), 4);
   EXPECT_EQ(Count("zlog_sume"), 2);
+}
+
+// After the save each row's text reads whole: its column holds the longest one, so scrolling
+// to the right (as the closing message advises) shows it, and the selected row's text stands
+// under the list; the pointer over a row shows it as a tip.
+TEST_F(ImportExternalTest, EachRowsTextCanBeReadWhole) {
+  CImportExternalDialog screen(nullptr, client(), prompter());
+  screen.show();
+  Open(screen, StandardFile());
+  CListViewEx& list = screen.Records();
+  auto* reason = screen.findChild<QLabel*>(QStringLiteral("reason"));
+  ASSERT_NE(reason, nullptr);
+  const auto tipOver = [&list](int row) {
+    const QRect cell = list.visualRect(list.Model().index(row, 0));
+    QHelpEvent hover(QEvent::ToolTip, cell.center(), list.viewport()->mapToGlobal(cell.center()));
+    QApplication::sendEvent(list.viewport(), &hover);
+    return QToolTip::isVisible() ? QToolTip::text() : QString();
+  };
+  SelectRow(list, 3);
+  EXPECT_EQ(reason->text(), QString());
+  EXPECT_EQ(tipOver(3), QString());
+  CompleteAndSave(screen);
+  ASSERT_EQ(prompter().LastText(), CImportDialog::SavedMessage());
+  const int column = list.FindColumn(QStringLiteral("EROARE"));
+  for (const int row : {1, 3, 6}) {
+    const QString text = Error(screen, row);
+    SelectRow(list, row);
+    EXPECT_EQ(reason->text(), QStringLiteral("EROARE: ") + text) << row;
+    EXPECT_EQ(tipOver(row), text) << row;
+    EXPECT_GT(list.header()->sectionSize(column), list.fontMetrics().horizontalAdvance(text))
+        << row;
+  }
+  QCoreApplication::processEvents();  // the list lays out its new width
+  list.horizontalScrollBar()->setValue(list.horizontalScrollBar()->maximum());
+  const QRect longest = list.visualRect(list.Model().index(3, column));
+  EXPECT_GE(longest.left(), 0);
+  EXPECT_LE(longest.right(), list.viewport()->width());
+  QToolTip::hideText();
+}
+
+// A fiscal code that fails its check names no company the company form would register: the
+// file is refused, unless a company is registered under that very code; it is imported into.
+TEST_F(ImportExternalTest, AFiscalCodeThatFailsItsCheckIsImportedOnlyIntoARegisteredCompany) {
+  const QString bad = QStringLiteral("12345675");
+  struct Case {
+    QString fileCode;
+    QString registered;  // the code the register holds, if any
+    bool opened;
+  };
+  const Case cases[] = {
+      {bad, {}, false}, {bad, bad, true}, {"RO" + bad, bad, true}, {kCui, {}, true}};
+  for (const Case& c : cases) {
+    SetUp();
+    if (!c.registered.isEmpty()) AddCompany(c.registered, QStringLiteral("FIRMA VECHE SRL"));
+    auto record = Record("CASAB", kCnp, "20090105", "S");
+    record[0] = c.fileCode;
+    CImportExternalDialog screen(nullptr, client(), prompter());
+    Open(screen, WriteFile("cod.dbf", ExternalFields(), {record}));
+    const QString trace = c.fileCode + u'/' + c.registered;
+    EXPECT_EQ(SaveButton(screen).isEnabled(), c.opened) << trace;
+    if (!c.opened) {
+      EXPECT_EQ(prompter().LastText(), QStringLiteral("Codul fiscal din fisier este invalid!"));
+      EXPECT_EQ(screen.Records().RowCount(), 0) << trace;
+      continue;
+    }
+    EXPECT_TRUE(prompter().Messages().empty()) << trace;
+    CompleteAndSave(screen);
+    EXPECT_EQ(prompter().LastText(), CImportDialog::SavedMessage()) << trace;
+    EXPECT_EQ(Count("societati"), 1) << trace;
+    EXPECT_EQ(Value("SELECT CONCAT(cf, '|', cnp) AS v FROM asigurati.asigurati"),
+              ImportCompanyCode(c.fileCode) + u'|' + kCnp)
+        << trace;
+  }
 }
 
 TEST_F(ImportExternalTest, AnExistingCompanyIsShownAndLeftUnchanged) {

@@ -1,6 +1,8 @@
 #include <QComboBox>
 
+#include "exchange/verify/verify_file.h"
 #include "import_fixture.h"
+#include "support/valid_codes.h"
 
 namespace {
 
@@ -94,6 +96,40 @@ TEST_F(ImportPreviousTest, BothLayoutsStoreUnderTheChosenHouseAndRefuseASecondIm
     EXPECT_EQ(Count("asigurati"), 3);
     EXPECT_EQ(Count("sume"), 1);
   }
+}
+
+// A file that passes "Verifica anexa A" imports whole: its liquidation dates too, a leading
+// number not above 0 being a person still employed.
+TEST_F(ImportPreviousTest, AFileThatPassesTheAnnexCheckImportsWhole) {
+  const std::pair<const char*, const char*> liquidations[] = {
+      {"", "0"}, {"0", "0"}, {"00000000", "0"}, {"-1", "0"}, {"20091231", "20091231"}};
+  std::vector<QStringList> records;
+  QStringList expected;
+  for (const auto& [written, stored] : liquidations) {
+    const QString cnp = WorkstationCnp(700 + static_cast<int>(records.size()));
+    QStringList record = Record16(cnp, "S", "20090105", "64", "64");
+    record[11] = QLatin1String(written);
+    records.push_back(record);
+    expected.append(cnp + u'|' + QLatin1String(stored));
+  }
+  const QString path = WriteFile(QStringLiteral("verificat.dbf"), Anexa1AFields(16), records);
+  ListModel read;
+  const QStringList names = ReadVerifiedFile(path, read);
+  const VerifyReport check = VerifyTable(VerifiedFile::kAnnexA, {names, read});
+  ASSERT_TRUE(check.recordsChecked) << check.message;
+  ASSERT_TRUE(check.faults.empty()) << check.faults.front().text;
+
+  CImportPreviousDialog screen(nullptr, client(), prompter());
+  Open(screen, path);
+  CompleteAndSave(screen);
+  EXPECT_EQ(prompter().LastText(), CImportDialog::SavedMessage());
+  for (int row = 0; row < screen.Records().RowCount(); ++row) {
+    EXPECT_FALSE(IsRed(screen, row)) << Error(screen, row);
+  }
+  EXPECT_EQ(Value("SELECT GROUP_CONCAT(CONCAT(cnp, '|', iesire) ORDER BY `index` SEPARATOR ',') "
+                  "AS v FROM asigurati.asigurati"),
+            expected.join(u','));
+  EXPECT_EQ(Count("sume"), static_cast<int>(records.size()));
 }
 
 TEST_F(ImportPreviousTest, APersonActiveWithAnotherHiringDateIsAddedAgain) {

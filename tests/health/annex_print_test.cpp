@@ -195,8 +195,12 @@ p1 cell 400,1900-4600,2000 right Body |D'ANGELO ION VASILE|)");
   EXPECT_TRUE(texts.contains(QStringLiteral("Casa de\r\nasigurari de\r\nsanatate **)")));
   const PrintItem* footnote = record_.Find(kFirstFootnoteWithoutPoint);
   ASSERT_NE(footnote, nullptr);
-  EXPECT_EQ(footnote->anchor, (PrintPoint{200, 6500}));
+  EXPECT_EQ(footnote->anchor, (PrintPoint{200, 6400}));
   EXPECT_EQ(footnote->font, ReportFont::Small);
+  const PrintItem* second = record_.Find(QStringLiteral(
+      "**) Se vor inscrie toate casele de asigurari alese in mod liber de salariati."));
+  ASSERT_NE(second, nullptr);
+  EXPECT_EQ(second->anchor, (PrintPoint{200, 6500}));
 }
 
 // A 2c with more houses than one page holds (codes outside the 44, from old data) goes on
@@ -233,6 +237,8 @@ TEST_F(AnnexPrintTest, Annex2cContinuesOnANewPage) {
     const PrintItem* repr = record_.Find(QStringLiteral("D'ANGELO ION VASILE"), pages);
     ASSERT_NE(repr, nullptr) << c.houses;
     EXPECT_EQ(repr->cell.top, c.reprTop + 100) << c.houses;
+    // The name stays above the footnotes.
+    EXPECT_LE(repr->cell.bottom, record_.Find(kFirstFootnoteWithoutPoint, pages)->anchor.y);
   }
 }
 

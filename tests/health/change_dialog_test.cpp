@@ -1,8 +1,10 @@
 #include <QComboBox>
+#include <QLabel>
 
 #include "health/register/employment_forms.h"
 #include "insured_fixture.h"
 #include "screens/health/c_change_dialog.h"
+#include "ui/c_date_input.h"
 
 namespace {
 
@@ -159,6 +161,20 @@ TEST_F(ChangeDialogTest, TheHouseListHoldsEveryHouseAndTheEntryKeepsTheStoredFor
   ASSERT_TRUE(form->Saved().has_value());
   EXPECT_EQ(Records(), QStringList({"12345674|CASHR|POP|ION|1800101221152|20090101|20090630|XX",
                                     "12345674|CASHR|POP|ION|1800101221152|20090701|0|XX"}));
+}
+
+// Each date says once how it is typed: the hiring date and the date of the change.
+TEST_F(ChangeDialogTest, EachDateShowsItsHintOnce) {
+  const int index = AddRecord(kCui, kPerson, 20090101, 0, "CASAB", "S");
+  for (const ChangeKind kind : {ChangeKind::kForm, ChangeKind::kHouse}) {
+    auto form = Open(kind, index);
+    int hints = 0;
+    for (const QLabel* label : form->findChildren<QLabel*>()) {
+      hints += static_cast<int>(label->text().count(CDateInput::Hint()));
+    }
+    EXPECT_EQ(hints, form->findChildren<CDateInput*>().size()) << form->windowTitle();
+    EXPECT_EQ(hints, 2) << form->windowTitle();
+  }
 }
 
 TEST_F(ChangeDialogTest, AFailedEntryLeavesTheRegisterAsItWasAndTheFormOpen) {

@@ -1,3 +1,6 @@
+#include <QLineEdit>
+
+#include "screens/health/c_employee_amounts_dialog.h"
 #include "screens/health/c_employer_amounts_dialog.h"
 #include "ui/c_list_view_ex.h"
 
@@ -72,6 +75,32 @@ TEST_F(EmployerAmountsTest, FirstSaveInsertsAndEverySaveAfterUpdatesThatRow) {
   EXPECT_EQ(Value("SELECT GROUP_CONCAT(CONCAT_WS('/', `index`, datorat, znew_op)) AS v FROM "
                   "asigurati.zlog_sume_societati"),
             inserted + QStringLiteral("/52/M"));
+  EXPECT_TRUE(ScriptDone());
+}
+
+// The step says which month it edits, and the fund of a company that has none yet offers the
+// fund of salaries the step before adds up for the same month (employees present only).
+TEST_F(EmployerAmountsTest, ShowsItsMonthAndOffersTheFundOfTheEmployeesStep) {
+  AddCompany(kCui, "ALFA SRL");
+  AddAmounts(AddEmployee(kCui, "POP", kCnp, 20090101), kCui, kJune, 1234.5, 64);
+  AddAmounts(AddEmployee(kCui, "RUS", kOtherCnp, 20090610), kCui, kJune, 800.25, 42);
+  AddAmounts(AddEmployee(kCui, "VECHI", kCnp, 20080101, 20090531), kCui, kJune, 999, 52);
+  CEmployeeAmountsDialog employees(nullptr, client(), prompter(), kJune);
+  employees.Companies().SelectRow(0);
+  const QString employeesFund = Label(employees, "fund");
+  ASSERT_EQ(employeesFund, QStringLiteral("2034.75"));
+
+  auto step = Open();
+  EXPECT_EQ(Label(*step, "month"), QStringLiteral("Luna curenta: 6 2009"));
+  step->Companies().SelectRow(0);
+  Then([&](QDialog& form) {
+    EXPECT_EQ(Label(form, "luna"), QStringLiteral("6 2009"));
+    auto* fund = form.findChild<QLineEdit*>(QStringLiteral("fond_de_salarii"));
+    ASSERT_NE(fund, nullptr);
+    EXPECT_EQ(fund->text(), QString());
+    EXPECT_EQ(fund->placeholderText(), employeesFund);
+  });
+  QTest::keyClick(step.get(), Qt::Key_F4);
   EXPECT_TRUE(ScriptDone());
 }
 

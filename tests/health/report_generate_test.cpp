@@ -264,6 +264,17 @@ TEST_F(ReportGenerateTest, EverySaveIsConfirmedAndItsFilesChecked) {
   EXPECT_TRUE(ScriptDone());
 }
 
+// "Tipareste" and "Salveaza ca PDF" stand apart, as two buttons do.
+TEST_F(ReportGenerateTest, ThePrintButtonsDoNotTouch) {
+  CReportGenerateDialog step(nullptr, client(), prompter(), 200907);
+  step.show();
+  const QWidget* print = step.findChild<QPushButton*>(QStringLiteral("print"));
+  const QWidget* pdf = step.findChild<QPushButton*>(QStringLiteral("pdf"));
+  ASSERT_TRUE(print != nullptr && pdf != nullptr);
+  EXPECT_EQ(print->geometry().top(), pdf->geometry().top());
+  EXPECT_GE(pdf->geometry().left() - print->geometry().right(), 6);
+}
+
 TEST_F(ReportGenerateTest, AStepThatCannotReadTheCompaniesDoesNotOpen) {
   Run("RENAME TABLE asigurati.societati TO asigurati.societati_away");
   CReportGenerateDialog::Open(nullptr, client(), prompter(), 200907);

@@ -2,6 +2,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyleOption>
 
 #include "leave/certificates/certificate_checks.h"
 #include "leave/certificates/emergency_lists.h"
@@ -185,6 +186,27 @@ TEST_F(CertificateTest, RectificationsAreCheckedAgainstTheMonthsEarlierDeclarati
                 "declaratia anterioara certificatul XY - 100.\n\nPentru acest lucru, trebuie ca "
                 "seria si numarul sa existe deja intr-o declaratie anterioara din aceasi luna.\nEi "
                 "bine, nu exista.")));
+}
+
+// The rectification types read whole in the closed list, the longest too, with room for a
+// character more.
+TEST_F(CertificateTest, TheRectificationTypeReadsWhole) {
+  auto form = OpenForm(Declaration(StoreDeclaration(1), 1));
+  auto* types = form->findChild<QComboBox*>(QStringLiteral("tip_rectif"));
+  ASSERT_NE(types, nullptr);
+  QStyleOptionComboBox option;
+  option.initFrom(types);
+  option.editable = false;
+  option.subControls = QStyle::SC_All;
+  for (int entry = 0; entry < types->count(); ++entry) {
+    types->setCurrentIndex(entry);
+    const QRect text = types->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                      QStyle::SC_ComboBoxEditField, types);
+    const QFontMetrics metrics = types->fontMetrics();
+    EXPECT_GE(text.width(),
+              metrics.horizontalAdvance(types->currentText()) + metrics.averageCharWidth())
+        << types->currentText();
+  }
 }
 
 TEST_F(CertificateTest, TheCnpProposesTheLatestPersonOnTypingOnly) {

@@ -6,6 +6,7 @@
 #include "common/code_lists.h"
 #include "common/dates.h"
 #include "common/identifiers.h"
+#include "exchange/verify/verify_checks.h"
 #include "store/schema/schema_tables.h"
 
 namespace {
@@ -72,13 +73,15 @@ QString NoRecordsMessage() { return QStringLiteral("Fisierul selectat nu contine
 
 QString BadFiscalCodeMessage() { return QStringLiteral("Codul fiscal din fisier este invalid!"); }
 
+QString ImportCompanyCode(const QString& text) {
+  const QString code = text.trimmed();
+  if (code.startsWith(QLatin1String("RO"))) return code.mid(2).trimmed();
+  if (code.startsWith(QLatin1Char('R'))) return code.mid(1).trimmed();
+  return code;
+}
+
 std::optional<QString> ImportFiscalCode(const QString& text) {
-  QString code = text.trimmed();
-  if (code.startsWith(QLatin1String("RO"))) {
-    code = code.mid(2).trimmed();
-  } else if (code.startsWith(QLatin1Char('R'))) {
-    code = code.mid(1).trimmed();
-  }
+  const QString code = ImportCompanyCode(text);
   const bool valid = code.size() == 13 ? CheckCnp(code) : CheckCui(code);
   if (!valid) return std::nullopt;
   return code;
@@ -117,16 +120,13 @@ Refusal ImportLengthProblem(const ImportFields& fields) {
 }
 
 Refusal LiquidationProblem(const QString& liquidation) {
-  const QString trimmed = liquidation.trimmed();
-  if (trimmed.isEmpty() || trimmed == QLatin1String("0") || IsHiringDate(trimmed)) {
-    return std::nullopt;
-  }
+  if (AcceptedLiquidation(liquidation.trimmed())) return std::nullopt;
   return QStringLiteral("Data iesirii este incorecta. Inregistrarea a fost ignorata");
 }
 
 QString StoredLiquidation(const QString& liquidation) {
   const QString trimmed = liquidation.trimmed();
-  return trimmed.isEmpty() ? QStringLiteral("0") : trimmed;
+  return AsNumber(trimmed) <= 0 ? QStringLiteral("0") : trimmed;
 }
 
 QString ImportHouse(const QString& code) {

@@ -25,7 +25,9 @@ QString NoRecordsMessage();
 QString BadFiscalCodeMessage();
 
 // The company's code as the file gives it, trimmed, without the "R" or "RO" some programs
-// put in front; nothing when what is left is neither a fiscal code nor a CNP.
+// put in front.
+[[nodiscard]] QString ImportCompanyCode(const QString& text);
+// The same, or nothing when it is neither a fiscal code nor a CNP.
 [[nodiscard]] std::optional<QString> ImportFiscalCode(const QString& text);
 
 // Why a record cannot become an insured person: its CNP, its hiring date (eight
@@ -39,9 +41,10 @@ QString BadFiscalCodeMessage();
 // A name longer than its column in the register: stored cut, it would silently become
 // another name. Names the field and the most the register keeps.
 [[nodiscard]] Refusal ImportLengthProblem(const ImportFields& fields);
-// An anexa 1A liquidation date: blank (still employed) or a calendar date.
+// An anexa 1A liquidation date: what "Verifica anexa A" accepts (a calendar date, or no date
+// for a person still employed), so that a file that passes the check imports whole.
 [[nodiscard]] Refusal LiquidationProblem(const QString& liquidation);
-// IESIRE as stored: "0" for a blank liquidation date.
+// IESIRE as stored: the date, or "0" for a person still employed.
 QString StoredLiquidation(const QString& liquidation);
 
 // The house an external-source record is stored with: the register's code, the old

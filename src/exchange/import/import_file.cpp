@@ -6,9 +6,14 @@
 
 namespace {
 
-ImportFileResult Refused(ListModel& list, const QString& message) {
+// A refused file leaves nothing of itself on the list.
+void Empty(ListModel& list) {
   list.DeleteAllRows();
   list.DeleteAllColumns();
+}
+
+ImportFileResult Refused(ListModel& list, const QString& message) {
+  Empty(list);
   return {ImportFileResult::Outcome::kRefused, message, {}};
 }
 
@@ -33,10 +38,18 @@ ImportFileResult ReadImportFile(const QString& path, ImportLayout layout, ListMo
   if (!table.ReadDbf(path, list, progress)) return Refused(list, UnreadableMessage(layout));
   if (const Refusal problem = HeaderProblem(layout, table.names)) return Refused(list, *problem);
   if (list.RowCount() == 0) return Refused(list, NoRecordsMessage());
-  const std::optional<QString> cf = ImportFiscalCode(list.GetCellText(0, QStringLiteral("CF")));
-  if (!cf) return Refused(list, BadFiscalCodeMessage());
+  const QString cf = list.GetCellText(0, QStringLiteral("CF"));
   list.InsertColumn(list.ColumnCount(), QLatin1String(kErrorColumn));
-  return {ImportFileResult::Outcome::kRead, {}, *cf};
+  return {ImportFileResult::Outcome::kRead,
+          {},
+          ImportCompanyCode(cf),
+          ImportFiscalCode(cf).has_value()};
+}
+
+Refusal ImportCompanyRefusal(const ImportFileResult& read, bool registered, ListModel& list) {
+  if (read.cfChecked || registered) return std::nullopt;
+  Empty(list);
+  return BadFiscalCodeMessage();
 }
 
 ImportFields RowFields(const ListModel& list, int row) {

@@ -12,6 +12,7 @@ using Kind = ImportOutcome::Kind;
 
 ImportOutcome Failed() { return {Kind::kFailed, {}}; }
 ImportOutcome Rejected(const QString& text) { return {Kind::kRejected, text}; }
+ImportOutcome WithoutAmounts(const QString& text) { return {Kind::kStored, text, true}; }
 
 QString Field(const ImportFields& fields, const char* name) {
   return fields.value(QLatin1String(name)).trimmed();
@@ -89,13 +90,13 @@ Columns AmountsRowColumns(int insured, const QString& cf, const ImportFields& fi
 ImportOutcome ExternalAmounts(CClient& client, ExternalImportRows& rows, const ImportFields& fields,
                               int insured, QString status) {
   const QString month = Field(fields, "LA_LUNA");
-  if (!IsAmountsMonth(month)) return {Kind::kStored, status + BadMonthText()};
+  if (!IsAmountsMonth(month)) return WithoutAmounts(status + BadMonthText());
   const AmountColumns amounts = ReadAmounts(fields, {{"SALARIU", "SALARIU"},
                                                      {"ASG_DAT", "ASIG_DATORAT"},
                                                      {"ASG_VIR", "ASIG_VIRAT"},
                                                      {"ANG_DAT", "ANG_DATORAT"},
                                                      {"ANG_VIR", "ANG_VIRAT"}});
-  if (!amounts.problem.isEmpty()) return {Kind::kStored, status + amounts.problem};
+  if (!amounts.problem.isEmpty()) return WithoutAmounts(status + amounts.problem);
   const std::optional<int> existing = rows.MonthRow(client, insured, month);
   if (!existing) return Failed();
   const std::optional<int> written =
@@ -247,12 +248,12 @@ ImportOutcome ImportPreviousRecord(CClient& client, const QString& cf, const QSt
   const std::optional<int> insured =
       WriteRow(client, InsuredTable(), FieldColumns(InsuredFieldTable(), record), 0);
   if (!insured) return Failed();
-  if (!IsAmountsMonth(month)) return {Kind::kStored, BadMonthText()};
+  if (!IsAmountsMonth(month)) return WithoutAmounts(BadMonthText());
   // A person without amounts that month leaves both blank: no amounts row for them.
   if (Field(fields, "SDL").isEmpty() && Field(fields, "SVL").isEmpty()) return {Kind::kStored, {}};
   const AmountColumns amounts =
       ReadAmounts(fields, {{"SDL", "ASIG_DATORAT"}, {"SVL", "ASIG_VIRAT"}});
-  if (!amounts.problem.isEmpty()) return {Kind::kStored, amounts.problem};
+  if (!amounts.problem.isEmpty()) return WithoutAmounts(amounts.problem);
   const std::optional<int> existing = MonthRowIndex(client, *insured, month);
   if (!existing) return Failed();
   if (*existing > 0) return {Kind::kStored, {}};

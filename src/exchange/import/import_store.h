@@ -19,6 +19,9 @@ struct ImportOutcome {
   enum class Kind { kStored, kRejected, kFailed };
   Kind kind = Kind::kFailed;
   QString text;  // the status or the reason shown in "EROARE"
+  // A stored record whose amounts were not (a month or an amount that is not one): the
+  // person is in the register, the month's amounts are not.
+  bool amountsDropped = false;
 };
 
 // The company with this fiscal code: an empty optional inside when it is not registered;

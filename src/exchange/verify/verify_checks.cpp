@@ -69,12 +69,8 @@ bool IsDate(const QString& text) {
 Passes Date(int field) {
   return [field](const RecordCells& r) { return IsDate(r[field]); };
 }
-// A liquidation date, or 0 for a person still employed.
 Passes DateOrNone(int field) {
-  return [field](const RecordCells& r) {
-    const QString text = r[field];
-    return AsNumber(text) <= 0 || IsDate(text);
-  };
+  return [field](const RecordCells& r) { return AcceptedLiquidation(r[field]); };
 }
 // A house code in either form of Harghita: the certificates' CASHG or the register's CASHR,
 // which the program's own anexa 1C carries.
@@ -179,6 +175,8 @@ long long AsNumber(const QString& text) {
   }
   return value;
 }
+
+bool AcceptedLiquidation(const QString& text) { return AsNumber(text) <= 0 || IsDate(text); }
 
 const QStringList& VerifiedFieldNames(VerifiedFile file) {
   static const QStringList annexA = {"LN",      "AN",  "CF",  "RJ", "RN",  "RA",  "CNP",  "NUME",

@@ -57,4 +57,9 @@ using VerifyProgress = std::function<void(int done, int total)>;
 // (so is a sign in front). Very long digit runs stop growing at the largest value.
 [[nodiscard]] long long AsNumber(const QString& text);
 
+// A liquidation date (PL) as the annex A check takes it: a calendar date of eight characters
+// year month day or, when its leading number is not above 0 ("", "0", "00000000"), none: the
+// person is still employed. The import of an anexa 1A takes the same.
+[[nodiscard]] bool AcceptedLiquidation(const QString& text);
+
 inline const QString kVerifyErrorColumn = QStringLiteral("EROARE");

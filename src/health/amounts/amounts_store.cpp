@@ -1,8 +1,10 @@
 #include "health/amounts/amounts_store.h"
 
 #include "common/number_texts.h"
+#include "health/amounts/amounts_checks.h"
 #include "health/annexes/report_month.h"
 #include "store/c_client.h"
+#include "store/list_model.h"
 #include "store/schema/schema_tables.h"
 
 bool QueryCompanies(CClient& client) {
@@ -20,6 +22,14 @@ bool QueryEmployees(CClient& client, const QString& cf, int month) {
                  Number(month), client.Text(cf), Number(LastDayBound(month)),
                  Number(FirstDayBound(month))),
              1) == 0;
+}
+
+std::optional<double> EmployeesSalaryTotal(CClient& client, const QString& cf, int month) {
+  if (!QueryEmployees(client, cf, month)) return std::nullopt;
+  // The same rows and the same sum as the step's own list.
+  ListModel employees;
+  client.FillList(employees);
+  return SumEmployeeAmounts(employees).fund;
 }
 
 bool InsertEmployeeAmounts(CClient& client, const EmployeeAmounts& amounts) {

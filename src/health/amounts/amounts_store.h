@@ -24,6 +24,12 @@ class CClient;
 // are corrected without an audit copy.
 [[nodiscard]] bool UpdateEmployeeAmounts(CClient& client, const EmployeeAmounts& amounts);
 
+// The fund of salaries the step of the employees' amounts shows for the company in the month:
+// the sum of the salaries of its employees present in the month (kept as the client's last
+// result); nothing when the query failed.
+[[nodiscard]] std::optional<double> EmployeesSalaryTotal(CClient& client, const QString& cf,
+                                                         int month);
+
 // The salary of the employee's latest month before `month`, "0" when there is none;
 // nothing when the query failed.
 [[nodiscard]] std::optional<QString> EarlierSalary(CClient& client, int index, int month);

@@ -93,9 +93,9 @@ void Add2cHead(PageElements& page, const AnnexPrintHead& head) {
   AddHeadBox(page, 2900, 900, 4100, 1000, QStringLiteral("Contributia asiguratilor"));
   AddHeadBox(page, 2900, 1000, 3500, 1200, kOwed);
   AddHeadBox(page, 3500, 1000, 4100, 1200, kPaid);
-  // Below the footer's line, where the other annexes have theirs.
-  AddFootnote(page, 6500, kFirstFootnote);
-  AddFootnote(page, 6600,
+  // The 2c form has its footnotes a line higher than 2a and 2b.
+  AddFootnote(page, 6400, kFirstFootnote);
+  AddFootnote(page, 6500,
               QStringLiteral("**) Se vor inscrie toate casele de asigurari alese in mod liber de "
                              "salariati."));
 }

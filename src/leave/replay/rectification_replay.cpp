@@ -47,9 +47,12 @@ QString CertificateKey(const CertificateEntry& entry) {
   return key;
 }
 
-// Counts an entry into J and its group (sign 1) or takes it out again (sign -1).
+// Counts an entry into J and its group (sign 1) or takes it out again (sign -1). An entry
+// without a CNP (a declaration without certificates reads as one) counts toward J alone: the
+// groups count certificates of people.
 void Count(ReplayTotals& totals, const CertificateEntry& entry, int sign) {
   totals.benefits += sign * entry.fnuassSum;
+  if (entry.cnp.isEmpty()) return;
   const int group = IndemnityGroupOf(entry.code);
   if (group < 0) return;
   IndemnityGroup& counted = totals.groups[static_cast<size_t>(group)];
@@ -79,7 +82,6 @@ ReplayTotals FoldCertificates(std::span<const CertificateEntry> entries) {
   QHash<QString, Latest> latest;
   latest.reserve(static_cast<qsizetype>(entries.size()));
   for (const CertificateEntry& entry : entries) {
-    if (entry.cnp.isEmpty()) continue;  // a declaration without certificates
     Latest& certificate = latest[CertificateKey(entry)];
     const bool replaces = entry.type == u"M";
     bool inForce = entry.type.isEmpty() || entry.type == u"A";

@@ -3,6 +3,8 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QRadioButton>
+#include <map>
+#include <vector>
 
 #include "common/code_lists.h"
 #include "companies/company_checks.h"
@@ -47,6 +49,32 @@ CCompanyDialog::CCompanyDialog(QWidget* parent, CClient& client, Prompter& promp
   fields_.Input(0).setFocus();
 }
 
+namespace {
+
+// Tab goes down the screen: each group's table fields, then the rows the form adds under
+// them, then the buttons.
+void OrderTabs(QWidget& form, const std::map<int, std::vector<QWidget*>>& ownRows) {
+  std::vector<QWidget*> order;
+  const auto addOwnRows = [&](int group) {
+    const auto rows = ownRows.find(group);
+    if (rows != ownRows.end()) order.insert(order.end(), rows->second.begin(), rows->second.end());
+  };
+  int group = -1;
+  for (const FieldDef<CompanyRecord>& field : CompanyFieldTable().fields) {
+    if (field.use == FieldUse::kRowOnly) continue;
+    if (field.group != group) addOwnRows(group);
+    group = field.group;
+    order.push_back(form.findChild<QWidget*>(QLatin1String(field.objectName)));
+  }
+  addOwnRows(group);
+  for (const char* button : {"ok", "cancel"}) {
+    order.push_back(form.findChild<QWidget*>(QLatin1String(button)));
+  }
+  for (size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+}  // namespace
+
 void CCompanyDialog::BuildOwnFields(const std::vector<int>& groups) {
   sameMonth_ = new QRadioButton(QStringLiteral("a aceleiasi luni"), this);
   sameMonth_->setObjectName(QStringLiteral("luna_lic_0"));
@@ -67,6 +95,7 @@ void CCompanyDialog::BuildOwnFields(const std::vector<int>& groups) {
   sect_ = qobject_cast<CEditEx*>(CreateInput(*this, FieldKind::kText, "sect", 1, Typing::kDigits));
   AddRow(groups[kAddressGroup], QStringLiteral("Sector:"), *sect_);
   connect(judet_, &QComboBox::currentIndexChanged, this, &CCompanyDialog::OnCountyChosen);
+  OrderTabs(*this, {{kCompanyGroup, {sameMonth_, nextMonth_}}, {kAddressGroup, {judet_, sect_}}});
 }
 
 void CCompanyDialog::OnCountyChosen(int position) {

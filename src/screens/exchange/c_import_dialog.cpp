@@ -16,6 +16,7 @@
 #include <memory>
 
 #include "common/free_space.h"
+#include "screens/exchange/c_import_reason_label.h"
 #include "store/c_client.h"
 #include "store/grouped_flushes.h"
 #include "store/named_lock.h"
@@ -92,8 +93,12 @@ void CImportDialog::Build() {
   side->addWidget(controls_);
   side->addStretch();
   side->addWidget(cancel);
+  reasons_ = new CImportReasonLabel(*records_, this);
+  auto* list = new QVBoxLayout;
+  list->addWidget(records_, 1);
+  list->addWidget(reasons_);
   auto* body = new QHBoxLayout;
-  body->addWidget(records_, 1);
+  body->addLayout(list, 1);
   body->addLayout(side);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(body, 1);
@@ -190,17 +195,22 @@ void CImportDialog::OpenFile() {
     prompter_.Inform(result.message);
     return;
   }
+  const auto found = FindImportCompany(client_, result.cf);
+  if (!found) return;
+  if (const Refusal refused = ImportCompanyRefusal(result, found->has_value(), records_->Model())) {
+    prompter_.Inform(*refused);
+    return;
+  }
   cf_->setText(result.cf);
-  ShowCompany();
+  cfChecked_ = result.cfChecked;
+  ShowCompany(*found);
 }
 
-void CImportDialog::ShowCompany() {
-  const auto found = FindImportCompany(client_, cf_->text());
-  if (!found) return;
+void CImportDialog::ShowCompany(const std::optional<CompanyRecord>& registered) {
   for (QLineEdit* edit : {denumire_, regCom_, repr_, ziuaLic_}) edit->clear();
   sameMonth_->setChecked(true);
-  if (found->has_value()) {
-    const CompanyRecord& company = **found;
+  if (registered) {
+    const CompanyRecord& company = *registered;
     denumire_->setText(company.denumire);
     regCom_->setText(company.regCom);
     repr_->setText(company.repr);
@@ -243,7 +253,7 @@ void CImportDialog::Save() {
     const NamedLock insured(client_, lock_names::kInsured);
     const bool companyReady = insured.Held() && [&] {
       const NamedLock code(client_, lock_names::kCompanyCode);
-      return code.Held() && EnsureImportCompany(client_, company);
+      return code.Held() && StillImportable() && EnsureImportCompany(client_, company);
     }();
     if (companyReady && PrepareSave()) {
       const GroupedFlushes flushes(client_);
@@ -251,8 +261,20 @@ void CImportDialog::Save() {
     }
     SetBusy(Work::kNone);
   }
+  // Whatever stopped the save, the rows it went through have their texts.
+  reasons_->FitColumn();
   if (end == SaveEnd::kDone) prompter_.Inform(SavedMessage());
   if (end == SaveEnd::kStopped) prompter_.Inform(StoppedMessage(processed_, records_->RowCount()));
+}
+
+bool CImportDialog::StillImportable() const {
+  if (cfChecked_) return true;
+  // A company registered under a code that fails the check, when the file was opened: it is
+  // not registered anew if it was deleted since.
+  const auto found = FindImportCompany(client_, cf_->text());
+  if (!found) return false;
+  if (!found->has_value()) prompter_.Inform(BadFiscalCodeMessage());
+  return found->has_value();
 }
 
 bool CImportDialog::StopConfirmed() {

@@ -7,6 +7,7 @@
 #include "exchange/import/import_store.h"
 
 class CClient;
+class CImportReasonLabel;
 class CListViewEx;
 class Prompter;
 class QGroupBox;
@@ -16,9 +17,10 @@ class QPushButton;
 class QRadioButton;
 class QVBoxLayout;
 
-// What the two import screens share: the list of the file's records with "EROARE" appended,
-// the group of the company's data, opening the file and the save, which registers the
-// company and hands every record to the screen's own record step. Rejected records turn red.
+// What the two import screens share: the list of the file's records with "EROARE" appended
+// (each row's text readable whole under the list and as its tip), the group of the company's
+// data, opening the file and the save, which registers the company and hands every record to
+// the screen's own record step. Rejected records turn red.
 // While a file is read or saved the window repaints and takes input, its progress bar moves
 // and everything that starts work is disabled; Esc (or "[ESC]   Renunta", or closing the
 // window) during a save asks whether to stop it, and a stop comes between two records, so
@@ -61,7 +63,8 @@ class CImportDialog : public QDialog {
 
   QGroupBox* BuildCompanyGroup();
   void OpenFile();
-  void ShowCompany();
+  void ShowCompany(const std::optional<CompanyRecord>& registered);
+  [[nodiscard]] bool StillImportable() const;
   void Save();
   [[nodiscard]] bool CheckCompany() const;
   enum class SaveEnd { kDone, kFailed, kStopped };
@@ -77,10 +80,12 @@ class CImportDialog : public QDialog {
   ImportLayout layout_;
   Captions captions_;
   CListViewEx* records_ = nullptr;
+  CImportReasonLabel* reasons_ = nullptr;
   QWidget* controls_ = nullptr;  // everything on the side that starts work
   Work work_ = Work::kNone;
   bool stopAsked_ = false;
-  int processed_ = 0;  // records handled by the current save
+  bool cfChecked_ = false;  // the file's fiscal code passes its check
+  int processed_ = 0;       // records handled by the current save
   QGroupBox* company_ = nullptr;
   QLineEdit* denumire_ = nullptr;
   QLineEdit* cf_ = nullptr;

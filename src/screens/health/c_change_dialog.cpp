@@ -100,7 +100,7 @@ void CChangeDialog::BuildForm(const QString& denumire) {
 
   const int changeGroup = AddGroup();
   date_ = new CDateInput(QStringLiteral("data"), this);
-  AddRow(changeGroup, QStringLiteral("In data:"), *date_, new QLabel(CDateInput::Hint(), this));
+  AddRow(changeGroup, QStringLiteral("In data:"), *date_);
   choice_ = new QComboBox(this);
   choice_->setObjectName(QStringLiteral("noua"));
   for (const ChangeChoice& entry : choices_) choice_->addItem(entry.text);

@@ -7,6 +7,7 @@
 #include "common/number_texts.h"
 #include "health/amounts/amounts_checks.h"
 #include "health/amounts/amounts_store.h"
+#include "health/annexes/report_month.h"
 #include "screens/health/amount_inputs.h"
 #include "store/prompter.h"
 #include "ui/c_current_company_label.h"
@@ -44,9 +45,16 @@ CEditEmployerAmountsDialog::CEditEmployerAmountsDialog(QWidget* parent, CClient&
   company->setObjectName(QStringLiteral("societate"));
   company->ShowCompany(companyName);
   AddRow(group, QStringLiteral("Societate curenta:"), *company);
+  auto* shownMonth = new QLabel(ReportMonthText(month), this);
+  shownMonth->setObjectName(QStringLiteral("luna"));
+  AddRow(group, QStringLiteral("Luna curenta:"), *shownMonth);
   fund_ = AmountInput(*this, "fond_de_salarii", kFundLength, Typing::kAsTyped);
   owed_ = AmountInput(*this, "datorat", kLeiLength, Typing::kDigits);
   paid_ = AmountInput(*this, "virat", kLeiLength, Typing::kDigits);
+  // What the step of the employees' amounts adds up, offered while the fund is empty.
+  if (const std::optional<double> salaries = EmployeesSalaryTotal(client_, amounts.cf, month)) {
+    fund_->setPlaceholderText(FormatTotals({*salaries, 0, 0}, month).fund);
+  }
   fund_->setText(amounts.fund);
   owed_->setText(amounts.owed);
   paid_->setText(amounts.paid);

@@ -9,6 +9,7 @@
 #include "common/number_texts.h"
 #include "health/amounts/amounts_record.h"
 #include "health/amounts/amounts_store.h"
+#include "health/annexes/report_month.h"
 #include "screens/health/c_edit_employer_amounts_dialog.h"
 #include "store/c_client.h"
 #include "store/prompter.h"
@@ -58,6 +59,9 @@ CEmployerAmountsDialog::CEmployerAmountsDialog(QWidget* parent, CClient& client,
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(new QLabel(QStringLiteral("Societati:"), this));
   layout->addWidget(companies_, 1);
+  auto* shownMonth = new QLabel(QStringLiteral("Luna curenta: ") + ReportMonthText(month_), this);
+  shownMonth->setObjectName(QStringLiteral("month"));
+  layout->addWidget(shownMonth);
   layout->addLayout(buttons);
   resize(640, 480);
   connect(modify, &QPushButton::clicked, this, &CEmployerAmountsDialog::ModifySelectedCompany);

@@ -38,6 +38,8 @@ const QString kCompanyCf = QStringLiteral("CF");
 const QString kCompanyName = QStringLiteral("DENUMIRE");
 const QString kHouseCode = QStringLiteral("CAS");
 const QString kHouseName = QStringLiteral("CASA");
+// Between the print and PDF buttons (pixels).
+constexpr int kButtonSpacing = 8;
 
 // Radios of one choice, the first checked: radios sharing a group box are told apart by
 // their button group.
@@ -175,6 +177,8 @@ QWidget* CReportGenerateDialog::BuildPrintGroup() {
   auto* pdf = MakeButton(group, QStringLiteral("Salveaza ca PDF"), "pdf");
   connect(pdf, &QPushButton::clicked, this, [this] { (void)SavePdf(); });
   auto* buttons = new QHBoxLayout;
+  // Inside a grid whose two spacings differ, a row inherits none: the buttons would touch.
+  buttons->setSpacing(kButtonSpacing);
   buttons->addWidget(print);
   buttons->addWidget(pdf);
   auto* layout = new QGridLayout(group);

@@ -7,6 +7,7 @@
 #include "health/annexes/report_month.h"
 #include "store/prompter.h"
 #include "ui/record_fields.h"
+#include "ui/typing_rules.h"
 
 std::optional<int> CReportMonthDialog::Choose(QWidget* parent, Prompter& prompter, int month) {
   CReportMonthDialog form(parent, prompter, month);
@@ -29,6 +30,7 @@ CReportMonthDialog::CReportMonthDialog(QWidget* parent, Prompter& prompter, int 
   line->addWidget(year_);
   line->addWidget(new QLabel(QStringLiteral("(LL-AAAA)"), boxes));
   AddRow(AddGroup(), QStringLiteral("Introdu luna pentru care se genereaza rapoarte:"), *boxes);
+  MoveOnWhenFull(*month_, *year_);
   if (month > 0) {
     month_->setText(ReportMonthBox(month));
     year_->setText(ReportYearBox(month));

@@ -12,6 +12,7 @@
 #include "store/named_lock.h"
 #include "store/prompter.h"
 #include "ui/record_fields.h"
+#include "ui/typing_rules.h"
 
 namespace {
 
@@ -99,6 +100,7 @@ void CDeclarationDialog::BuildForm() {
   year_ = NewInput(*this, "an", kYearDigits, false);
   year_->setPlaceholderText(QStringLiteral("AAAA"));
   AddRow(group, QStringLiteral("Luna declaratiei:"), *month_, year_);
+  MoveOnWhenFull(*month_, *year_);
   type_ = qobject_cast<QLineEdit*>(
       CreateInput(*this, FieldKind::kText, "tip", kRectifying.size(), Typing::kAsTyped));
   type_->setReadOnly(true);

@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyleOption>
+#include <algorithm>
 
 #include "common/code_lists.h"
 #include "leave/certificates/certificate_fields.h"
@@ -75,6 +77,21 @@ QComboBox* NewList(QWidget& form, const char* objectName) {
   auto* list = new QComboBox(&form);
   list->setObjectName(QLatin1String(objectName));
   return list;
+}
+
+// A closed list as wide as its longest entry and two characters more, so that no entry is
+// cut where the desktop's font draws a little wider than measured.
+void FitLongestEntry(QComboBox& list) {
+  const QFontMetrics metrics = list.fontMetrics();
+  int widest = 0;
+  for (int entry = 0; entry < list.count(); ++entry) {
+    widest = std::max(widest, metrics.horizontalAdvance(list.itemText(entry)));
+  }
+  QStyleOptionComboBox option;
+  option.initFrom(&list);
+  const QSize text(widest + 2 * metrics.averageCharWidth(), metrics.height());
+  list.setMinimumWidth(
+      list.style()->sizeFromContents(QStyle::CT_ComboBox, &option, text, &list).width());
 }
 
 size_t FieldPosition(QString Values::*member) {
@@ -188,6 +205,7 @@ void CLeaveCertificateDialog::BuildPerson() {
 void CLeaveCertificateDialog::BuildDeclarationType() {
   rectificationType_ = NewList(*this, "tip_rectif");
   for (const char* text : kRectificationTypes) rectificationType_->addItem(QLatin1String(text));
+  FitLongestEntry(*rectificationType_);
   // Only a rectifying declaration acts on earlier entries; an initial one has no type.
   if (!declaration_.rectifying) {
     rectificationType_->hide();
