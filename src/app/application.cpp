@@ -4,6 +4,7 @@
 #include <QStyleFactory>
 
 #include "app/stop_signals.h"
+#include "store/c_client.h"
 #include "store/schema/schema.h"
 #include "ui/images.h"
 #include "ui/qt_prompter.h"
@@ -33,7 +34,11 @@ int RunApplication() {
   // The menu entry's name lets the desktop match every window to it, icon included.
   QGuiApplication::setDesktopFileName(QStringLiteral("velka-asigurati"));
   QApplication::setWindowIcon(ApplicationIcon());
-  return RunMainMenu(prompter, [](CClient& client) { UpgradeSchema(client); });
+  // A register this program must not use (its reason shown) is let go: the menu then ends as
+  // after a failed start.
+  return RunMainMenu(prompter, [](CClient& client) {
+    if (!UpgradeSchema(client)) client.Disconnect();
+  });
 }
 
 int RunMainMenu(Prompter& prompter, CMainMenuDialog::SchemaCheck schemaCheck) {
