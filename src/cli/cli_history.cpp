@@ -61,9 +61,9 @@ void PrintVersion(Console& console, int number, const RecordHistory& history,
     const QString& column = history.columns[c];
     const QString value =
         version.missing.contains(column) ? QStringLiteral("(lipsa)") : version.values.value(c);
-    console.Result(QStringLiteral("  %1%2 %3")
-                       .arg(version.changed.contains(column) ? u'*' : u' ')
-                       .arg(column + u':', value));
+    const QString mark =
+        version.changed.contains(column) ? QStringLiteral("*") : QStringLiteral(" ");
+    console.Result(QStringLiteral("  %1%2: %3").arg(mark, column, value));
   }
 }
 
