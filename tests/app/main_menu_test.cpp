@@ -257,7 +257,8 @@ TEST(ServerStart, AHealthyStartPrintsNothingAndKeepsItsDataPrivate) {
   EXPECT_EQ(run.err, QString());
   // And a second start on the same folder finds the databases as they were left.
   const ProbeRun again = RunProbe(folder.path());
-  EXPECT_EQ(again.out, QStringLiteral("connect=0\nversiune=%1\n").arg(QLatin1String(kSchemaVersion)));
+  EXPECT_EQ(again.out,
+            QStringLiteral("connect=0\nversiune=%1\n").arg(QLatin1String(kSchemaVersion)));
   EXPECT_EQ(again.err, QString());
   // The server's own lines go to its log once it runs: none of them is a complaint.
   QFile log(folder.filePath(QStringLiteral("data/server.log")));
