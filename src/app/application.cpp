@@ -5,6 +5,7 @@
 
 #include "app/dialog_translation.h"
 #include "app/stop_signals.h"
+#include "store/c_client.h"
 #include "store/schema/schema.h"
 #include "ui/images.h"
 #include "ui/manual.h"
@@ -38,7 +39,11 @@ int RunApplication() {
   QGuiApplication::setDesktopFileName(QStringLiteral("velka-asigurati"));
   QApplication::setWindowIcon(ApplicationIcon());
   InstallManualKey();
-  return RunMainMenu(prompter, [](CClient& client) { UpgradeSchema(client); });
+  // A register this program must not use (its reason shown) is let go: the menu then ends as
+  // after a failed start.
+  return RunMainMenu(prompter, [](CClient& client) {
+    if (!UpgradeSchema(client)) client.Disconnect();
+  });
 }
 
 int RunMainMenu(Prompter& prompter, CMainMenuDialog::SchemaCheck schemaCheck) {

@@ -148,6 +148,12 @@ void CMainMenuDialog::OnConnectTimer() {
                            QStringLiteral("  -  server ") + client_->ServerName());
   }
   if (schemaCheck_) schemaCheck_(*client_);
+  // The check lets go of a register this program must not use, having said why.
+  if (!client_->IsConnected()) {
+    startFailed_ = true;
+    leaving_ = true;
+    done(QDialog::Rejected);
+  }
 }
 
 CPanelDialog* CMainMenuDialog::CreatePanel(Area area) {

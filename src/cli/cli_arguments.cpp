@@ -7,6 +7,7 @@
 #include "cli/cli_texts.h"
 #include "common/check_result.h"
 #include "health/annexes/report_month.h"
+#include "history/history_tables.h"
 
 namespace {
 
@@ -99,6 +100,26 @@ OptionSpec House() {
           }};
 }
 
+OptionSpec HistoryTableName() {
+  return {"--tabel", true, false,
+          [](CommandRequest& r, const QString& v) -> std::optional<QString> {
+            const HistoryTable* table = FindHistoryTable(v);
+            if (table == nullptr) return cli_texts::BadHistoryTable(v);
+            r.table = table->word;
+            return std::nullopt;
+          }};
+}
+OptionSpec RowIndex() {
+  return {"--index", true, false,
+          [](CommandRequest& r, const QString& v) -> std::optional<QString> {
+            bool number = false;
+            const qint64 index = v.toLongLong(&number);
+            if (!number || index < 1) return cli_texts::BadIndex(v);
+            r.index = index;
+            return std::nullopt;
+          }};
+}
+
 const std::vector<CommandSpec>& Commands() {
   static const std::vector<CommandSpec> commands = {
       {"rapoarte",
@@ -124,6 +145,11 @@ const std::vector<CommandSpec>& Commands() {
        {},
        false},
       {"muta-pe-server", CommandKind::kMove, {StartFolder()}, {}, false},
+      {"istoric",
+       CommandKind::kHistory,
+       {HistoryTableName(), RowIndex(), Switch("--json", &CommandRequest::json), StartFolder()},
+       {"--tabel", "--index"},
+       false},
   };
   return commands;
 }

@@ -10,7 +10,7 @@
 // are checked here (names, months, required options); what needs the register or the
 // disk (a fiscal code, a folder) is checked by the command that uses it.
 
-enum class CommandKind { kHelp, kReports, kDeclarations, kVerify, kImport, kMove };
+enum class CommandKind { kHelp, kReports, kDeclarations, kVerify, kImport, kMove, kHistory };
 
 struct CommandRequest {
   CommandKind kind = CommandKind::kHelp;
@@ -27,7 +27,9 @@ struct CommandRequest {
   QStringList files;    // verifica's files
   QString importFile;   // importa --extern or --anterior
   bool previous = false;
-  QString cas;  // importa --cas
+  QString cas;       // importa --cas
+  QString table;     // istoric --tabel: a register table's name, lower case
+  qint64 index = 0;  // istoric --index
 };
 
 // Either a request or the message that says what is wrong with the words.

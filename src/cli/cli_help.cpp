@@ -12,6 +12,7 @@ const QString kOverall = QStringLiteral(
     "  verifica    verifica fisiere de raportare (fara registru)\n"
     "  importa     importa date dintr-o sursa externa sau dintr-o anexa 1A anterioara\n"
     "  muta-pe-server  copiaza registrul local pe serverul din velka-asigurati.ini\n"
+    "  istoric     versiunile unei inregistrari a registrului, cea mai noua prima\n"
     "\n"
     "velka-asigurati <comanda> --help arata optiunile comenzii.\n"
     "\n"
@@ -81,6 +82,21 @@ const QString kMove = QStringLiteral(
     "\n"
     "  --date DOSAR         dosarul de pornire al registrului\n");
 
+const QString kHistory = QStringLiteral(
+    "Utilizare: velka-asigurati istoric --tabel TABEL --index N [--json] [--date DOSAR]\n"
+    "Arata versiunile inregistrarii cu indexul N din tabel, cea mai noua prima: cea curenta\n"
+    "si fiecare versiune pastrata in istoric la o modificare sau la o stergere, cu data la\n"
+    "care a fost scrisa. Campurile schimbate fata de versiunea de dinainte sunt marcate cu *.\n"
+    "Indexul este cel din coloana INDEX a listelor. Nu schimba nimic in registru.\n"
+    "\n"
+    "  --tabel TABEL        societati, asigurati, coasigurati, sume, sume_societati,\n"
+    "                       declaratii sau concedii\n"
+    "  --index N            indexul inregistrarii\n"
+    "  --json               cate o linie JSON pentru fiecare versiune\n"
+    "  --date DOSAR         dosarul de pornire al registrului\n"
+    "\n"
+    "Cod de iesire 1: tabelul nu are si nu a avut o inregistrare cu acest index.\n");
+
 }  // namespace
 
 QString HelpText(const QString& topic) {
@@ -89,5 +105,6 @@ QString HelpText(const QString& topic) {
   if (topic == u"verifica") return kVerify;
   if (topic == u"importa") return kImport;
   if (topic == u"muta-pe-server") return kMove;
+  if (topic == u"istoric") return kHistory;
   return kOverall;
 }

@@ -14,6 +14,7 @@
 #include "cli/cli_console.h"
 #include "cli/cli_declarations.h"
 #include "cli/cli_help.h"
+#include "cli/cli_history.h"
 #include "cli/cli_import.h"
 #include "cli/cli_move.h"
 #include "cli/cli_register.h"
@@ -105,6 +106,16 @@ int RunImportCommand(Console& console, const CommandRequest& request, const QStr
   });
 }
 
+int RunHistoryCommand(Console& console, const CommandRequest& request, const QString& version) {
+  const HistoryRequest history{request.table, request.index, request.json};
+  return RunOnRegister(console, request, version, [&](CClient& client, CollectingPrompter& p) {
+    const int code = RunHistory(client, console, history);
+    // A failed query's text, as a screen would have shown it.
+    for (const QString& message : p.Take()) console.Error(message);
+    return code;
+  });
+}
+
 }  // namespace
 
 bool IsCommandLine(int argc, char** argv) { return IsCommandStart(Words(argc, argv)); }
@@ -142,6 +153,8 @@ int RunCommandLine(int argc, char** argv, const QString& version) {
       return RunImportCommand(console, request, version);
     case CommandKind::kMove:
       return RunMove(console, CommandStartFolder(request.startFolder), version);
+    case CommandKind::kHistory:
+      return RunHistoryCommand(console, request, version);
     case CommandKind::kVerify:
       break;
     case CommandKind::kHelp:

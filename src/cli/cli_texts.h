@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "store/schema/schema.h"
+
 // The texts of the program's scripted mode, in the screens' Romanian (without diacritics,
 // as every message of the program).
 namespace cli_texts {
@@ -11,7 +13,7 @@ inline QString Quoted(const QString& value) { return u'"' + value + u'"'; }
 inline QString UnknownCommand(const QString& word) {
   return QStringLiteral(
              "Comanda %1 nu exista. Comenzile sunt: rapoarte, declaratii, verifica, importa, "
-             "muta-pe-server "
+             "muta-pe-server, istoric "
              "(velka-asigurati --help).")
       .arg(Quoted(word));
 }
@@ -62,6 +64,21 @@ inline const QString kImportSource = QStringLiteral(
 inline const QString kHouseWithoutPrevious =
     QStringLiteral("Optiunea --cas se foloseste numai impreuna cu --anterior.");
 
+inline QString BadHistoryTable(const QString& value) {
+  return QStringLiteral(
+             "Tabelul %1 nu are istoric. Tabelele: societati, asigurati, coasigurati, sume, "
+             "sume_societati, declaratii, concedii.")
+      .arg(Quoted(value));
+}
+inline QString BadIndex(const QString& value) {
+  return QStringLiteral("Indexul %1 nu este un numar intreg pozitiv.").arg(Quoted(value));
+}
+inline QString NoHistory(const QString& table, qint64 index) {
+  return QStringLiteral("Tabelul %1 nu are si nu a avut o inregistrare cu indexul %2.")
+      .arg(table)
+      .arg(index);
+}
+
 // Where the register is and why it cannot be used.
 inline const QString kWaitingForRoom = QStringLiteral(
     "avertisment: discul registrului este plin, iar serverul de baze de date asteapta sa se "
@@ -80,10 +97,16 @@ inline QString NoRegister(const QString& folder) {
       .arg(folder);
 }
 inline QString OtherVersion(const QString& folder, const QString& version) {
+  // A later release's register is not brought back: this program does not use it.
+  if (IsLaterVersion(version)) {
+    return QStringLiteral("Registrul din %1: ").arg(folder) +
+           QString(LaterRegisterText(version)).replace(QStringLiteral("\n\n"), QStringLiteral(" "));
+  }
   return QStringLiteral(
-             "Registrul din %1 are versiunea %2, iar programul lucreaza cu versiunea 2.06. "
+             "Registrul din %1 are versiunea %2, iar programul lucreaza cu versiunea %3. "
              "Porniti o data programul cu fereastra lui, ca sa aduca registrul la zi.")
-      .arg(folder, version.isEmpty() ? QStringLiteral("necunoscuta") : version);
+      .arg(folder, version.isEmpty() ? QStringLiteral("necunoscuta") : version,
+           QLatin1String(kSchemaVersion));
 }
 inline const QString kStartFailure = QStringLiteral("Nu se pot initializa bazele de date!");
 inline const QString kPasswordInFile = QStringLiteral(

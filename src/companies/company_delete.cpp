@@ -41,10 +41,18 @@ CompanyDeletion DeleteCompanyCascade(CClient& client, Prompter& prompter, const 
   // delete it again to finish the job.
   std::vector<const char*> tables(kTablesWithCompanyCf.begin(), kTablesWithCompanyCf.end());
   tables.push_back("asigurati.societati");
+  // Every row's audit copy carries the cascade's one time: the company's recovery finds the
+  // rows that went with it by that time.
+  const std::optional<QString> copyTime = client.AuditCopyTime();
+  if (!copyTime) return CompanyDeletion::kFailed;
   // On a server the cascade is one transaction: whole or nothing.
   Transaction transaction(client);
   if (!transaction.Begun()) return CompanyDeletion::kFailed;
   for (const char* table : tables) {
+    if (client.AuditCopyWhere(QualifiedTableName(table), Sql(u"cf=%1", company),
+                              QStringLiteral("D"), *copyTime) != 0) {
+      return CompanyDeletion::kFailed;
+    }
     // The table's name is part of the statement's own text, from the constant.
     const QString statement =
         QStringLiteral("DELETE FROM ") + QLatin1String(table) + QStringLiteral(" WHERE cf=%1");

@@ -17,7 +17,8 @@ enum class CompanyDeletion {
 enum class FinalQuestion { kNone, kSureSure };
 
 // Deletes the company with this fiscal code with its insured persons, co-insured, monthly
-// amounts and medical-leave declarations and certificates, after the questions: one about
+// amounts and medical-leave declarations and certificates, each row's audit copy ("D", all
+// with one copy time) before its delete, after the questions: one about
 // insured persons when it has any, one about declarations when it has any, the deletion
 // question itself, and the leave screen's "Sigur, sigur?...".
 [[nodiscard]] CompanyDeletion DeleteCompanyCascade(CClient& client, Prompter& prompter,

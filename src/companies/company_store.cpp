@@ -1,6 +1,7 @@
 #include "companies/company_store.h"
 
 #include "common/identifiers.h"
+#include "common/number_texts.h"
 #include "companies/company_fields.h"
 #include "store/c_client.h"
 #include "store/schema/schema_tables.h"
@@ -16,6 +17,16 @@ std::optional<CompanyRecord> LoadCompany(CClient& client, int index) {
   company.index = index;
   LoadFields(client, CompanyFieldTable(), company);
   return company;
+}
+
+std::optional<qint64> CompanyIndexOf(CClient& client, const QString& cf) {
+  if (client.Execute(Sql(u"SELECT s.index FROM asigurati.societati AS s WHERE s.cf=%1 LIMIT 1",
+                         client.Text(cf)),
+                     1) != 0) {
+    return std::nullopt;
+  }
+  if (client.RowCount() < 1) return 0;
+  return LeadingInteger(client.GetField(0, QStringLiteral("INDEX")));
 }
 
 std::optional<bool> FiscalCodeTaken(CClient& client, const QString& cf, int ownIndex) {
@@ -44,6 +55,11 @@ bool MoveFiscalCode(CClient& client, const QString& oldCf, const QString& newCf)
   Transaction transaction(client);
   if (!transaction.Begun()) return false;
   for (const char* table : kTablesWithCompanyCf) {
+    // Each row as it was goes into its history first.
+    if (client.AuditCopyWhere(QualifiedTableName(table), Sql(u"cf=%1", client.Text(oldCf)),
+                              QStringLiteral("M")) != 0) {
+      return false;
+    }
     // The table's name is part of the statement's own text, from the constant.
     const QString statement =
         QStringLiteral("UPDATE ") + QLatin1String(table) + QStringLiteral(" SET cf=%1 WHERE cf=%2");

@@ -14,6 +14,10 @@ class CClient;
 // there (nothing shown), so that a form is never opened on a row that does not exist.
 [[nodiscard]] std::optional<CompanyRecord> LoadCompany(CClient& client, int index);
 
+// The INDEX of the company with this fiscal code, 0 when there is none; nothing when the
+// query failed (shown).
+[[nodiscard]] std::optional<qint64> CompanyIndexOf(CClient& client, const QString& cf);
+
 // Whether another company than the one with INDEX `ownIndex` (0: none) already has this
 // fiscal code; nothing when the query failed. Leading zeros do not make a different code.
 [[nodiscard]] std::optional<bool> FiscalCodeTaken(CClient& client, const QString& cf, int ownIndex);
@@ -23,6 +27,6 @@ class CClient;
 [[nodiscard]] bool WriteCompany(CClient& client, const CompanyRecord& company);
 
 // Moves every row of the company from its old fiscal code to the new one, in the tables
-// that carry it (kTablesWithCompanyCf). On a server one transaction; on the embedded
-// register the first failure stops the move and the tables before it stay moved.
+// that carry it (kTablesWithCompanyCf), each row's audit copy first. On a server one transaction;
+// on the embedded register the first failure stops the move and the tables before it stay moved.
 [[nodiscard]] bool MoveFiscalCode(CClient& client, const QString& oldCf, const QString& newCf);

@@ -368,6 +368,12 @@ std::optional<CClient::AuditColumns> CClient::ReadAuditColumns(const TableName& 
 
 std::optional<bool> CClient::CopyToAuditLog(double index, const TableName& table,
                                             const QString& operation) {
+  return CopyRowsToAuditLog(table, QStringLiteral("`index`='") + FormatInteger(index) + u'\'',
+                            operation, {});
+}
+
+std::optional<bool> CClient::CopyRowsToAuditLog(const TableName& table, const QString& condition,
+                                                const QString& operation, const QString& copyTime) {
   const std::optional<AuditColumns> columns = ReadAuditColumns(table);
   if (!columns) {
     if (server_) return std::nullopt;
@@ -375,18 +381,32 @@ std::optional<bool> CClient::CopyToAuditLog(double index, const TableName& table
   }
   const QString& list = columns->list;
   const bool hasCreationTime = columns->hasCreationTime;
+  const bool timed = !copyTime.isEmpty();
   // The copy carries its mark in the same statement: a kill can never leave an audit row
   // without the operation it records.
   const QString copy =
       QStringLiteral("insert into ") + table.database + QStringLiteral(".zlog_") + table.table +
-      QStringLiteral(" (") + list + QStringLiteral(", `znew_cont`, `znew_op`) select ") + list +
-      QStringLiteral(", '', '") + operation + QStringLiteral("' from ") + table.database + u'.' +
-      table.table + QStringLiteral(" where `index`='") + FormatInteger(index) + u'\'';
+      QStringLiteral(" (") + list + QStringLiteral(", `znew_cont`, `znew_op`") +
+      (timed ? QStringLiteral(", `znew_data`") : QString()) + QStringLiteral(") select ") + list +
+      QStringLiteral(", '', '") + operation + u'\'' +
+      (timed ? QStringLiteral(", ") + copyTime : QString()) + QStringLiteral(" from ") +
+      table.database + u'.' + table.table + QStringLiteral(" where ") + condition;
   const bool copied = ExecuteQuiet(copy) == 0;
   if (copied) lastInsertId_ = sentInsertId_;
   // The embedded register keeps its writes going without the copy, as it always did.
   if (!copied && server_) return std::nullopt;
   return hasCreationTime;
+}
+
+std::optional<QString> CClient::AuditCopyTime() {
+  if (Execute(QStringLiteral("SELECT NOW() AS t"), 1) != 0 || RowCount() < 1) return std::nullopt;
+  return Text(GetField(0, QStringLiteral("T"))).Literal();
+}
+
+int CClient::AuditCopyWhere(const TableName& table, const QString& condition,
+                            const QString& operation, const QString& copyTime) {
+  if (CopyRowsToAuditLog(table, condition, operation, copyTime)) return 0;
+  return ShowDbError();
 }
 
 int CClient::AuditedUpdate(double index, const TableName& table, const Columns& columns,

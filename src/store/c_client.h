@@ -88,6 +88,18 @@ class CClient {
   [[nodiscard]] int AuditedUpdate(double index, const TableName& table, const Columns& columns,
                                   const QString& suffix = {});
   [[nodiscard]] int AuditedDelete(double index, const TableName& table, const QString& suffix = {});
+  // Before a plain statement changes or deletes several rows: every row the condition (SQL
+  // text built with Sql, on the table's own column names) selects is copied into the
+  // table's zlog_ table, marked "M" or "D". `copyTime`, a time value, dates the copies of one
+  // write alike (the server's time when empty). 0 when the write may go on: on a server a
+  // failed copy stops it (shown), on the embedded register the write goes on without it, as
+  // the audited writes of one row do.
+  [[nodiscard]] int AuditCopyWhere(const TableName& table, const QString& condition,
+                                   const QString& operation, const QString& copyTime = {});
+  // The server's time now, as a value for the copies of one write that spans several tables
+  // (a cascade of deletes): they carry one time, so they read as one deletion. Nothing when
+  // the query failed (shown). Replaces the result table.
+  [[nodiscard]] std::optional<QString> AuditCopyTime();
   quint64 LastInsertId() const { return lastInsertId_; }
 
   int ShowDbError();
@@ -149,6 +161,9 @@ class CClient {
   std::optional<AuditColumns> ReadAuditColumns(const TableName& table);
   std::optional<bool> CopyToAuditLog(double index, const TableName& table,
                                      const QString& operation);
+  // The copy of every row the condition selects; the same outcomes.
+  std::optional<bool> CopyRowsToAuditLog(const TableName& table, const QString& condition,
+                                         const QString& operation, const QString& copyTime);
 
   Prompter* prompter_;
   std::unique_ptr<QLockFile> dataLock_;  // one program per data folder

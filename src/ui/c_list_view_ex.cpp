@@ -2,7 +2,10 @@
 
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QPainter>
+
+#include "ui/function_keys.h"
 
 CListViewEx::CListViewEx(QWidget* parent) : QTreeView(parent) {
   // The lists' column widths are pixels chosen for an 8-point face: a CNP's 13 digits fill a
@@ -68,4 +71,18 @@ void CListViewEx::paintEvent(QPaintEvent* event) {
   painter.setPen(palette().color(QPalette::Disabled, QPalette::Text));
   const QRect top(0, 0, viewport()->width(), fontMetrics().height() * 3);
   painter.drawText(top, Qt::AlignCenter, EmptyListText());
+}
+
+void CListViewEx::SetRecordHistory(std::function<void()> history, std::function<void()> deleted) {
+  history_ = std::move(history);
+  deleted_ = std::move(deleted);
+}
+
+void CListViewEx::keyPressEvent(QKeyEvent* event) {
+  const bool historyKey = event->key() == kHistoryKey || event->key() == kDeletedRecordsKey;
+  if (historyKey && history_ &&
+      HandleScreenKey(*event, {{kHistoryKey, history_}, {kDeletedRecordsKey, deleted_}})) {
+    return;
+  }
+  QTreeView::keyPressEvent(event);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QTreeView>
+#include <functional>
 
 #include "store/list_model.h"
 
@@ -43,16 +44,23 @@ class CListViewEx : public QTreeView {
 
   static QString EmptyListText() { return QStringLiteral("Nu exista date in aceasta lista"); }
 
+  // A list of register records answers the history keys (kHistoryKey, kDeletedRecordsKey)
+  // while it has the focus: the selected record's history, the table's deleted records.
+  void SetRecordHistory(std::function<void()> history, std::function<void()> deleted);
+
  signals:
   // The rows were re-sorted by a header click.
   void Resorted();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void ApplyColumnWidths();
   void OnHeaderClicked(int column);
 
   ListModel model_;
+  std::function<void()> history_;
+  std::function<void()> deleted_;
 };

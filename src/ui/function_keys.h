@@ -6,6 +6,11 @@
 
 class QKeyEvent;
 
+// The keys of every list that shows register records: the selected record's history, and
+// the records of the list's table that were deleted. No screen uses them for anything else.
+inline constexpr Qt::Key kHistoryKey = Qt::Key_F11;
+inline constexpr Qt::Key kDeletedRecordsKey = Qt::Key_F12;
+
 // A function key of a screen and what its button does; a panel or list whose buttons
 // carry "Ctrl+" keys gives the key a second action under Ctrl.
 struct KeyAction {

@@ -264,11 +264,12 @@ ProbeRun RunProbe(const QString& folder) {
 TEST(ServerStart, AHealthyStartPrintsNothingAndKeepsItsDataPrivate) {
   QTemporaryDir folder;
   const ProbeRun run = RunProbe(folder.path());
-  EXPECT_EQ(run.out, QStringLiteral("connect=0\nversiune=2.06\n"));
+  EXPECT_EQ(run.out, QStringLiteral("connect=0\nversiune=%1\n").arg(QLatin1String(kSchemaVersion)));
   EXPECT_EQ(run.err, QString());
   // And a second start on the same folder finds the databases as they were left.
   const ProbeRun again = RunProbe(folder.path());
-  EXPECT_EQ(again.out, QStringLiteral("connect=0\nversiune=2.06\n"));
+  EXPECT_EQ(again.out,
+            QStringLiteral("connect=0\nversiune=%1\n").arg(QLatin1String(kSchemaVersion)));
   EXPECT_EQ(again.err, QString());
   // The server's own lines go to its log once it runs: none of them is a complaint.
   QFile log(folder.filePath(QStringLiteral("data/server.log")));

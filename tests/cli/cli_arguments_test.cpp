@@ -26,7 +26,8 @@ QString Shown(const CommandRequest& r) {
          QStringLiteral(" date=%1 anexa=%2 files=%3 import=%4 anterior=%5 cas=%6")
              .arg(r.startFolder, r.annex, r.files.join(u','), r.importFile)
              .arg(r.previous)
-             .arg(r.cas);
+             .arg(r.cas) +
+         QStringLiteral(" tabel=%1 index=%2").arg(r.table).arg(r.index);
 }
 
 TEST(CommandArguments, WordsBecomeRequestsOrNamedRefusals) {
@@ -83,6 +84,20 @@ TEST(CommandArguments, WordsBecomeRequestsOrNamedRefusals) {
        "date=d"},
       {"muta-pe-server --help", "kind=0 topic=muta-pe-server"},
       {"muta-pe-server --luna 200906", cli_texts::UnknownOption("--luna", "muta-pe-server")},
+      {"istoric --tabel asigurati --index 12 --json",
+       "kind=6 topic= month=0 cf= lege=0 pdf=0 sim=0 json=1 folder= date= anexa= files= "
+       "import= anterior=0 cas= tabel=asigurati index=12"},
+      {"istoric --tabel SUME_societati --index=3 --date d",
+       "kind=6 topic= month=0 cf= lege=0 pdf=0 sim=0 json=0 folder= date=d anexa= files= "
+       "import= anterior=0 cas= tabel=sume_societati index=3"},
+      {"istoric --tabel zlog_sume --index 3", cli_texts::BadHistoryTable("zlog_sume")},
+      {"istoric --tabel setari --index 3", cli_texts::BadHistoryTable("setari")},
+      {"istoric --tabel sume --index 0", cli_texts::BadIndex("0")},
+      {"istoric --tabel sume --index 2x", cli_texts::BadIndex("2x")},
+      {"istoric --tabel sume", cli_texts::MissingOption("istoric", "--index")},
+      {"istoric --index 1", cli_texts::MissingOption("istoric", "--tabel")},
+      {"istoric --tabel sume --index 1 --pdf", cli_texts::UnknownOption("--pdf", "istoric")},
+      {"istoric --help", "kind=0 topic=istoric"},
   };
   for (const auto& row : rows) {
     const ParsedCommand parsed = ParseCommand(Words(row.words));

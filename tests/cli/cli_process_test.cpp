@@ -9,6 +9,9 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
@@ -101,6 +104,16 @@ class CommandLineTest : public DeclarationTest {
             .arg(kMonth));
     Person(kOtherCui, "CASCJ", "1650606221144", "VASILE", "7");
     Person(kThirdCui, "CASAB", "1900202221147", "ALBU", nullptr);
+    // A dependant corrected, then deleted: a history that no report shows.
+    Run(QStringLiteral("INSERT INTO asigurati.coasigurati (cf, cnp, cnp_asig, nume, prenume, tip) "
+                       "VALUES (%1, '2910101221143', '1900202221147', 'ALBU', 'IOANA', 'S')")
+            .arg(Q(kThirdCui)));
+    historyIndex_ =
+        Value(QStringLiteral("SELECT MAX(`index`) AS v FROM asigurati.coasigurati")).toLongLong();
+    ASSERT_EQ(client().AuditedUpdate(static_cast<double>(historyIndex_), DependantsTable(),
+                                     {{"PRENUME", "MARIA"}}),
+              0);
+    ASSERT_EQ(client().AuditedDelete(static_cast<double>(historyIndex_), DependantsTable()), 0);
     const qint64 initial = AddDeclaration(0);
     AddEntries(initial,
                {{"", "MUŢU", "Ştefan", "1800101221144", "CASCJ", "CCMAA", "12", 1, 10, "300"},
@@ -155,6 +168,7 @@ class CommandLineTest : public DeclarationTest {
   QTemporaryDir out_;
   static inline QTemporaryDir* references_ = nullptr;
   static inline QTemporaryDir* home_ = nullptr;
+  static inline qint64 historyIndex_ = 0;
 };
 
 TEST_F(CommandLineTest, MonthOfEveryCompanyAsTheScreensWriteIt) {
@@ -188,6 +202,51 @@ TEST_F(CommandLineTest, MonthOfEveryCompanyAsTheScreensWriteIt) {
   ExpectSameFiles(declarations.path(), Reference("declaratii"));
   EXPECT_TRUE(declared.out.contains(kCui + u' ' + kName + QStringLiteral(" (rectificativa 1)")))
       << declared.out.toStdString();
+}
+
+TEST_F(CommandLineTest, HistoryOfARecordNewestFirstAsTextOrJsonLines) {
+  const QString index = QString::number(historyIndex_);
+  const ProgramRun json =
+      Command({"istoric", "--tabel", "coasigurati", "--index", index, "--json"});
+  EXPECT_EQ(json.code, 0) << json.err.toStdString();
+  const QStringList lines = json.out.trimmed().split(u'\n');
+  ASSERT_EQ(lines.size(), 2) << json.out.toStdString();
+  const struct {
+    int number;
+    const char* kind;
+    const char* prenume;
+    QJsonArray changed;
+  } expected[] = {{2, "stearsa", "MARIA", {"PRENUME"}}, {1, "modificata", "IOANA", {}}};
+  for (int at = 0; at < 2; ++at) {
+    const QJsonObject version = QJsonDocument::fromJson(lines[at].toUtf8()).object();
+    EXPECT_EQ(version["tabel"].toString(), QStringLiteral("coasigurati")) << at;
+    EXPECT_EQ(version["index"].toInteger(), historyIndex_) << at;
+    EXPECT_EQ(version["versiune"].toInt(), expected[at].number) << at;
+    EXPECT_EQ(version["fel"].toString(), QLatin1String(expected[at].kind)) << at;
+    EXPECT_EQ(version["valori"].toObject()["PRENUME"].toString(),
+              QLatin1String(expected[at].prenume))
+        << at;
+    EXPECT_EQ(version["valori"].toObject()["CNP_ASIG"].toString(), QStringLiteral("1900202221147"));
+    EXPECT_EQ(version["schimbate"].toArray(), expected[at].changed) << at;
+    // Both copies were made by this program, so each knows when it ended.
+    EXPECT_FALSE(version["inlocuita"].toString().isEmpty()) << at;
+    EXPECT_FALSE(version["scrisa"].toString().isEmpty()) << at;
+  }
+
+  const ProgramRun text = Command({"istoric", "--tabel", "coasigurati", "--index", index});
+  EXPECT_EQ(text.code, 0) << text.err.toStdString();
+  EXPECT_TRUE(text.out.startsWith(QStringLiteral("Versiunea 2, stearsa, scrisa la ")))
+      << text.out.toStdString();
+  EXPECT_TRUE(text.out.contains(QStringLiteral("\n  *PRENUME: MARIA\n"))) << text.out.toStdString();
+  EXPECT_TRUE(text.out.contains(QStringLiteral("\n   PRENUME: IOANA\n"))) << text.out.toStdString();
+
+  const ProgramRun none = Command({"istoric", "--tabel", "coasigurati", "--index", "999999"});
+  EXPECT_EQ(none.code, 1);
+  EXPECT_TRUE(none.err.contains(cli_texts::NoHistory("coasigurati", 999999)))
+      << none.err.toStdString();
+  const ProgramRun wrong = Command({"istoric", "--tabel", "persoane", "--index", index});
+  EXPECT_EQ(wrong.code, 2);
+  EXPECT_TRUE(wrong.err.contains(cli_texts::BadHistoryTable("persoane")));
 }
 
 TEST_F(CommandLineTest, LegalNamesRefusedForSeveralHousesAsOnTheScreen) {

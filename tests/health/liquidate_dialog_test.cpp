@@ -116,7 +116,10 @@ TEST_F(LiquidateDialogTest, TheEmploymentEndsAfterItsStoredHiringDay) {
   EXPECT_EQ(Records(), QStringList({kCui + "|CASAB|POP|ION|" + kCnp + "|20090515|20090516|S",
                                     kCui + "|CASAB|POP|ION|" + kCnp + "|20090101|20090516|S",
                                     kOtherCui + "|CASAB|POP|ION|" + kCnp + "|20090101|0|S"}));
-  EXPECT_EQ(AuditRows(), 0);  // a liquidation is a plain update
+  // A liquidation is a plain update of both active records, each copied as it was first.
+  EXPECT_EQ(Value("SELECT GROUP_CONCAT(CONCAT(znew_op, '/', intrare, '/', iesire) ORDER BY "
+                  "intrare) AS v FROM asigurati.zlog_asigurati"),
+            QStringLiteral("M/20090101/0,M/20090515/0"));
 }
 
 TEST_F(LiquidateDialogTest, AChosenPersonIsFixedAndComparedWithTheStoredHiringDay) {

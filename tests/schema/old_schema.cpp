@@ -12,7 +12,7 @@ bool AtLeast(const QString& release, const char* version) {
 QString Columns(const QStringList& columns) { return columns.join(QStringLiteral(", ")); }
 
 // Audit tables as those releases made them: the table's columns of that time.
-QString AuditTable(const QString& name, const QStringList& columns) {
+QString AuditTable(const QString& name, const QStringList& columns, const QString& release) {
   QStringList nullable;
   for (const QString& column : columns) {
     QString definition = column.section(u' ', 0, 1);
@@ -23,7 +23,10 @@ QString AuditTable(const QString& name, const QStringList& columns) {
          name.section(u'.', 1) + QStringLiteral(" (") + Columns(nullable) +
          QStringLiteral(
              ", znew_index INT AUTO_INCREMENT PRIMARY KEY, znew_cont VARCHAR(50), "
-             "znew_op CHAR(1))");
+             "znew_op CHAR(1)") +
+         (AtLeast(release, "2.07")
+              ? QStringLiteral(", znew_data TIMESTAMP NULL DEFAULT CURRENT_TIMESTAMP)")
+              : QStringLiteral(")"));
 }
 
 const QString kKey = QStringLiteral("`index` INT NOT NULL AUTO_INCREMENT PRIMARY KEY");
@@ -208,7 +211,8 @@ const QStringList& Releases() {
       QStringLiteral("1.7"),      QStringLiteral("1.8"),  QStringLiteral("1.81"),
       QStringLiteral("1.82"),     QStringLiteral("1.83"), QStringLiteral("2.00"),
       QStringLiteral("2.01"),     QStringLiteral("2.02"), QStringLiteral("2.03"),
-      QStringLiteral("2.04"),     QStringLiteral("2.05"), QStringLiteral("2.06")};
+      QStringLiteral("2.04"),     QStringLiteral("2.05"), QStringLiteral("2.06"),
+      QStringLiteral("2.07")};
   return releases;
 }
 
@@ -233,7 +237,7 @@ QString Build(CClient& client, const Options& options) {
   for (const Table& table : Tables(options.release)) {
     statements << QStringLiteral("CREATE TABLE ") + table.name + QStringLiteral(" (") +
                       Columns(table.columns) + u')';
-    if (table.audited) statements << AuditTable(table.name, table.columns);
+    if (table.audited) statements << AuditTable(table.name, table.columns, options.release);
   }
   QStringList houses;
   for (const QString& code : HouseCodes(options.release)) {

@@ -4,6 +4,7 @@
 
 #include "old_schema.h"
 #include "schema_test_util.h"
+#include "store/schema/schema_tables.h"
 
 using namespace schema_test;
 
@@ -40,7 +41,7 @@ const QStringList kAddedColumns = {QStringLiteral("sume.salariu"),
 
 void ExpectCurrentSchemaWithEveryRow(const QString& release) {
   const std::string context = "from " + release.toStdString();
-  EXPECT_EQ(Version(), QStringLiteral("2.06")) << context;
+  EXPECT_EQ(Version(), QLatin1String(kSchemaVersion)) << context;
   EXPECT_EQ(Count(QStringLiteral("asigurati.setari WHERE denumire<>'versiune'")), 0) << context;
   for (const char* table :
        {"asigurati.societati", "asigurati.asigurati", "asigurati.coasigurati", "asigurati.sume",
@@ -108,7 +109,7 @@ void ExpectAuditCopies(const QString& release) {
 
 TEST(UpgradeTest, EveryEarlierReleaseReachesTheCurrentVersionKeepingEveryRow) {
   for (const QString& release : old_schema::Releases()) {
-    if (release == QLatin1String("2.06")) continue;
+    if (release == QLatin1String(kSchemaVersion)) continue;
     BuildRelease(release);
     QStringList shown = StartProgram();
     if (Before(release, "1.3")) {
@@ -154,7 +155,7 @@ TEST(UpgradeTest, DeclarationsAreRenumberedOnlyWhileNoCertificateRefersToThem) {
   for (const auto& c : cases) {
     BuildRelease(QStringLiteral("2.04"), c.certificates);
     EXPECT_EQ(StartProgram(), QStringList());
-    EXPECT_EQ(Version(), QStringLiteral("2.06"));
+    EXPECT_EQ(Version(), QLatin1String(kSchemaVersion));
     EXPECT_EQ(Value(QStringLiteral("SELECT GROUP_CONCAT(`index` ORDER BY `index`) FROM "
                                    "concedii.declaratii")),
               c.keys)
@@ -166,7 +167,7 @@ TEST(UpgradeTest, DeclarationsAreRenumberedOnlyWhileNoCertificateRefersToThem) {
 // A healthy table is checked, never rebuilt: a rebuild replaces its data file through a new
 // one, and a program stopped in between would lose the table.
 TEST(UpgradeTest, CurrentVersionOnlyChecksAndReads) {
-  BuildRelease(QStringLiteral("2.06"));
+  BuildRelease(QLatin1String(kSchemaVersion));
   const QString versionRow =
       Value(QStringLiteral("SELECT `index` FROM asigurati.setari WHERE denumire='versiune'"));
   // A rebuilt table has a new data file (another inode).
@@ -201,14 +202,17 @@ TEST(UpgradeTest, CurrentVersionOnlyChecksAndReads) {
   EXPECT_EQ(dataFile("asigurati/societati"), companiesBorn);
 }
 
-TEST(UpgradeTest, VersionOfALaterReleaseChangesNothing) {
+// A later release's register is refused with its reason: this program's writes would leave
+// changes without the history that release keeps.
+TEST(UpgradeTest, VersionOfALaterReleaseIsRefusedAndChangesNothing) {
   BuildRelease(QStringLiteral("1.7"), true, QStringLiteral("2.10"));
   const QString schemaBefore =
       Cells(QStringLiteral("SELECT CONCAT(table_name, '.', column_name) FROM "
                            "information_schema.columns WHERE table_schema IN "
                            "('asigurati', 'concedii') ORDER BY 1"))
           .join(u',');
-  EXPECT_EQ(StartProgram(), QStringList());
+  EXPECT_EQ(StartProgram(), QStringList{LaterRegisterText(QStringLiteral("2.10"))});
+  EXPECT_FALSE(UpgradeSchema(Client()));
   EXPECT_EQ(Version(), QStringLiteral("2.10"));
   EXPECT_EQ(Cells(QStringLiteral("SELECT CONCAT(table_name, '.', column_name) FROM "
                                  "information_schema.columns WHERE table_schema IN "
@@ -243,6 +247,42 @@ TEST(UpgradeTest, FailingStepStopsWithItsErrorAndIsRetriedAtTheNextStart) {
   TestServer::Instance().Run(QStringLiteral("ALTER TABLE asigurati.societati DROP `EMAIL`"));
   EXPECT_EQ(StartProgram(), QStringList());
   ExpectCurrentSchemaWithEveryRow(QStringLiteral("1.5"));
+}
+
+}  // namespace
+
+namespace {
+
+// The copies made before the upgrade do not know their time; those made after it do.
+TEST(UpgradeTest, AuditCopiesMadeBeforeTheUpgradeKeepNoTimeAndLaterOnesAreDated) {
+  BuildRelease(QStringLiteral("2.06"));
+  TestServer::Instance().Run(QStringLiteral(
+      "INSERT INTO asigurati.zlog_asigurati (`index`, nume, znew_op) VALUES (1, 'VECHI', 'M')"));
+  EXPECT_EQ(StartProgram(), QStringList());
+  EXPECT_EQ(Version(), QLatin1String(kSchemaVersion));
+  EXPECT_EQ(Count(QStringLiteral("asigurati.zlog_asigurati WHERE znew_data IS NULL")), 1);
+  EXPECT_EQ(Count(QStringLiteral("information_schema.columns WHERE column_name='znew_data' AND "
+                                 "is_nullable='YES' AND column_default LIKE 'current_timestamp%'")),
+            7);
+  const int key = Value(QStringLiteral("SELECT MIN(`index`) FROM asigurati.asigurati")).toInt();
+  ASSERT_EQ(Client().AuditedUpdate(key, InsuredTable(), {{"NUME", "NOU"}}), 0);
+  EXPECT_EQ(Count(QStringLiteral("asigurati.zlog_asigurati WHERE znew_data IS NOT NULL AND "
+                                 "znew_data>=NOW() - INTERVAL 1 MINUTE")),
+            1);
+  // A start on the upgraded register changes nothing more.
+  EXPECT_EQ(StartProgram(), QStringList());
+  EXPECT_EQ(Count(QStringLiteral("asigurati.zlog_asigurati WHERE znew_data IS NULL")), 1);
+}
+
+TEST(UpgradeTest, OnlyANumberAboveThisProgramsVersionIsALaterRegister) {
+  const struct {
+    const char* version;
+    bool later;
+  } cases[] = {{"2.07", false}, {"2.06", false}, {"1.1 beta", false}, {"", false},
+               {"2.08", true},  {"2.10", true},  {"3", true}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(IsLaterVersion(QLatin1String(c.version)), c.later) << c.version;
+  }
 }
 
 }  // namespace

@@ -70,6 +70,14 @@ TEST_F(MoveTest, MonthFilesFromTheServerAreThoseOfTheEmbeddedRegister) {
   EXPECT_TRUE(moved.out.contains(QStringLiteral("asigurati.zlog_asigurati: 1\n")));
   EXPECT_TRUE(moved.out.contains(QStringLiteral("concedii.zlog_concedii: 0\n")));
   EXPECT_TRUE(moved.out.contains(QStringLiteral("asigurati.setari: 1\n")));
+  // The copies keep the time they were made, and the server dates the copies to come.
+  EXPECT_EQ(Value(QStringLiteral("SELECT COUNT(*) AS v FROM asigurati.zlog_asigurati WHERE "
+                                 "znew_data IS NOT NULL")),
+            QStringLiteral("1"));
+  EXPECT_EQ(Value(QStringLiteral("SELECT COUNT(*) AS v FROM information_schema.columns WHERE "
+                                 "column_name='znew_data' AND column_default LIKE "
+                                 "'current_timestamp%'")),
+            QStringLiteral("7"));
   EXPECT_EQ(Value(QStringLiteral("SELECT s.repr AS v FROM asigurati.societati AS s WHERE "
                                  "s.cf='12345674'")),
             QStringLiteral("Ana \\ O'Brien"));

@@ -63,9 +63,10 @@ TEST_F(ServerTest, UpgradeOnAServerWaitsForTheUsersWordOnABackup) {
   const QString question =
       QStringLiteral(
           "Bazele de date de pe serverul 127.0.0.1:%1 trebuie actualizate de la versiunea 2.05 la "
-          "versiunea 2.06.\n\nAre serverul o copie de siguranta facuta chiar acum? Continuati doar "
+          "versiunea %2.\n\nAre serverul o copie de siguranta facuta chiar acum? Continuati doar "
           "daca are.")
-          .arg(Server().Port());
+          .arg(Server().Port())
+          .arg(QLatin1String(kSchemaVersion));
   AdminPrompter().Clear();
   UpgradeSchema(Admin());  // no answer queued: "Nu"
   EXPECT_EQ(AdminPrompter().Texts(), QStringList{question});

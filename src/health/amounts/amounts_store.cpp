@@ -6,6 +6,7 @@
 #include "store/c_client.h"
 #include "store/list_model.h"
 #include "store/schema/schema_tables.h"
+#include "store/transaction.h"
 
 bool QueryCompanies(CClient& client) {
   return client.Execute(QStringLiteral("SELECT s.cf, s.denumire FROM asigurati.societati AS s"),
@@ -44,10 +45,31 @@ bool InsertEmployeeAmounts(CClient& client, const EmployeeAmounts& amounts) {
 }
 
 bool UpdateEmployeeAmounts(CClient& client, const EmployeeAmounts& amounts) {
+  // The amounts as they were go into the history first.
+  Transaction transaction(client);
+  if (!transaction.Begun()) return false;
+  if (client.AuditCopyWhere(
+          MonthlyAmountsTable(),
+          Sql(u"id_cnp=%1 AND luna=%2", Number(amounts.index), Number(amounts.month)),
+          QStringLiteral("M")) != 0) {
+    return false;
+  }
   return client.Execute(Sql(u"UPDATE asigurati.sume AS s SET  s.salariu=%1, s.asig_datorat=%2, "
                             u"s.asig_virat=%3 WHERE s.id_cnp=%4 AND s.luna=%5",
                             Number(amounts.salary), Number(amounts.owed), Number(amounts.paid),
-                            Number(amounts.index), Number(amounts.month))) == 0;
+                            Number(amounts.index), Number(amounts.month))) == 0 &&
+         transaction.Commit();
+}
+
+std::optional<qint64> EmployeeAmountsIndex(CClient& client, int insuredIndex, int month) {
+  if (client.Execute(Sql(u"SELECT s.index FROM asigurati.sume AS s WHERE s.id_cnp=%1 AND "
+                         u"s.luna=%2 ORDER BY s.index LIMIT 1",
+                         Number(insuredIndex), Number(month)),
+                     1) != 0) {
+    return std::nullopt;
+  }
+  if (client.RowCount() < 1) return 0;
+  return LeadingInteger(client.GetField(0, QStringLiteral("INDEX")));
 }
 
 std::optional<QString> EarlierSalary(CClient& client, int index, int month) {

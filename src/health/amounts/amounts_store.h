@@ -20,14 +20,18 @@ class CClient;
 
 // The month's amounts of an employee who has none yet: an audited insert.
 [[nodiscard]] bool InsertEmployeeAmounts(CClient& client, const EmployeeAmounts& amounts);
-// The amounts of a month already recorded: a plain update of its row, as recorded amounts
-// are corrected without an audit copy.
+// The amounts of a month already recorded: a plain update of its row, after its audit copy.
 [[nodiscard]] bool UpdateEmployeeAmounts(CClient& client, const EmployeeAmounts& amounts);
 
 // The fund of salaries the step of the employees' amounts shows for the company in the month:
 // the sum of the salaries of its employees present in the month (kept as the client's last
 // result); nothing when the query failed.
 [[nodiscard]] std::optional<double> EmployeesSalaryTotal(CClient& client, const QString& cf,
+                                                    int month);
+
+// The INDEX of the employee's amounts for the month, 0 when there are none; nothing when the
+// query failed (shown).
+[[nodiscard]] std::optional<qint64> EmployeeAmountsIndex(CClient& client, int insuredIndex,
                                                          int month);
 
 // The salary of the employee's latest month before `month`, "0" when there is none;

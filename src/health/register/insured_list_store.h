@@ -13,6 +13,7 @@ class ListModel;
 [[nodiscard]] bool LoadInsuredList(CClient& client, const QString& cf, int filter, ListModel& list);
 
 // Deletes one employment record with its monthly amounts, and the CNP's dependants at every
-// company when no other record of the CNP exists anywhere. Plain statements in that order
-// without audit copies; the first failure stops and what ran before it stays.
+// company when no other record of the CNP exists anywhere. Plain statements in that order,
+// each after the audit copies ("D", with one copy time) of the rows it deletes; on the
+// embedded register the first failure stops and what ran before it stays.
 [[nodiscard]] bool DeleteInsuredRecord(CClient& client, const QString& cnp, int index);

@@ -94,14 +94,24 @@ bool WriteInsured(CClient& client, const InsuredRecord& record, int ownIndex, bo
 }
 
 bool MoveCnp(CClient& client, const QString& oldCnp, const QString& newCnp) {
-  static const char16_t* const moves[] = {
-      u"UPDATE asigurati.coasigurati SET cnp_asig=%1 WHERE cnp_asig=%2",
-      u"UPDATE asigurati.sume SET cnp=%1 WHERE cnp=%2"};
+  const struct {
+    const TableName& table;
+    const char16_t* rows;
+    const char16_t* move;
+  } moves[] = {
+      {DependantsTable(), u"cnp_asig=%1",
+       u"UPDATE asigurati.coasigurati SET cnp_asig=%1 WHERE cnp_asig=%2"},
+      {MonthlyAmountsTable(), u"cnp=%1", u"UPDATE asigurati.sume SET cnp=%1 WHERE cnp=%2"}};
   // On a server the dependants and the amounts follow the CNP together or not at all.
   Transaction transaction(client);
   if (!transaction.Begun()) return false;
-  for (const char16_t* move : moves) {
-    if (client.Execute(Sql(move, client.Text(newCnp), client.Text(oldCnp))) != 0) return false;
+  for (const auto& move : moves) {
+    // Each row as it was goes into its history first.
+    if (client.AuditCopyWhere(move.table, Sql(move.rows, client.Text(oldCnp)),
+                              QStringLiteral("M")) != 0 ||
+        client.Execute(Sql(move.move, client.Text(newCnp), client.Text(oldCnp))) != 0) {
+      return false;
+    }
   }
   return transaction.Commit();
 }
@@ -135,5 +145,12 @@ bool Liquidate(CClient& client, const QString& cf, const QString& cnp, int date)
   const QString sql =
       Sql(u"UPDATE asigurati.asigurati SET iesire=%1 WHERE cnp=%2 AND iesire=0 AND cf=%3",
           Number(date), client.Text(cnp), client.Text(cf));
-  return client.Execute(sql) == 0;
+  // The records as they were go into the history first.
+  Transaction transaction(client);
+  if (!transaction.Begun()) return false;
+  return client.AuditCopyWhere(
+             InsuredTable(),
+             Sql(u"cnp=%1 AND iesire=0 AND cf=%2", client.Text(cnp), client.Text(cf)),
+             QStringLiteral("M")) == 0 &&
+         client.Execute(sql) == 0 && transaction.Commit();
 }

@@ -56,8 +56,9 @@ struct DependantOf {
                                 bool writeIesire);
 
 // Moves a changed CNP through the co-insured (as the insured person of dependants) and the
-// monthly amounts, at every company. Plain statements without a transaction: the first
-// failure stops the move and what ran before it stays.
+// monthly amounts, at every company, each row's audit copy first. On a server one
+// transaction; on the embedded register the first failure stops the move and what ran
+// before it stays.
 [[nodiscard]] bool MoveCnp(CClient& client, const QString& oldCnp, const QString& newCnp);
 
 // The first active person of the company whose CNP begins with `prefix`; nothing when
@@ -75,5 +76,5 @@ struct ActiveRecords {
                                                            const QString& cnp);
 
 // Ends every active employment of the CNP at the company on `date`: a plain update, as the
-// register records liquidations (no audit copy).
+// register records liquidations, after the audit copies of the records it changes.
 [[nodiscard]] bool Liquidate(CClient& client, const QString& cf, const QString& cnp, int date);

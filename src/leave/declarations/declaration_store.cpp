@@ -85,11 +85,18 @@ std::optional<DeclarationDeletion> CanDeleteDeclaration(CClient& client, qint64 
 }
 
 bool DeleteDeclaration(CClient& client, qint64 index) {
+  // The certificates that go with the declaration carry its deletion's one time.
+  const std::optional<QString> copyTime = client.AuditCopyTime();
+  if (!copyTime) return false;
   // On a server the declaration goes with its certificates, or nothing goes.
   Transaction transaction(client);
   if (!transaction.Begun()) return false;
-  return client.Execute(
+  return client.AuditCopyWhere(CertificatesTable(), Sql(u"id_declaratie=%1", Number(index)),
+                               QStringLiteral("D"), *copyTime) == 0 &&
+         client.Execute(
              Sql(u"DELETE FROM concedii.concedii WHERE id_declaratie=%1", Number(index))) == 0 &&
+         client.AuditCopyWhere(DeclarationsTable(), Sql(u"`index`=%1", Number(index)),
+                               QStringLiteral("D"), *copyTime) == 0 &&
          client.Execute(Sql(u"DELETE FROM concedii.declaratii WHERE "
                             u"concedii.declaratii.index=%1",
                             Number(index))) == 0 &&

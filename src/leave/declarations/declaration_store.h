@@ -48,7 +48,8 @@ struct SavedDeclaration {
 enum class DeclarationDeletion { kLast, kLaterRectification };
 [[nodiscard]] std::optional<DeclarationDeletion> CanDeleteDeclaration(CClient& client,
                                                                       qint64 index);
-// Deletes the declaration with this index and its certificates. True when it is gone.
+// Deletes the declaration with this index and its certificates, after their audit copies
+// ("D", with one copy time). True when it is gone.
 [[nodiscard]] bool DeleteDeclaration(CClient& client, qint64 index);
 
 // The statements of the declarations panel's two lower lists.

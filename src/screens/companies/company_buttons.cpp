@@ -23,5 +23,6 @@ CompanyButtons MakeCompanyButtons(QWidget& panel, CompanyList& list, CListViewEx
   QObject::connect(buttons.remove, &QPushButton::clicked, &panel, [&list, changed, finalQuestion] {
     if (list.Delete(finalQuestion)) changed();
   });
+  list.AttachHistory(changed);
   return buttons;
 }

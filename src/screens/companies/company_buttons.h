@@ -19,7 +19,7 @@ struct CompanyButtons {
 // societate" (a double click on a company does the same) and "Sterge societate" with the
 // panel's final question. `changed` runs after each action that changed the list, so the
 // panel shows the current company afresh: a new one, a new name or fiscal code, or another
-// company at the deleted one's place.
+// company at the deleted one's place. The list gets its history keys too.
 CompanyButtons MakeCompanyButtons(QWidget& panel, CompanyList& list, CListViewEx& view,
                                   FinalQuestion finalQuestion,
                                   const std::function<void()>& changed);

@@ -1,8 +1,10 @@
 #include "screens/companies/company_list.h"
 
 #include "screens/companies/c_company_dialog.h"
+#include "screens/history/record_history_keys.h"
 #include "store/c_client.h"
 #include "store/prompter.h"
+#include "store/schema/schema_tables.h"
 #include "ui/c_list_view_ex.h"
 
 namespace {
@@ -94,4 +96,18 @@ bool CompanyList::Delete(FinalQuestion finalQuestion) {
 int RowAfterRemoval(int removed, int rowsLeft) {
   if (rowsLeft <= 0) return -1;
   return removed < rowsLeft ? removed : rowsLeft - 1;
+}
+
+void CompanyList::AttachHistory(const std::function<void()>& changed) {
+  const auto reload = [this, changed] {
+    const int row = SelectedRow();
+    const double index = row >= 0 ? view_.GetCellInteger(row, kIndex) : 0;
+    static_cast<void>(Load());  // a failure was shown; the list stays empty
+    for (int at = 0; at < view_.RowCount(); ++at) {
+      if (view_.GetCellInteger(at, kIndex) == index) view_.SelectRow(at);
+    }
+    changed();
+  };
+  AttachRecordHistory(view_, formParent_, client_, prompter_,
+                      {HistoryTableOf(CompaniesTable()), IndexColumn(view_, kIndex), {}, reload});
 }

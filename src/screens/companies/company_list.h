@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 #include "companies/company_delete.h"
 
@@ -32,6 +33,10 @@ class CompanyList {
   [[nodiscard]] bool Add();
   [[nodiscard]] bool Modify();
   [[nodiscard]] bool Delete(FinalQuestion finalQuestion);
+  // The history keys of the list: a company's versions and the deleted companies. After a
+  // restore or a recovery the list is read again, the same company selected, and `changed`
+  // runs.
+  void AttachHistory(const std::function<void()>& changed);
 
  private:
   void SetColumnWidths();

@@ -10,14 +10,18 @@
 #include "common/amounts.h"
 #include "common/free_space.h"
 #include "common/number_texts.h"
+#include "companies/company_store.h"
 #include "health/amounts/amounts_checks.h"
 #include "health/amounts/amounts_copy.h"
 #include "health/amounts/amounts_record.h"
 #include "health/amounts/amounts_store.h"
 #include "health/annexes/report_month.h"
+#include "history/history_tables.h"
 #include "screens/health/c_edit_employee_amounts_dialog.h"
+#include "screens/history/record_history_keys.h"
 #include "store/c_client.h"
 #include "store/prompter.h"
+#include "store/schema/schema_tables.h"
 #include "ui/buttons.h"
 #include "ui/c_list_view_ex.h"
 #include "ui/function_keys.h"
@@ -67,6 +71,31 @@ CEmployeeAmountsDialog::CEmployeeAmountsDialog(QWidget* parent, CClient& client,
   companies_->SetColumnWidth(kCompanyName, 350);
   companies_->clearSelection();
   ShowTotals();
+  AttachHistory();
+}
+
+void CEmployeeAmountsDialog::AttachHistory() {
+  AttachRecordHistory(*companies_, *this, client_, prompter_,
+                      {HistoryTableOf(CompaniesTable()),
+                       [this](int row) {
+                         return CompanyIndexOf(client_, companies_->GetCellText(row, kCompanyCf));
+                       },
+                       {},
+                       {}});
+  const auto reload = [this] {
+    if (loadedCf_) LoadEmployees(*loadedCf_);
+    ShowTotals();
+  };
+  AttachRecordHistory(
+      *employees_, *this, client_, prompter_,
+      {HistoryTableOf(MonthlyAmountsTable()),
+       [this](int row) {
+         return EmployeeAmountsIndex(
+             client_, static_cast<int>(employees_->GetCellInteger(row, QStringLiteral("INDEX"))),
+             month_);
+       },
+       [this] { return DeletedOfCompanyMonth(client_, loadedCf_.value_or(QString()), month_); },
+       reload});
 }
 
 void CEmployeeAmountsDialog::BuildWindow() {

@@ -45,6 +45,8 @@ class CEmployeeAmountsDialog : public QDialog {
   void ShowEmployees();
   void ColourEmployees();
   void ShowTotals();
+  // The history keys: a company's versions, and the month's amounts of an employee.
+  void AttachHistory();
 
   CClient& client_;
   Prompter& prompter_;

@@ -10,9 +10,12 @@
 #include "health/amounts/amounts_record.h"
 #include "health/amounts/amounts_store.h"
 #include "health/annexes/report_month.h"
+#include "history/history_tables.h"
 #include "screens/health/c_edit_employer_amounts_dialog.h"
+#include "screens/history/record_history_keys.h"
 #include "store/c_client.h"
 #include "store/prompter.h"
+#include "store/schema/schema_tables.h"
 #include "ui/c_list_view_ex.h"
 #include "ui/function_keys.h"
 #include "ui/modal.h"
@@ -69,6 +72,20 @@ CEmployerAmountsDialog::CEmployerAmountsDialog(QWidget* parent, CClient& client,
   connect(companies_, &QAbstractItemView::doubleClicked, this,
           &CEmployerAmountsDialog::ModifySelectedCompany);
   loaded_ = LoadCompanies();
+  // The history keys work on the company's amounts of the month.
+  AttachRecordHistory(*companies_, *this, client_, prompter_,
+                      {HistoryTableOf(EmployerAmountsTable()),
+                       [this](int row) -> std::optional<qint64> {
+                         const qint64 index =
+                             static_cast<qint64>(companies_->GetCellInteger(row, kIdSuma));
+                         return index;
+                       },
+                       {},
+                       [this] {
+                         for (int row = 0; row < companies_->RowCount(); ++row) {
+                           if (!LoadAmounts(row)) return;
+                         }
+                       }});
 }
 
 bool CEmployerAmountsDialog::LoadCompanies() {

@@ -13,12 +13,15 @@
 #include "health/register/coinsured_store.h"
 #include "health/register/employment_forms.h"
 #include "health/register/insured_list_store.h"
+#include "history/history_tables.h"
 #include "screens/health/c_change_dialog.h"
 #include "screens/health/c_coinsured_dialog.h"
 #include "screens/health/c_insured_dialog.h"
 #include "screens/health/c_liquidate_dialog.h"
+#include "screens/history/record_history_keys.h"
 #include "store/c_client.h"
 #include "store/prompter.h"
+#include "store/schema/schema_tables.h"
 #include "ui/buttons.h"
 #include "ui/c_current_company_label.h"
 #include "ui/c_list_view_ex.h"
@@ -105,6 +108,29 @@ CInsuredListDialog::CInsuredListDialog(QWidget* parent, CClient& client, Prompte
   setWindowTitle(Title());
   BuildWindow(denumire, filter);
   Load(filter);
+  AttachHistory();
+}
+
+void CInsuredListDialog::AttachHistory() {
+  const auto condition = [this] { return DeletedOfCompany(client_, cf_); };
+  const auto reload = [this] { ReloadAfterHistory(); };
+  AttachRecordHistory(*insured_, *this, client_, prompter_,
+                      {HistoryTableOf(InsuredTable()),
+                       IndexColumn(*insured_, QStringLiteral("INDEX")), condition, reload});
+  AttachRecordHistory(*dependants_, *this, client_, prompter_,
+                      {HistoryTableOf(DependantsTable()),
+                       IndexColumn(*dependants_, QStringLiteral("INDEX")), condition, reload});
+}
+
+void CInsuredListDialog::ReloadAfterHistory() {
+  const int row = insured_->SelectedRow();
+  const QString index = row >= 0 ? insured_->GetCellText(row, QStringLiteral("INDEX")) : QString();
+  Load(filter_);
+  ForgetHandledRow();
+  for (int at = 0; at < insured_->RowCount(); ++at) {
+    if (insured_->GetCellText(at, QStringLiteral("INDEX")) == index) insured_->SelectRow(at);
+  }
+  OnInsuredSelectionChanged();
 }
 
 void CInsuredListDialog::BuildWindow(const QString& denumire, int filter) {
@@ -197,6 +223,7 @@ QVBoxLayout* CInsuredListDialog::BuildFootnotes() {
 }
 
 void CInsuredListDialog::Load(int filter) {
+  filter_ = filter;
   loaded_ = LoadInsuredList(client_, cf_, filter, insured_->Model());
   if (!loaded_) return;
   HideColumns(*insured_, {"CF", "INDEX"});

@@ -45,6 +45,9 @@ class CInsuredListDialog : public QDialog {
   QVBoxLayout* BuildButtons();
   QVBoxLayout* BuildFootnotes();
   void Load(int filter);
+  // The history keys of both lists; after a restore or a recovery the lists are read again.
+  void AttachHistory();
+  void ReloadAfterHistory();
   void ColourRow(int row);
   void OnInsuredSelectionChanged();
   // Makes the next selection change be handled whatever row it lands on: after a row left
@@ -71,6 +74,7 @@ class CInsuredListDialog : public QDialog {
   const QString denumire_;
   const QString cf_;
   bool loaded_ = false;
+  int filter_ = 0;
   CListViewEx* insured_ = nullptr;
   CListViewEx* dependants_ = nullptr;
   int handledRow_ = -1;

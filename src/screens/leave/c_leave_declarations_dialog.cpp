@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "exchange/verify/written_check.h"
+#include "history/history_tables.h"
 #include "leave/certificates/certificate_store.h"
 #include "leave/declarations/declaration_checks.h"
 #include "leave/declarations/declaration_store.h"
@@ -18,11 +19,13 @@
 #include "print/report_printer.h"
 #include "screens/companies/company_buttons.h"
 #include "screens/companies/company_list.h"
+#include "screens/history/record_history_keys.h"
 #include "screens/leave/c_declaration_dialog.h"
 #include "screens/leave/c_leave_certificate_dialog.h"
 #include "screens/leave/declaration_lists.h"
 #include "store/c_client.h"
 #include "store/prompter.h"
+#include "store/schema/schema_tables.h"
 #include "ui/buttons.h"
 #include "ui/c_current_company_label.h"
 #include "ui/c_list_view_ex.h"
@@ -68,9 +71,32 @@ CLeaveDeclarationsDialog::CLeaveDeclarationsDialog(QWidget* owner, CClient* clie
   // Deliberately ignored: a failed query was shown by the client, and the empty list still
   // takes the companies added afterwards.
   static_cast<void>(companyList_->Load());
+  AttachHistory();
 }
 
 CLeaveDeclarationsDialog::~CLeaveDeclarationsDialog() = default;
+
+void CLeaveDeclarationsDialog::AttachHistory() {
+  const auto ofCompany = [this] {
+    const int row = companies_->SelectedRow();
+    return DeletedOfCompany(*Client(), row >= 0 ? companyList_->Cf(row) : QString());
+  };
+  AttachRecordHistory(*declarations_, *this, *Client(), *GetPrompter(),
+                      {HistoryTableOf(DeclarationsTable()),
+                       [this](int row) { return DeclarationIndexAt(*declarations_, row); },
+                       ofCompany, [this] { RefreshCompany(); }});
+  AttachRecordHistory(
+      *certificates_, *this, *Client(), *GetPrompter(),
+      {HistoryTableOf(CertificatesTable()),
+       [this](int row) {
+         return certificates_->Model().GetCellText(row, QStringLiteral("INDEX")).toLongLong();
+       },
+       ofCompany,
+       [this] {
+         handledDeclaration_ = kNoRowHandled;
+         OnDeclarationSelected();
+       }});
+}
 
 void CLeaveDeclarationsDialog::BuildWindow() {
   companies_ = MakeList(this, "companies");

@@ -53,6 +53,8 @@ class CLeaveDeclarationsDialog : public CPanelDialog {
   QLayout* BuildFiguresColumn();
   QLayout* BuildCertificates();
   void ConnectSelections();
+  // The history keys of the declarations and the certificates.
+  void AttachHistory();
 
   void OnCompanySelected();
   void OnDeclarationSelected();

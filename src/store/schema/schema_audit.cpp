@@ -47,12 +47,13 @@ void AlignAuditTable(SchemaRunner& runner, const TableDef& table) {
   if (missing.isEmpty()) return;
   if (!exists) {
     // A failure was shown; the table's own writes go on without their audit copies.
-    (void)runner.Run(
-        QStringLiteral("CREATE TABLE IF NOT EXISTS ") + auditName + QStringLiteral(" (") +
-        missing.join(QStringLiteral(", ")) +
-        QStringLiteral(", `znew_index` INT NOT NULL AUTO_INCREMENT, `znew_cont` "
-                       "VARCHAR(50) NOT NULL DEFAULT '', `znew_op` CHAR(1) NOT NULL "
-                       "DEFAULT '', PRIMARY KEY (`znew_index`)) DEFAULT CHARSET=utf8mb4"));
+    (void)runner.Run(QStringLiteral("CREATE TABLE IF NOT EXISTS ") + auditName +
+                     QStringLiteral(" (") + missing.join(QStringLiteral(", ")) +
+                     QStringLiteral(", `znew_index` INT NOT NULL AUTO_INCREMENT, `znew_cont` "
+                                    "VARCHAR(50) NOT NULL DEFAULT '', `znew_op` CHAR(1) NOT NULL "
+                                    "DEFAULT '', ") +
+                     AuditCopyTimeColumn() +
+                     QStringLiteral(", PRIMARY KEY (`znew_index`)) DEFAULT CHARSET=utf8mb4"));
     return;
   }
   (void)runner.Run(QStringLiteral("ALTER TABLE ") + auditName + QStringLiteral(" ADD COLUMN ") +

@@ -43,7 +43,7 @@ const std::vector<UpgradeStep>& UpgradeSteps::All() {
       {"1.83", "2.00", &S::Record200},          {"2.00", "2.01", &S::Record201},
       {"2.01", "2.02", &S::RenameHargitaHouse}, {"2.02", "2.03", &S::RenameHouseA},
       {"2.03", "2.04", &S::Record204},          {"2.04", "2.05", &S::RenumberDeclarations},
-      {"2.05", "2.06", &S::Record206},
+      {"2.05", "2.06", &S::Record206},          {"2.06", "2.07", &S::AddAuditCopyTimes},
   };
   return steps;
 }
@@ -190,4 +190,37 @@ bool UpgradeSteps::RenumberDeclarations() {
         "PRIMARY KEY"));
   }
   return WriteVersion(QStringLiteral("2.05"));
+}
+
+// Every audit copy gets the time it was made. The copies already there keep the column
+// empty, since nobody knows when they were made; only then does the column take the
+// server's time by default, so that the copies made from now on carry it. An audit table
+// that is missing gets the column when the audit tables are aligned after the steps.
+bool UpgradeSteps::AddAuditCopyTimes() {
+  for (const TableDef& table : SchemaTables()) {
+    if (!table.audited) continue;
+    const QString database = QString::fromLatin1(table.database);
+    const QString audit = QStringLiteral("zlog_") + QString::fromLatin1(table.name);
+    if (!runner_.Run(QStringLiteral("SELECT c.column_name AS nume FROM information_schema.columns "
+                                    "AS c WHERE c.table_schema='%1' AND c.table_name='%2' AND "
+                                    "c.column_name IN ('znew_index', 'znew_data')")
+                         .arg(database, audit),
+                     1)) {
+      return false;
+    }
+    const int found = static_cast<int>(runner_.Client().RowCount());
+    if (found == 0) continue;  // no audit table
+    const QString name = database + u'.' + audit;
+    // A step run again after an interruption may find the column added already.
+    if (found == 1 &&
+        !runner_.Run(QStringLiteral("ALTER TABLE ") + name +
+                     QStringLiteral(" ADD COLUMN `znew_data` TIMESTAMP NULL DEFAULT NULL"))) {
+      return false;
+    }
+    if (!runner_.Run(QStringLiteral("ALTER TABLE ") + name +
+                     QStringLiteral(" ALTER COLUMN `znew_data` SET DEFAULT CURRENT_TIMESTAMP"))) {
+      return false;
+    }
+  }
+  return Record207();
 }

@@ -34,6 +34,7 @@ class UpgradeSteps {
   bool RenameHargitaHouse();
   bool RenameHouseA();
   bool RenumberDeclarations();
+  bool AddAuditCopyTimes();
   bool Record12() { return Record(QStringLiteral("1.2")); }
   bool Record17() { return Record(QStringLiteral("1.7")); }
   bool Record181() { return Record(QStringLiteral("1.81")); }
@@ -43,6 +44,7 @@ class UpgradeSteps {
   bool Record201() { return Record(QStringLiteral("2.01")); }
   bool Record204() { return Record(QStringLiteral("2.04")); }
   bool Record206() { return Record(QStringLiteral("2.06")); }
+  bool Record207() { return Record(QStringLiteral("2.07")); }
 
  private:
   // Recording a version: the old row goes, the new one is written by an audited insert.

@@ -214,6 +214,11 @@ const TableName& CertificatesTable() {
   return name;
 }
 
+TableName QualifiedTableName(const char* qualified) {
+  const QString name = QString::fromLatin1(qualified).toUpper();
+  return {name.section(u'.', 0, 0), name.section(u'.', 1)};
+}
+
 std::optional<int> TextColumnWidth(const QString& database, const QString& table,
                                    const QString& column) {
   static const QRegularExpression text(QStringLiteral("^(?:VAR)?CHAR\\((\\d+)\\)$"),
@@ -253,6 +258,10 @@ QString AuditColumnType(const QString& type) {
              : type + QStringLiteral(" NULL");
 }
 
+QString AuditCopyTimeColumn() {
+  return QStringLiteral("`znew_data` TIMESTAMP NULL DEFAULT CURRENT_TIMESTAMP");
+}
+
 QString CreateAuditTableStatement(const TableDef& table) {
   QStringList parts;
   for (const ColumnDef& column : table.columns) {
@@ -261,7 +270,7 @@ QString CreateAuditTableStatement(const TableDef& table) {
   }
   parts << QStringLiteral("`znew_index` INT NOT NULL AUTO_INCREMENT")
         << QStringLiteral("`znew_cont` VARCHAR(50) NOT NULL DEFAULT ''")
-        << QStringLiteral("`znew_op` CHAR(1) NOT NULL DEFAULT ''")
+        << QStringLiteral("`znew_op` CHAR(1) NOT NULL DEFAULT ''") << AuditCopyTimeColumn()
         << QStringLiteral("PRIMARY KEY (`znew_index`)");
   return QStringLiteral("CREATE TABLE IF NOT EXISTS ") +
          QualifiedName(table, QStringLiteral("zlog_")) + QStringLiteral(" (") +

@@ -52,10 +52,16 @@ inline constexpr std::array<const char*, 6> kTablesWithCompanyCf = {
     "asigurati.asigurati",      "asigurati.coasigurati", "asigurati.sume",
     "asigurati.sume_societati", "concedii.declaratii",   "concedii.concedii"};
 
+// The client's name of a table written "database.table" (one of kTablesWithCompanyCf).
+[[nodiscard]] TableName QualifiedTableName(const char* qualified);
+
 // "CREATE TABLE IF NOT EXISTS db.name (...)".
 QString CreateTableStatement(const TableDef& table);
 // The audit table: the table's columns, all nullable and without keys, plus znew_index,
-// znew_cont and znew_op.
+// znew_cont, znew_op and znew_data.
 QString CreateAuditTableStatement(const TableDef& table);
+// The time of each audit copy: set by the server when the copy is made. Copies made before
+// the column existed keep it empty.
+QString AuditCopyTimeColumn();
 // The type a column of an audit table gets for a column of the given type.
 QString AuditColumnType(const QString& type);

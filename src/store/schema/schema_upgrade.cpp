@@ -87,27 +87,51 @@ bool RunSteps(UpgradeSteps& steps, QString version, bool interrupted) {
 
 }  // namespace
 
-void CheckAndUpgradeSchema(CClient& client, const SchemaObserver& observer) {
+bool IsLaterVersion(const QString& version) {
+  bool isNumber = false;
+  const double number = version.toDouble(&isNumber);
+  return isNumber && number > QString::fromLatin1(kSchemaVersion).toDouble();
+}
+
+QString LaterRegisterText(const QString& version) {
+  return QStringLiteral(
+             "Registrul are versiunea %1, mai noua decat versiunea %2 cu care lucreaza acest "
+             "program.\n\nInstalati pe acest calculator versiunea programului care a adus "
+             "registrul la versiunea %1.")
+      .arg(version, QLatin1String(kSchemaVersion));
+}
+
+bool CheckAndUpgradeSchema(CClient& client, const SchemaObserver& observer) {
   SchemaRunner runner(client, observer);
-  if (!CheckAndRepairTables(runner)) return;
+  if (!CheckAndRepairTables(runner)) return true;
   bool interrupted = false;
   const QString version = ReadVersion(runner, interrupted);
-  if (version.isEmpty()) return;
+  if (version.isEmpty()) return true;
+  // A later release's register: its writes keep audit copies that this program's would
+  // not, so working on it would leave changes without their history.
+  if (IsLaterVersion(version)) {
+    if (Prompter* prompter = client.GetPrompter()) {
+      prompter->Inform(LaterRegisterText(version), Prompter::DefaultCaption(),
+                       Prompter::Icon::Error);
+    }
+    return false;
+  }
   UpgradeSteps steps(runner);
-  if (!RunSteps(steps, version, interrupted)) return;
+  if (!RunSteps(steps, version, interrupted)) return true;
   // The audit tables follow the columns the steps added before the step is marked done, so
   // that an interruption here is made good at the next start too.
   AlignAuditTables(client, observer);
   NoteStep(runner, {});
+  return true;
 }
 
-void UpgradeSchema(CClient& client, const SchemaObserver& observer) {
+bool UpgradeSchema(CClient& client, const SchemaObserver& observer) {
   // On a server one workstation at a time runs the check and its steps; the others wait
   // and then find the version current.
   const NamedLock lock(client, lock_names::kSchema, kSchemaWaitSeconds);
-  if (!lock.Held()) return;
-  if (!CreateSchemaIfMissing(client, observer)) return;
-  CheckAndUpgradeSchema(client, observer);
+  if (!lock.Held()) return true;
+  if (!CreateSchemaIfMissing(client, observer)) return true;
+  return CheckAndUpgradeSchema(client, observer);
 }
 
-void UpgradeSchema(CClient& client) { UpgradeSchema(client, {}); }
+bool UpgradeSchema(CClient& client) { return UpgradeSchema(client, {}); }
