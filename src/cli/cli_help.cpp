@@ -13,6 +13,10 @@ const QString kOverall = QStringLiteral(
     "  importa     importa date dintr-o sursa externa sau dintr-o anexa 1A anterioara\n"
     "  muta-pe-server  copiaza registrul local pe serverul din velka-asigurati.ini\n"
     "\n"
+    "Optiuni:\n"
+    "  -h, --help  arata acest ajutor\n"
+    "  --version   arata versiunea programului\n"
+    "\n"
     "velka-asigurati <comanda> --help arata optiunile comenzii.\n"
     "\n"
     "Registrul: dosarul de pornire al programului, implicit\n"
@@ -31,8 +35,8 @@ const QString kReports = QStringLiteral(
     "  --luna AAAALL        luna rapoartelor, de exemplu 200906\n"
     "  --folder DOSAR       dosarul in care se scriu fisierele (trebuie sa existe)\n"
     "  --cf CUI             numai societatea cu acest cod fiscal (se poate repeta)\n"
-    "  --denumire casa|lege casa: CAS_CUI_AAAALL_anexa1A.dbf (implicit);\n"
-    "                       lege: 1A_LLAA_CUI.dbf, numai pentru societati cu o singura casa\n"
+    "  --denumire casa|lege  casa: CAS_CUI_AAAALL_anexa1A.dbf (implicit);\n"
+    "                        lege: 1A_LLAA_CUI.dbf, numai pentru societati cu o singura casa\n"
     "  --pdf                si listele tiparite ANEXA 2a, 2b, 2c ca fisiere PDF\n"
     "  --simulare           arata ce s-ar scrie, fara sa scrie nimic\n"
     "  --date DOSAR         dosarul de pornire al registrului\n");
@@ -61,7 +65,7 @@ const QString kVerify = QStringLiteral(
 
 const QString kImport = QStringLiteral(
     "Utilizare: velka-asigurati importa --extern FISIER\n"
-    "           velka-asigurati importa --anterior FISIER --cas COD\n"
+    "      sau: velka-asigurati importa --anterior FISIER --cas COD\n"
     "Importa asigurati si sume cu regulile ecranelor de import, pentru o societate care exista\n"
     "deja in registru. Fiecare inregistrare respinsa apare pe o linie, cu motivul.\n"
     "\n"
@@ -91,3 +95,5 @@ QString HelpText(const QString& topic) {
   if (topic == u"muta-pe-server") return kMove;
   return kOverall;
 }
+
+QString VersionLine() { return QStringLiteral("velka-asigurati " VELKA_VERSION); }

@@ -83,6 +83,9 @@ TEST(CommandArguments, WordsBecomeRequestsOrNamedRefusals) {
        "date=d"},
       {"muta-pe-server --help", "kind=0 topic=muta-pe-server"},
       {"muta-pe-server --luna 200906", cli_texts::UnknownOption("--luna", "muta-pe-server")},
+      {"--version", "kind=6 topic= month=0"},
+      {"--version rapoarte", "kind=6 topic= month=0"},
+      {"rapoarte --version", cli_texts::UnknownOption("--version", "rapoarte")},
   };
   for (const auto& row : rows) {
     const ParsedCommand parsed = ParseCommand(Words(row.words));
@@ -101,6 +104,7 @@ TEST(CommandArguments, TheWindowKeepsTheToolkitsOwnOptions) {
               {"-style Fusion", false},
               {"rapoarte", true},
               {"--help", true},
+              {"--version", true},
               {"-h", true},
               {"ceva", true},
               {"--luna 200906", true}};
