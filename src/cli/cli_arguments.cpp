@@ -246,6 +246,11 @@ bool IsCommandStart(const QStringList& words) {
 
 ParsedCommand ParseCommand(const QStringList& words) {
   if (words.isEmpty() || IsHelp(words.first())) return {CommandRequest{}, {}};
+  if (words.first() == u"--version") {
+    CommandRequest version;
+    version.kind = CommandKind::kVersion;
+    return {version, {}};
+  }
   const CommandSpec* command = FindCommand(words.first());
   if (command == nullptr) return Failure(cli_texts::UnknownCommand(words.first()));
   return ParseOptions(*command, words.mid(1));

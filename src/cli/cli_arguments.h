@@ -10,7 +10,16 @@
 // are checked here (names, months, required options); what needs the register or the
 // disk (a fiscal code, a folder) is checked by the command that uses it.
 
-enum class CommandKind { kHelp, kReports, kDeclarations, kVerify, kImport, kMove, kHistory };
+enum class CommandKind {
+  kHelp,
+  kReports,
+  kDeclarations,
+  kVerify,
+  kImport,
+  kMove,
+  kHistory,
+  kVersion
+};
 
 struct CommandRequest {
   CommandKind kind = CommandKind::kHelp;

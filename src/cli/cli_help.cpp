@@ -14,6 +14,10 @@ const QString kOverall = QStringLiteral(
     "  muta-pe-server  copiaza registrul local pe serverul din velka-asigurati.ini\n"
     "  istoric     versiunile unei inregistrari a registrului, cea mai noua prima\n"
     "\n"
+    "Optiuni:\n"
+    "  -h, --help  arata acest ajutor\n"
+    "  --version   arata versiunea programului\n"
+    "\n"
     "velka-asigurati <comanda> --help arata optiunile comenzii.\n"
     "\n"
     "Registrul: dosarul de pornire al programului, implicit\n"
@@ -32,8 +36,8 @@ const QString kReports = QStringLiteral(
     "  --luna AAAALL        luna rapoartelor, de exemplu 200906\n"
     "  --folder DOSAR       dosarul in care se scriu fisierele (trebuie sa existe)\n"
     "  --cf CUI             numai societatea cu acest cod fiscal (se poate repeta)\n"
-    "  --denumire casa|lege casa: CAS_CUI_AAAALL_anexa1A.dbf (implicit);\n"
-    "                       lege: 1A_LLAA_CUI.dbf, numai pentru societati cu o singura casa\n"
+    "  --denumire casa|lege  casa: CAS_CUI_AAAALL_anexa1A.dbf (implicit);\n"
+    "                        lege: 1A_LLAA_CUI.dbf, numai pentru societati cu o singura casa\n"
     "  --pdf                si listele tiparite ANEXA 2a, 2b, 2c ca fisiere PDF\n"
     "  --simulare           arata ce s-ar scrie, fara sa scrie nimic\n"
     "  --date DOSAR         dosarul de pornire al registrului\n");
@@ -62,7 +66,7 @@ const QString kVerify = QStringLiteral(
 
 const QString kImport = QStringLiteral(
     "Utilizare: velka-asigurati importa --extern FISIER\n"
-    "           velka-asigurati importa --anterior FISIER --cas COD\n"
+    "      sau: velka-asigurati importa --anterior FISIER --cas COD\n"
     "Importa asigurati si sume cu regulile ecranelor de import, pentru o societate care exista\n"
     "deja in registru. Fiecare inregistrare respinsa apare pe o linie, cu motivul.\n"
     "\n"
@@ -108,3 +112,5 @@ QString HelpText(const QString& topic) {
   if (topic == u"istoric") return kHistory;
   return kOverall;
 }
+
+QString VersionLine() { return QStringLiteral("velka-asigurati " VELKA_VERSION); }

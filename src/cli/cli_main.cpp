@@ -142,6 +142,10 @@ int RunCommandLine(int argc, char** argv, const QString& version) {
     console.Result(HelpText(request.helpTopic).trimmed());
     return 0;
   }
+  if (request.kind == CommandKind::kVersion) {
+    console.Result(VersionLine());
+    return 0;
+  }
   request.startFolder = Absolute(request.startFolder);
   const std::unique_ptr<QCoreApplication> application = MakeApplication(argc, argv, request.pdf);
   switch (request.kind) {
@@ -158,6 +162,7 @@ int RunCommandLine(int argc, char** argv, const QString& version) {
     case CommandKind::kVerify:
       break;
     case CommandKind::kHelp:
+    case CommandKind::kVersion:
       return 0;  // answered above
   }
   // No register: the files alone, named as typed, with Ctrl-C after the file being checked.

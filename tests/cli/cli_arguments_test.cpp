@@ -98,6 +98,9 @@ TEST(CommandArguments, WordsBecomeRequestsOrNamedRefusals) {
       {"istoric --index 1", cli_texts::MissingOption("istoric", "--tabel")},
       {"istoric --tabel sume --index 1 --pdf", cli_texts::UnknownOption("--pdf", "istoric")},
       {"istoric --help", "kind=0 topic=istoric"},
+      {"--version", "kind=7 topic= month=0"},
+      {"--version rapoarte", "kind=7 topic= month=0"},
+      {"rapoarte --version", cli_texts::UnknownOption("--version", "rapoarte")},
   };
   for (const auto& row : rows) {
     const ParsedCommand parsed = ParseCommand(Words(row.words));
@@ -116,6 +119,7 @@ TEST(CommandArguments, TheWindowKeepsTheToolkitsOwnOptions) {
               {"-style Fusion", false},
               {"rapoarte", true},
               {"--help", true},
+              {"--version", true},
               {"-h", true},
               {"ceva", true},
               {"--luna 200906", true}};

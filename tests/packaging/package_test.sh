@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # package_test.sh <build folder>: installs the built program into a temporary root and checks
-# what a desktop reads from it, makes the .deb with CPack and checks its files and dependencies,
-# then starts the installed launcher on a virtual display.
+# what a desktop reads from it and the manual page, makes the .deb with CPack for a real-looking
+# maintainer, checks its files and dependencies and has lintian check it (no error and no
+# warning beyond the package's own overrides), then starts the installed launcher on a
+# virtual display.
 set -u
 build=$1
 here=$(cd "$(dirname "$0")" && pwd)
@@ -36,10 +38,15 @@ DESTDIR=$root cmake --install "$build" --prefix /usr >"$work/install.log" 2>&1 |
   problem "cmake --install failed: $(cat "$work/install.log")"
 share=usr/share
 hicolor=$share/icons/hicolor
+doc=$share/doc/velka-asigurati
+page=$share/man/man1/velka-asigurati.1.gz
 installed=(usr/bin/velka-asigurati usr/bin/velka-asigurati-start
   $share/applications/velka-asigurati.desktop $share/metainfo/ro.velka.asigurati.metainfo.xml
   $hicolor/48x48/apps/velka-asigurati.png $hicolor/128x128/apps/velka-asigurati.png
-  $hicolor/256x256/apps/velka-asigurati.png $hicolor/scalable/apps/velka-asigurati.svg)
+  $hicolor/256x256/apps/velka-asigurati.png $hicolor/scalable/apps/velka-asigurati.svg
+  $page $share/man/man1/velka-asigurati-start.1.gz
+  $share/bash-completion/completions/velka-asigurati $doc/copyright $doc/changelog.gz
+  $doc/manual.md $share/lintian/overrides/velka-asigurati)
 for file in "${installed[@]}"; do
   [[ -f $root/$file ]] || problem "not installed: $file"
 done
@@ -52,8 +59,28 @@ desktop-file-validate "$root/$share/applications/velka-asigurati.desktop" ||
 appstreamcli validate --no-net "$root/$share/metainfo/ro.velka.asigurati.metainfo.xml" >"$work/as.log" 2>&1 ||
   problem "appstreamcli rejects the metadata: $(cat "$work/as.log")"
 
-# The package, from the same build.
-(cd "$work" && cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work/deb") >"$work/cpack.log" 2>&1 ||
+# The manual page holds, for every command of the help, a subsection with every option of
+# that command's help.
+program=$root/usr/bin/velka-asigurati
+commands=$("$program" --help | awk '$0 == "Comenzi:" {on = 1; next} /^$/ {on = 0} on {print $1}')
+[[ -n $commands ]] || problem "the help names no command"
+zcat "$root/$page" >"$work/page.1" 2>/dev/null || problem "the manual page is not a gzip file"
+for command in $commands; do
+  # The option of each .TP entry of the command's subsection.
+  section=$(awk -v head=".SS $command" '$0 == head {on = 1; next} /^\.S[SH] / {on = 0}
+    on && entry {print} {entry = ($0 == ".TP")}' "$work/page.1" |
+    grep -oE '^\\fB(\\-){2}[a-z]([a-z]|\\-)*' | sed 's/^\\fB//; s/\\//g' | sort -u)
+  named=$("$program" "$command" --help | grep -oE '^ +--[a-z][a-z-]*' | tr -d ' ' | sort -u)
+  [[ -n $named && $section == "$named" ]] ||
+    problem "the manual page's $command section names '$(echo $section)', its help '$(echo $named)'"
+done
+grep -q '^\.SH REZUMAT$' "$work/page.1" || problem "the manual page has no synopsis"
+grep -qF '\-\-version' "$work/page.1" || problem "the manual page does not name --version"
+
+# The package, from the same build, for a maintainer with a real address.
+maintainer='Ana Popescu <ana.popescu@example.com>'
+(cd "$work" && cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work/deb" \
+  -D CPACK_DEBIAN_PACKAGE_MAINTAINER="$maintainer") >"$work/cpack.log" 2>&1 ||
   problem "cpack failed: $(cat "$work/cpack.log")"
 deb=$(ls "$work"/deb/*.deb 2>/dev/null | head -n1)
 if [[ -z "$deb" ]]; then
@@ -61,7 +88,7 @@ if [[ -z "$deb" ]]; then
 else
   contents=$(dpkg-deb --contents "$deb")
   for file in "${installed[@]}"; do
-    grep -qE " \./$file\$" <<<"$contents" || problem "not in the package: $file"
+    grep -qE " \./$file( -> [^ ]+)?\$" <<<"$contents" || problem "not in the package: $file"
   done
   depends=$(dpkg-deb --field "$deb" Depends)
   echo "Depends: $depends"
@@ -75,6 +102,18 @@ else
   # No maintainer scripts: removing the package cannot touch the users' registers.
   scripts=$(dpkg-deb --ctrl-tarfile "$deb" | tar -t | grep -E 'inst$|rm$')
   [[ -z "$scripts" ]] || problem "the package has maintainer scripts: $scripts"
+  # The maintainer given to cpack, in the control file and signing the changelog.
+  [[ $(dpkg-deb --field "$deb" Maintainer) == "$maintainer" ]] ||
+    problem "Maintainer: $(dpkg-deb --field "$deb" Maintainer), not $maintainer"
+  signature=$(dpkg-deb --fsys-tarfile "$deb" | tar -xO "./$doc/changelog.gz" | zcat | grep '^ -- ')
+  [[ $signature == " -- $maintainer  "* ]] || problem "the changelog is signed '$signature'"
+  # Errors and warnings fail, and so does an override that no longer matches anything.
+  lintian --fail-on error,warning --display-info --show-overrides "$deb" >"$work/lintian.log" 2>&1 ||
+    problem "lintian: $(grep -E '^[EW]: ' "$work/lintian.log" || cat "$work/lintian.log")"
+  echo "lintian:"
+  grep -E '^[A-Z]: ' "$work/lintian.log"
+  stale=$(grep -E '(unused|mismatched)-override' "$work/lintian.log")
+  [[ -z $stale ]] || problem "lintian overrides that match nothing: $stale"
 fi
 
 # The installed launcher, as the menu starts it: a data folder that does not exist yet, a
