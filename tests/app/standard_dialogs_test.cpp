@@ -103,7 +103,8 @@ Texts PrintDialogTexts() {
 
 Texts AllDialogTexts() {
   QtPrompter prompter;
-  Texts texts = ModalTexts([&] { prompter.ChooseFile(QStringLiteral("Fisier dbf  (*.dbf)")); });
+  Texts texts = ModalTexts(
+      [&] { prompter.ChooseFile(QStringLiteral("Fisier dbf  (*.dbf)"), QDir::tempPath()); });
   texts += ModalTexts([&] { prompter.ChooseFolder(QStringLiteral("Alege"), QDir::tempPath()); });
   texts += PrintDialogTexts();
   return texts;
