@@ -11,18 +11,6 @@
 
 namespace {
 
-QString KindWord(RecordVersion::Kind kind) {
-  switch (kind) {
-    case RecordVersion::Kind::kCurrent:
-      return QStringLiteral("curenta");
-    case RecordVersion::Kind::kReplaced:
-      return QStringLiteral("modificata");
-    case RecordVersion::Kind::kDeleted:
-      return QStringLiteral("stearsa");
-  }
-  return {};
-}
-
 QJsonValue JsonTime(const QString& time) {
   return time.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(time);
 }
@@ -38,7 +26,7 @@ QString JsonLine(const QString& table, qint64 index, int number, const RecordHis
   const QJsonObject line = {{"tabel", table},
                             {"index", index},
                             {"versiune", number},
-                            {"fel", KindWord(version.kind)},
+                            {"fel", VersionKindText(version.kind)},
                             {"scrisa", JsonTime(version.writtenAt)},
                             {"inlocuita", JsonTime(version.endedAt)},
                             {"valori", values},
@@ -50,7 +38,7 @@ void PrintVersion(Console& console, int number, const RecordHistory& history,
                   const RecordVersion& version) {
   QString head = QStringLiteral("Versiunea %1, %2, scrisa la %3")
                      .arg(number)
-                     .arg(KindWord(version.kind), ShownTime(version.writtenAt));
+                     .arg(VersionKindText(version.kind), ShownTime(version.writtenAt));
   if (version.kind == RecordVersion::Kind::kReplaced) {
     head += QStringLiteral(", inlocuita la ") + ShownTime(version.endedAt);
   } else if (version.kind == RecordVersion::Kind::kDeleted) {

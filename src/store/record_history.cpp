@@ -191,3 +191,15 @@ QString ShownTime(const QString& serverTime) {
   if (!time.isValid()) return QStringLiteral("necunoscuta");
   return time.toString(QStringLiteral("dd.MM.yyyy HH:mm:ss"));
 }
+
+QString VersionKindText(RecordVersion::Kind kind) {
+  switch (kind) {
+    case RecordVersion::Kind::kCurrent:
+      return QStringLiteral("curenta");
+    case RecordVersion::Kind::kReplaced:
+      return QStringLiteral("modificata");
+    case RecordVersion::Kind::kDeleted:
+      return QStringLiteral("stearsa");
+  }
+  return {};
+}

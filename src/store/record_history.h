@@ -34,6 +34,9 @@ struct RecordVersion {
   QStringList changed;
 };
 
+// The word the history window and the command show for a version's kind.
+QString VersionKindText(RecordVersion::Kind kind);
+
 struct RecordHistory {
   // The table's columns a version holds: all but `index` and the account and creation
   // columns the client keeps itself.

@@ -100,7 +100,7 @@ bool CRecordHistoryDialog::Load() {
   for (int position = 0; position < count; ++position) {
     const RecordVersion& version = history_->versions[static_cast<size_t>(position)];
     rows.push_back(
-        {QString::number(count - position), history_texts::KindText(version.kind),
+        {QString::number(count - position), VersionKindText(version.kind),
          ShownTime(version.writtenAt),
          version.kind == RecordVersion::Kind::kCurrent ? QString() : ShownTime(version.endedAt),
          version.changed.join(QStringLiteral(", ")), QString::number(position)});

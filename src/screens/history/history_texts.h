@@ -17,18 +17,6 @@ inline const QString kChooseDeleted =
 inline const QString kNoRecordYet =
     QStringLiteral("Randul selectat nu are inca o inregistrare, deci nici istoric.");
 
-inline QString KindText(RecordVersion::Kind kind) {
-  switch (kind) {
-    case RecordVersion::Kind::kCurrent:
-      return QStringLiteral("curenta");
-    case RecordVersion::Kind::kReplaced:
-      return QStringLiteral("modificata");
-    case RecordVersion::Kind::kDeleted:
-      return QStringLiteral("stearsa");
-  }
-  return {};
-}
-
 inline QString Heading(const HistoryTable& table, qint64 index, bool present) {
   return QStringLiteral("%1 - inregistrarea cu indexul %2%3")
       .arg(table.title)
