@@ -10,7 +10,16 @@
 // are checked here (names, months, required options); what needs the register or the
 // disk (a fiscal code, a folder) is checked by the command that uses it.
 
-enum class CommandKind { kHelp, kReports, kDeclarations, kVerify, kImport, kMove };
+enum class CommandKind {
+  kHelp,
+  kReports,
+  kDeclarations,
+  kVerify,
+  kImport,
+  kMove,
+  kCopy,
+  kRestore
+};
 
 struct CommandRequest {
   CommandKind kind = CommandKind::kHelp;
@@ -28,6 +37,7 @@ struct CommandRequest {
   QString importFile;   // importa --extern or --anterior
   bool previous = false;
   QString cas;  // importa --cas
+  bool progress = false;  // restaureaza --progres
 };
 
 // Either a request or the message that says what is wrong with the words.
