@@ -83,6 +83,17 @@ TEST(CommandArguments, WordsBecomeRequestsOrNamedRefusals) {
        "date=d"},
       {"muta-pe-server --help", "kind=0 topic=muta-pe-server"},
       {"muta-pe-server --luna 200906", cli_texts::UnknownOption("--luna", "muta-pe-server")},
+      {"copie --folder c --date d",
+       "kind=6 topic= month=0 cf= lege=0 pdf=0 sim=0 json=0 folder=c date=d"},
+      {"copie --date d", cli_texts::MissingOption("copie", "--folder")},
+      {"copie --folder c x.sql.gz", cli_texts::StrayWord("x.sql.gz", "copie")},
+      {"restaureaza x.sql.gz --date d",
+       "kind=7 topic= month=0 cf= lege=0 pdf=0 sim=0 json=0 folder= date=d anexa= "
+       "files=x.sql.gz"},
+      {"restaureaza", cli_texts::NoFiles("restaureaza")},
+      {"restaureaza x.sql.gz y.sql.gz", cli_texts::kRestoreFile},
+      {"restaureaza --folder c x.sql.gz", cli_texts::UnknownOption("--folder", "restaureaza")},
+      {"restaureaza --help", "kind=0 topic=restaureaza"},
   };
   for (const auto& row : rows) {
     const ParsedCommand parsed = ParseCommand(Words(row.words));

@@ -225,6 +225,18 @@ void FinishLeftovers(const QString& copies, const QString& dataDir) {
   }
 }
 
+// The restore's time, made unique among the folders of earlier restores.
+QString FreeStamp(const QString& copies, const QDateTime& now) {
+  const QString base = now.toString(QStringLiteral("yyyy-MM-dd_HHmmss"));
+  QString stamp = base;
+  for (int n = 2; QFileInfo::exists(KeptFolder(copies, stamp)) ||
+                  QFileInfo::exists(QDir(copies).filePath(QLatin1String(kStagingPrefix) + stamp));
+       ++n) {
+    stamp = base + u'_' + QString::number(n);
+  }
+  return stamp;
+}
+
 // Back to the folder the process stood in, whatever way the restore ends.
 class CurrentFolder {
  public:
@@ -314,7 +326,7 @@ std::variant<Restored, RestoreFailure> RestoreEmbedded(const QString& copy,
     return Fault(SpaceShortageText(*shortage));
   }
   const QDateTime now = QDateTime::currentDateTime();
-  const QString stamp = now.toString(QStringLiteral("yyyy-MM-dd_HHmmss"));
+  const QString stamp = FreeStamp(copies, now);
   const QString staging = QDir(copies).filePath(QLatin1String(kStagingPrefix) + stamp);
   const QString loaded = QDir(staging).filePath(QStringLiteral("data"));
   if (!QDir().mkpath(staging)) {
