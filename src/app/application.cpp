@@ -1,7 +1,10 @@
 #include "app/application.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QStyleFactory>
+
+#include "app/scheduled_restore_run.h"
 
 #include "app/stop_signals.h"
 #include "store/schema/schema.h"
@@ -33,6 +36,7 @@ int RunApplication() {
   // The menu entry's name lets the desktop match every window to it, icon included.
   QGuiApplication::setDesktopFileName(QStringLiteral("velka-asigurati"));
   QApplication::setWindowIcon(ApplicationIcon());
+  RunScheduledRestore(prompter, QCoreApplication::applicationFilePath(), QDir::currentPath());
   return RunMainMenu(prompter, [](CClient& client) { UpgradeSchema(client); });
 }
 
@@ -47,5 +51,10 @@ int RunMainMenu(Prompter& prompter, CMainMenuDialog::SchemaCheck schemaCheck) {
   });
   menu.exec();
   if (stopped) menu.FinishStop();
+  if (!stopped && menu.RestartRequested() && !RestartProgram()) {
+    prompter.Inform(QStringLiteral(
+        "Programul nu a putut porni din nou singur: porniti-l dumneavoastra, ca sa faca "
+        "restaurarea ceruta."));
+  }
   return menu.StartFailed() ? 1 : 0;
 }

@@ -71,9 +71,7 @@ int RunCopy(CClient& client, Console& console, const QString& folder, const QStr
   }
   const TakenCopy& copy = std::get<TakenCopy>(taken);
   ListTables(console, copy.header);
-  console.Result(cli_texts::CopyWritten(Shown(copy.file),
-                                        static_cast<int>(copy.header.tables.size()),
-                                        copy.header.TotalRows()));
+  console.Result(TakenCopyText(copy));
   return 0;
 }
 

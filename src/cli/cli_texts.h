@@ -118,12 +118,6 @@ inline QString Moved(const QString& folder, const QString& server, int tables, q
 // Copies of the register and their restore.
 inline const QString kCopyFailed =
     QStringLiteral("Copia registrului nu a fost scrisa; registrul a ramas neatins.");
-inline QString CopyWritten(const QString& file, int tables, qint64 rows) {
-  return QStringLiteral("Copia registrului a fost scrisa in %1: %2 tabele, %3 randuri.")
-      .arg(file)
-      .arg(tables)
-      .arg(rows);
-}
 inline const QString kRestoreFile = QStringLiteral(
     "Comanda restaureaza cere un singur fisier: copia registrului "
     "(velka-asigurati_AAAA-LL-ZZ_HHMM.sql.gz).");

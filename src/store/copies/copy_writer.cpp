@@ -289,6 +289,13 @@ std::optional<QString> CheckFolder(const QString& folder) {
 
 }  // namespace
 
+QString TakenCopyText(const TakenCopy& copy) {
+  return QStringLiteral("Copia registrului a fost scrisa in %1: %2 tabele, %3 randuri.")
+      .arg(QDir::toNativeSeparators(copy.file))
+      .arg(copy.header.tables.size())
+      .arg(copy.header.TotalRows());
+}
+
 std::variant<TakenCopy, QString> TakeCopy(CClient& client, const QString& folder,
                                           const QString& program, const CopyProgress& progress,
                                           const CopyStop& stop) {

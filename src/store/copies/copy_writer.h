@@ -13,6 +13,9 @@ struct TakenCopy {
   CopyHeader header;
 };
 
+// "Copia registrului a fost scrisa in FILE: N tabele, M randuri."
+[[nodiscard]] QString TakenCopyText(const TakenCopy& copy);
+
 // Told now and then while the rows are written: rows written, rows of the whole copy.
 using CopyProgress = std::function<void(qint64 done, qint64 total)>;
 // Asked between pieces of rows: true stops the copy, which then leaves no file.
