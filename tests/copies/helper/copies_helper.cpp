@@ -9,6 +9,7 @@
 //     copy=<folder>   takes a copy there: "COPY\t<file>", or "FAILED\t<reason>"
 //     daily           the exit's daily copy: "DAILY\t<taken|notdue|failed>\t<file or reason>"
 //     hang            prints READY and waits to be killed, holding the register
+//     query=<sql>     prints the rows, "ROW\t0\t<cells>"
 //   copies_helper <start folder> [kill-after=<step>#<n>] restore=<file>
 //     restores the copy without opening the register first; SIGKILL at the n-th time the
 //     restore tells the step; "RESTORED\t<kept folder>" or "REFUSED\t<usage>\t<reason>"
@@ -149,6 +150,7 @@ bool Act(CClient& client, const QString& action) {
                   .arg(QLatin1String(kinds[static_cast<int>(outcome.kind)]), outcome.text));
     return true;
   }
+  if (name == QLatin1String("query")) return PrintQueryRows(client, 0, value);
   if (name == QLatin1String("hang")) {
     PrintFact(QStringLiteral("READY"));
     for (;;) pause();
