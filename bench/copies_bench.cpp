@@ -7,6 +7,7 @@
 #include <mysql.h>
 #include <zlib.h>
 
+#include <sys/resource.h>
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
@@ -15,7 +16,6 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <sys/resource.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -122,11 +122,13 @@ void Fill() {
                         "virat) VALUES "),
          rows);
   // A year of changes kept by the audit tables.
-  Run(QStringLiteral("INSERT INTO asigurati.zlog_asigurati (`index`, cf, cas, nume, prenume, cnp, "
+  Run(
+      QStringLiteral("INSERT INTO asigurati.zlog_asigurati (`index`, cf, cas, nume, prenume, cnp, "
                      "intrare, iesire, forma, zz_cont, zz_data, znew_cont, znew_op) SELECT "
                      "`index`, cf, cas, nume, prenume, cnp, intrare, iesire, forma, zz_cont, "
                      "zz_data, '', 'M' FROM asigurati.asigurati WHERE `index` % 5 = 0"));
-  Run(QStringLiteral("INSERT INTO asigurati.zlog_sume (id_cnp, `index`, cf, cnp, luna, salariu, "
+  Run(
+      QStringLiteral("INSERT INTO asigurati.zlog_sume (id_cnp, `index`, cf, cnp, luna, salariu, "
                      "asig_datorat, asig_virat, ang_datorat, ang_virat, zz_cont, zz_data, "
                      "znew_cont, znew_op) SELECT id_cnp, `index`, cf, cnp, luna, salariu, "
                      "asig_datorat, asig_virat, ang_datorat, ang_virat, zz_cont, zz_data, '', 'M' "
@@ -236,19 +238,21 @@ void Summary(const MedianReporter::Medians& medians) {
   const double raw = MedianReporter::Median(medians, "RawReadAndGzip");
   const double restore = MedianReporter::Median(medians, "Restore");
   const qint64 size = QFileInfo(lastCopy).size();
-  std::printf("copy of %d companies, %d persons, %d months of amounts (%.1f MB compressed): "
-              "median %.0f ms (budget %.0f ms: %s)\n",
-              kCompanies, kPersons, kMonths, size / 1048576.0, copy, kCopyBudgetMs,
-              copy > 0 && copy < kCopyBudgetMs ? "met" : "MISSED");
-  std::printf("raw read and gzip of the same text: median %.0f ms; copy/raw %.2f (budget %.1f: %s)\n",
-              raw, raw > 0 ? copy / raw : 0.0, kRawRatioBudget,
-              raw > 0 && copy / raw <= kRawRatioBudget ? "met" : "MISSED");
+  std::printf(
+      "copy of %d companies, %d persons, %d months of amounts (%.1f MB compressed): "
+      "median %.0f ms (budget %.0f ms: %s)\n",
+      kCompanies, kPersons, kMonths, size / 1048576.0, copy, kCopyBudgetMs,
+      copy > 0 && copy < kCopyBudgetMs ? "met" : "MISSED");
+  std::printf(
+      "raw read and gzip of the same text: median %.0f ms; copy/raw %.2f (budget %.1f: %s)\n", raw,
+      raw > 0 ? copy / raw : 0.0, kRawRatioBudget,
+      raw > 0 && copy / raw <= kRawRatioBudget ? "met" : "MISSED");
   std::sort(restoreCpuMs.begin(), restoreCpuMs.end());
   const double cpu = restoreCpuMs.empty() ? 0 : restoreCpuMs[restoreCpuMs.size() / 2];
-  std::printf("restore in its own process: median %.0f ms (budget %.0f ms: %s), of which its "
-              "own processor time %.0f ms\n",
-              restore, kRestoreBudgetMs, restore > 0 && restore < kRestoreBudgetMs ? "met" : "MISSED",
-              cpu);
+  std::printf(
+      "restore in its own process: median %.0f ms (budget %.0f ms: %s), of which its "
+      "own processor time %.0f ms\n",
+      restore, kRestoreBudgetMs, restore > 0 && restore < kRestoreBudgetMs ? "met" : "MISSED", cpu);
 }
 
 // Where the restore's time goes, told step by step on standard output.
@@ -258,8 +262,8 @@ int RestoreProcess(const QString& copy, const QString& folder) {
   RestoreHooks hooks;
   QString phase;
   hooks.progress = [&](RestorePhase now, double done) {
-    const QString name = now == RestorePhase::kChecking ? QStringLiteral("checked")
-                                                        : QStringLiteral("loaded");
+    const QString name =
+        now == RestorePhase::kChecking ? QStringLiteral("checked") : QStringLiteral("loaded");
     if (done >= 1.0 && phase != name) {
       phase = name;
       std::printf("  restore: %s at %.1f s\n", name.toUtf8().constData(), timer.elapsed() / 1000.0);
@@ -304,7 +308,8 @@ int main(int argc, char** argv) {
                  {{"Copy", Copy}, {"RawReadAndGzip", RawReadAndGzip}, {"Restore", Restore}}, 1, 3,
                  Summary);
   // BENCH_KEEP names a file the last copy is kept in, for a look at the restore by hand.
-  if (qEnvironmentVariableIsSet("BENCH_KEEP")) QFile::copy(lastCopy, qEnvironmentVariable("BENCH_KEEP"));
+  if (qEnvironmentVariableIsSet("BENCH_KEEP"))
+    QFile::copy(lastCopy, qEnvironmentVariable("BENCH_KEEP"));
   opened.Disconnect();
   return 0;
 }

@@ -10,16 +10,7 @@
 // are checked here (names, months, required options); what needs the register or the
 // disk (a fiscal code, a folder) is checked by the command that uses it.
 
-enum class CommandKind {
-  kHelp,
-  kReports,
-  kDeclarations,
-  kVerify,
-  kImport,
-  kMove,
-  kCopy,
-  kRestore
-};
+enum class CommandKind { kHelp, kReports, kDeclarations, kVerify, kImport, kMove, kCopy, kRestore };
 
 struct CommandRequest {
   CommandKind kind = CommandKind::kHelp;
@@ -36,7 +27,7 @@ struct CommandRequest {
   QStringList files;    // verifica's files
   QString importFile;   // importa --extern or --anterior
   bool previous = false;
-  QString cas;  // importa --cas
+  QString cas;            // importa --cas
   bool progress = false;  // restaureaza --progres
 };
 

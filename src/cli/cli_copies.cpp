@@ -121,7 +121,8 @@ int RunRestore(Console& console, const RestoreRequest& request, const QString& v
   console.EndProgress();
   if (const auto* failed = std::get_if<RestoreFailure>(&outcome)) {
     QString text = failed->text;
-    if (const QStringList shown = prompter.Take(); !shown.isEmpty()) text += u' ' + shown.join(u' ');
+    if (const QStringList shown = prompter.Take(); !shown.isEmpty())
+      text += u' ' + shown.join(u' ');
     return Fail(console, failed->usage ? text : cli_texts::kRestoreFailed + u' ' + text,
                 failed->usage ? 2 : 1);
   }

@@ -11,8 +11,8 @@ class Console;
                           const QString& version);
 
 struct RestoreRequest {
-  QString file;         // the copy, absolute
-  QString startFolder;  // the register's start-up folder
+  QString file;             // the copy, absolute
+  QString startFolder;      // the register's start-up folder
   bool startNamed = false;  // given with --date: it must exist
   bool progressLines = false;
 };

@@ -131,7 +131,8 @@ inline QString Restored(const QString& folder, const QString& file, const QStrin
                      .arg(folder, file, taken)
                      .arg(tables)
                      .arg(rows);
-  if (!kept.isEmpty()) text += QStringLiteral(" Registrul de dinainte se pastreaza in %1.").arg(kept);
+  if (!kept.isEmpty())
+    text += QStringLiteral(" Registrul de dinainte se pastreaza in %1.").arg(kept);
   return text;
 }
 inline QString RestoredOnServer(const QString& file, const QString& taken, const QString& server,

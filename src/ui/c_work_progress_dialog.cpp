@@ -11,8 +11,7 @@ namespace {
 constexpr int kSteps = 1000;
 }  // namespace
 
-CWorkProgressDialog::CWorkProgressDialog(QWidget* parent, const QString& title,
-                                         const QString& text)
+CWorkProgressDialog::CWorkProgressDialog(QWidget* parent, const QString& title, const QString& text)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
   setWindowTitle(title);
   setModal(true);

@@ -73,8 +73,9 @@ TEST_F(RegisterPanelTest, ACopyIsWrittenIntoTheChosenFolder) {
   const QString file = folder_.filePath(copies.first());
   EXPECT_TRUE(std::holds_alternative<CheckedCopy>(CheckCopy(file)));
   ASSERT_EQ(prompter().Texts().size(), 1);
-  EXPECT_TRUE(prompter().LastText().startsWith(
-      QStringLiteral("Copia registrului a fost scrisa in %1: ").arg(QDir::toNativeSeparators(file))))
+  EXPECT_TRUE(
+      prompter().LastText().startsWith(QStringLiteral("Copia registrului a fost scrisa in %1: ")
+                                           .arg(QDir::toNativeSeparators(file))))
       << prompter().LastText().toStdString();
   menu.TogglePanel(CMainMenuDialog::kRegister);
 }
@@ -152,7 +153,8 @@ TEST_F(RegisterPanelTest, AScheduledRestoreIsDoneByTheCommandBeforeTheRegisterOp
   ASSERT_TRUE(ScheduleRestore(start.path(), NotACopy()));
   RunScheduledRestore(prompter(), QStringLiteral(VELKA_PROGRAM), start.path());
   ASSERT_EQ(prompter().Texts().size(), 1);
-  EXPECT_TRUE(prompter().LastText().startsWith(QStringLiteral("Restaurarea registrului nu a reusit")));
+  EXPECT_TRUE(
+      prompter().LastText().startsWith(QStringLiteral("Restaurarea registrului nu a reusit")));
   EXPECT_TRUE(prompter().LastText().contains(QStringLiteral("nu este o copie a registrului")));
   EXPECT_EQ(ScheduledRestore(start.path()), std::nullopt);
   EXPECT_TRUE(QDir(start.path()).exists(QStringLiteral("data/asigurati")));

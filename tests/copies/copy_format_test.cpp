@@ -36,7 +36,8 @@ TEST(CopyFormat, FileNamesCarryTheTimeOfTheCopy) {
 
 QStringList Names(const QStringList& stamps) {
   QStringList names;
-  for (const QString& stamp : stamps) names << QStringLiteral("velka-asigurati_%1.sql.gz").arg(stamp);
+  for (const QString& stamp : stamps)
+    names << QStringLiteral("velka-asigurati_%1.sql.gz").arg(stamp);
   return names;
 }
 
@@ -60,8 +61,7 @@ TEST(CopyFormat, TheLastTenAndTheLastOfEachOfTwelveMonthsAreKept) {
     QStringList removed;
   } rows[] = {
       {"a few copies", Names(Days(QDate(2026, 12, 5), 3)), {}},
-      {"fifteen days", Names(Days(QDate(2026, 11, 23), 15)),
-       Names(Days(QDate(2026, 11, 23), 5))},
+      {"fifteen days", Names(Days(QDate(2026, 11, 23), 15)), Names(Days(QDate(2026, 11, 23), 5))},
       {"one a month for a year and a half", Names(monthly), Names(monthly.mid(0, 7))},
       {"an older month's last copy stays",
        Names(QStringList{"2026-02-01_0900", "2026-02-15_0900", "2026-02-28_0900"} +
@@ -102,15 +102,13 @@ TEST(CopyFormat, DefinitionsLeaveTheEngineToTheReceivingServer) {
        "CREATE TABLE `x` " + body +
            " ENGINE=InnoDB AUTO_INCREMENT=7 DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_general_ci",
        portable},
-      {"no automatic number",
-       "CREATE TABLE `x` " + body + " ENGINE=Aria DEFAULT CHARSET=utf8mb4",
+      {"no automatic number", "CREATE TABLE `x` " + body + " ENGINE=Aria DEFAULT CHARSET=utf8mb4",
        "CREATE TABLE `asigurati`.`x` " + body + " DEFAULT CHARSET=utf8mb4"},
       {"a view", "CREATE VIEW `x` AS SELECT 1", std::nullopt},
       {"cut inside a quoted default", "CREATE TABLE `x` (`a` int DEFAULT ')", std::nullopt},
   };
   for (const auto& row : rows) {
-    EXPECT_EQ(PortableDefinition(row.shown, QStringLiteral("asigurati")), row.expected)
-        << row.name;
+    EXPECT_EQ(PortableDefinition(row.shown, QStringLiteral("asigurati")), row.expected) << row.name;
   }
 }
 
@@ -215,7 +213,8 @@ TEST(CopyFormat, OnlyAWholeCopyOfThisProgramIsRead) {
     const auto checked = CheckCopy(path);
     const auto* refused = std::get_if<CopyRefusal>(&checked);
     if (!row.refused) {
-      EXPECT_EQ(refused, nullptr) << row.name << ": " << (refused ? refused->text.toStdString() : "");
+      EXPECT_EQ(refused, nullptr) << row.name << ": "
+                                  << (refused ? refused->text.toStdString() : "");
       continue;
     }
     ASSERT_NE(refused, nullptr) << row.name;

@@ -59,8 +59,8 @@ QStringList Dump(const QString& folder) {
   qsizetype line = 0;
   while (line < got.size() && line < expected.size() && got[line] == expected[line]) ++line;
   return ::testing::AssertionFailure()
-         << "registers part at line " << line << " of " << expected.size() << ":\n  got:      "
-         << got.value(line).left(200).toStdString()
+         << "registers part at line " << line << " of " << expected.size()
+         << ":\n  got:      " << got.value(line).left(200).toStdString()
          << "\n  expected: " << expected.value(line).left(200).toStdString();
 }
 
@@ -107,8 +107,8 @@ class RestoreTest : public ::testing::Test {
     const QString office = Path("office");
     const QString copies = Path("copies");
     ASSERT_TRUE(QDir().mkpath(office) && QDir().mkpath(copies));
-    const HelperRun filled = Helper({office, QStringLiteral("fill"), QStringLiteral("dump"),
-                                     QStringLiteral("copy=") + copies});
+    const HelperRun filled = Helper(
+        {office, QStringLiteral("fill"), QStringLiteral("dump"), QStringLiteral("copy=") + copies});
     ASSERT_EQ(filled.code, 0) << filled.facts.join(u'\n').toStdString();
     newDump_ = filled.Values(QStringLiteral("DUMP"));
     copy_ = filled.Values(QStringLiteral("COPY")).value(0);
@@ -149,7 +149,8 @@ TEST_F(RestoreTest, EveryRowAndAuditRowComesBackByteForByte) {
   const QString dump = newDump_.join(u'\n');
   EXPECT_TRUE(dump.contains(QStringLiteral("|N|"))) << "no NULL cell";
   EXPECT_TRUE(dump.contains(QString::fromLatin1(QByteArray("O'Brien \\").toHex().toUpper())));
-  EXPECT_TRUE(dump.contains(QString::fromLatin1(QByteArray("0.30000000000000004").toHex().toUpper())));
+  EXPECT_TRUE(
+      dump.contains(QString::fromLatin1(QByteArray("0.30000000000000004").toHex().toUpper())));
 
   // Into a folder without a register, by the program's command.
   const QString fresh = Path("fresh");
@@ -172,17 +173,20 @@ TEST_F(RestoreTest, EveryRowAndAuditRowComesBackByteForByte) {
       Program({QStringLiteral("restaureaza"), copy_, QStringLiteral("--date"), office});
   ASSERT_EQ(replaced.code, 0) << replaced.err.toStdString();
   EXPECT_TRUE(SameRegister(Dump(office), newDump_));
-  const QStringList kept = Folders(office + QStringLiteral("/copii"), QStringLiteral("registru-inlocuit_*"));
+  const QStringList kept =
+      Folders(office + QStringLiteral("/copii"), QStringLiteral("registru-inlocuit_*"));
   ASSERT_EQ(kept.size(), 1);
   EXPECT_TRUE(replaced.out.contains(kept.first())) << replaced.out.toStdString();
-  EXPECT_TRUE(QDir(office + QStringLiteral("/copii/") + kept.first()).exists(QStringLiteral("asigurati")));
-  EXPECT_TRUE(Folders(office + QStringLiteral("/copii"), QStringLiteral(".restaurare-*")).isEmpty());
+  EXPECT_TRUE(
+      QDir(office + QStringLiteral("/copii/") + kept.first()).exists(QStringLiteral("asigurati")));
+  EXPECT_TRUE(
+      Folders(office + QStringLiteral("/copii"), QStringLiteral(".restaurare-*")).isEmpty());
 
   // The restored register copied again by the command: the same text, row for row.
   const QString again = Path("again");
   ASSERT_TRUE(QDir().mkpath(again));
-  const ProgramRun copied =
-      Program({QStringLiteral("copie"), QStringLiteral("--folder"), again, QStringLiteral("--date"), office});
+  const ProgramRun copied = Program({QStringLiteral("copie"), QStringLiteral("--folder"), again,
+                                     QStringLiteral("--date"), office});
   ASSERT_EQ(copied.code, 0) << copied.err.toStdString();
   const QStringList files = QDir(again).entryList({QStringLiteral("*.sql.gz")}, QDir::Files);
   ASSERT_EQ(files.size(), 1);
@@ -216,12 +220,13 @@ TEST_F(RestoreTest, ADamagedCopyChangesNothing) {
         Program({QStringLiteral("restaureaza"), path, QStringLiteral("--date"), office});
     EXPECT_EQ(run.code, 1) << row.name;
     EXPECT_TRUE(run.err.contains(QString::fromUtf8(row.says))) << run.err.toStdString();
-    EXPECT_TRUE(run.err.contains(QStringLiteral("registrul a ramas cum era"))) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(QStringLiteral("registrul a ramas cum era")))
+        << run.err.toStdString();
   }
   EXPECT_TRUE(SameRegister(Dump(office), oldDump_));
   const QDir copies(office + QStringLiteral("/copii"));
-  EXPECT_TRUE(!copies.exists() || copies.entryList(QDir::AllEntries | QDir::Hidden |
-                                                   QDir::NoDotAndDotDot).isEmpty());
+  EXPECT_TRUE(!copies.exists() ||
+              copies.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty());
 }
 
 TEST_F(RestoreTest, AnOpenRegisterIsNotReplaced) {
@@ -248,15 +253,16 @@ TEST_F(RestoreTest, AKillAtAnyStepLeavesTheOldRegisterOrTheNewOneWhole) {
     const char* step;
     bool replaced;  // the new register is in place once the kill falls after the exchange
   } points[] = {
-      {"server-started#1", false}, {"statement#1", false},   {"statement#30", false},
+      {"server-started#1", false}, {"statement#1", false},    {"statement#30", false},
       {"counted#1", false},        {"server-ended#1", false}, {"synced#1", false},
       {"swapped#1", true},         {"kept#1", true},
   };
   int n = 0;
   for (const auto& point : points) {
     const QString office = Office(QStringLiteral("kill%1").arg(n++));
-    const HelperRun killed = Helper({office, QStringLiteral("kill-after=") + QLatin1String(point.step),
-                                     QStringLiteral("restore=") + copy_});
+    const HelperRun killed =
+        Helper({office, QStringLiteral("kill-after=") + QLatin1String(point.step),
+                QStringLiteral("restore=") + copy_});
     ASSERT_TRUE(killed.killed) << point.step << "\n" << killed.facts.join(u'\n').toStdString();
     EXPECT_TRUE(SameRegister(Dump(office), point.replaced ? newDump_ : oldDump_)) << point.step;
 
@@ -285,7 +291,8 @@ TEST_F(RestoreTest, TheDailyCopyIsTakenOnceADayAndOldOnesGo) {
   ASSERT_EQ(first.code, 0);
   const QStringList outcomes = first.Values(QStringLiteral("DAILY"));
   ASSERT_EQ(outcomes.size(), 2);
-  EXPECT_TRUE(outcomes[0].startsWith(QStringLiteral("taken\t") + daily)) << outcomes[0].toStdString();
+  EXPECT_TRUE(outcomes[0].startsWith(QStringLiteral("taken\t") + daily))
+      << outcomes[0].toStdString();
   EXPECT_EQ(outcomes[1], QStringLiteral("notdue\t"));
   const QStringList left = QDir(daily).entryList(QDir::Files, QDir::Name);
   ASSERT_EQ(left.size(), 10) << left.join(u' ').toStdString();
@@ -300,13 +307,15 @@ TEST_F(RestoreTest, TheDailyCopyIsTakenOnceADayAndOldOnesGo) {
   };
   settings(Path("no-such-share"));
   const HelperRun missing = Helper({office, QStringLiteral("daily")});
-  EXPECT_TRUE(missing.Values(QStringLiteral("DAILY")).value(0).startsWith(QStringLiteral("failed\t")))
+  EXPECT_TRUE(
+      missing.Values(QStringLiteral("DAILY")).value(0).startsWith(QStringLiteral("failed\t")))
       << missing.facts.join(u'\n').toStdString();
   const QString share = Path("share");
   ASSERT_TRUE(QDir().mkpath(share));
   settings(share);
   const HelperRun named = Helper({office, QStringLiteral("daily")});
-  EXPECT_TRUE(named.Values(QStringLiteral("DAILY")).value(0).startsWith(QStringLiteral("taken\t") + share))
+  EXPECT_TRUE(
+      named.Values(QStringLiteral("DAILY")).value(0).startsWith(QStringLiteral("taken\t") + share))
       << named.facts.join(u'\n').toStdString();
 }
 

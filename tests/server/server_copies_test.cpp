@@ -39,8 +39,8 @@ HelperRun Helper(const QStringList& arguments) {
   qsizetype line = 0;
   while (line < got.size() && line < expected.size() && got[line] == expected[line]) ++line;
   return ::testing::AssertionFailure()
-         << "registers part at line " << line << " of " << expected.size() << ":\n  got:      "
-         << got.value(line).left(200).toStdString()
+         << "registers part at line " << line << " of " << expected.size()
+         << ":\n  got:      " << got.value(line).left(200).toStdString()
          << "\n  expected: " << expected.value(line).left(200).toStdString();
 }
 
@@ -92,15 +92,15 @@ TEST_F(CopiesOnServerTest, ACopyTravelsBetweenTheEmbeddedRegisterAndAServerUncha
   ASSERT_EQ(copied.code, 0) << copied.err.toStdString();
   const QString serverCopy = OnlyCopy(fromServer);
 
-  const ProgramRun held = Program(
-      {QStringLiteral("restaureaza"), serverCopy, QStringLiteral("--date"), workstation});
+  const ProgramRun held =
+      Program({QStringLiteral("restaureaza"), serverCopy, QStringLiteral("--date"), workstation});
   EXPECT_EQ(held.code, 2);
   EXPECT_TRUE(held.err.contains(QStringLiteral("are deja un registru"))) << held.err.toStdString();
 
   Run(QStringLiteral("DROP DATABASE asigurati"));
   Run(QStringLiteral("DROP DATABASE concedii"));
-  const ProgramRun restored = Program(
-      {QStringLiteral("restaureaza"), serverCopy, QStringLiteral("--date"), workstation});
+  const ProgramRun restored =
+      Program({QStringLiteral("restaureaza"), serverCopy, QStringLiteral("--date"), workstation});
   ASSERT_EQ(restored.code, 0) << restored.err.toStdString();
   EXPECT_TRUE(restored.out.contains(QStringLiteral("a fost incarcata pe serverul")));
   EXPECT_TRUE(SameRegister(DumpRegister(Admin()), officeDump));

@@ -18,8 +18,8 @@ class CRegisterDialog : public CPanelDialog {
 
   static QString Title() { return QStringLiteral("Registru: copii si restaurare"); }
   // The question before a restore is scheduled, for the copy's header.
-  static QString RestoreQuestion(const QString& file, const QString& taken, int tables,
-                                 qint64 rows, const QString& version);
+  static QString RestoreQuestion(const QString& file, const QString& taken, int tables, qint64 rows,
+                                 const QString& version);
   static QString ServerRestoreText(const QString& server);
 
  signals:

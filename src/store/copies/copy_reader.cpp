@@ -20,9 +20,7 @@ const QByteArray kHeaderEnd = "-- Sfarsitul antetului";
 
 bool Blank(char c) { return c == ' ' || c == '\n' || c == '\r' || c == '\t'; }
 bool Digit(char c) { return c >= '0' && c <= '9'; }
-bool HexDigit(char c) {
-  return Digit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-}
+bool HexDigit(char c) { return Digit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
 
 // A place in the text read so far. `cut` is set when a form runs past that text: the
 // statement may be whole once more is read.
@@ -219,7 +217,8 @@ void CopyReader::Refuse(CopyRefusal::Reason reason, const QString& detail) {
       text = QStringLiteral("Fisierul %1 nu exista sau nu poate fi citit.").arg(shown_);
       break;
     case CopyRefusal::Reason::kNotCopy:
-      text = QStringLiteral("Fisierul %1 nu este o copie a registrului Velka Asigurati.").arg(shown_);
+      text =
+          QStringLiteral("Fisierul %1 nu este o copie a registrului Velka Asigurati.").arg(shown_);
       break;
     case CopyRefusal::Reason::kDamaged:
       text = QStringLiteral("Copia %1 este deteriorata (%2) si nu poate fi folosita.")
@@ -382,8 +381,7 @@ CopyReader::Parsed CopyReader::ParseNext(CopyStatement& statement) {
     statement.kind = CopyStatement::Kind::kCreateDatabase;
     const std::optional<QByteArray> name = at.Identifier();
     semicolon = name ? at.Semicolon() : nullptr;
-    static const QRegularExpression charset(
-        QStringLiteral("^ CHARACTER SET \\w+ COLLATE \\w+$"));
+    static const QRegularExpression charset(QStringLiteral("^ CHARACTER SET \\w+ COLLATE \\w+$"));
     if (semicolon != nullptr &&
         !charset.match(QString::fromUtf8(at.p, semicolon - at.p)).hasMatch()) {
       return Parsed::kInvalid;
@@ -397,8 +395,8 @@ CopyReader::Parsed CopyReader::ParseNext(CopyStatement& statement) {
       if (close < 0) return Parsed::kIncomplete;
       at.p = buffer_.constData() + close + 1;
       semicolon = at.Semicolon();
-      static const QRegularExpression options(QStringLiteral(
-          "^(?: DEFAULT CHARSET=\\w+| COLLATE=\\w+| AUTO_INCREMENT=\\d+)*$"));
+      static const QRegularExpression options(
+          QStringLiteral("^(?: DEFAULT CHARSET=\\w+| COLLATE=\\w+| AUTO_INCREMENT=\\d+)*$"));
       if (semicolon != nullptr &&
           !options.match(QString::fromUtf8(at.p, semicolon - at.p)).hasMatch()) {
         return Parsed::kInvalid;
@@ -529,7 +527,7 @@ bool CopyReader::Next(CopyStatement& statement) {
 }
 
 std::variant<CheckedCopy, CopyRefusal> CheckCopy(const QString& path,
-                                                const std::function<void(double)>& progress) {
+                                                 const std::function<void(double)>& progress) {
   CopyReader reader(path);
   if (const std::optional<CopyRefusal> refused = reader.Open()) return *refused;
   CopyStatement statement;

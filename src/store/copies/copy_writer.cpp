@@ -35,7 +35,7 @@ QString Failure(MYSQL* connection) {
 
 // Every row of a statement, each cell as sent (NULL as an empty optional).
 std::optional<std::vector<std::vector<std::optional<QByteArray>>>> Query(MYSQL* connection,
-                                                                        const QByteArray& sql) {
+                                                                         const QByteArray& sql) {
   if (!Send(connection, sql)) return std::nullopt;
   const Rows rows(mysql_store_result(connection), &mysql_free_result);
   if (!rows) return std::nullopt;
@@ -81,11 +81,10 @@ class ConsistentRead {
     zone_ = *zone->front().front();
     // A server keeps one picture of every table for the transaction; the embedded register
     // refuses every write until the lock is let go (this program is its only user).
-    const bool read = server_
-                          ? Send(connection_,
-                                 "SET SESSION TRANSACTION ISOLATION LEVEL REPEATABLE READ") &&
-                                Send(connection_, "START TRANSACTION WITH CONSISTENT SNAPSHOT")
-                          : Send(connection_, "FLUSH TABLES WITH READ LOCK");
+    const bool read =
+        server_ ? Send(connection_, "SET SESSION TRANSACTION ISOLATION LEVEL REPEATABLE READ") &&
+                      Send(connection_, "START TRANSACTION WITH CONSISTENT SNAPSHOT")
+                : Send(connection_, "FLUSH TABLES WITH READ LOCK");
     // Times as stored, whatever the zone of the computer that loads the copy.
     held_ = read && Send(connection_, "SET SESSION time_zone='+00:00'");
   }
@@ -140,8 +139,8 @@ std::optional<QString> MakePlan(MYSQL* connection, Plan& plan) {
     }
     const std::optional<QByteArray> definition =
         PortableDefinition(shown->front()[1].value_or(""), database);
-    if (!definition) return QStringLiteral("Definitia tabelului %1.%2 nu a putut fi citita.")
-                                .arg(database, table);
+    if (!definition)
+      return QStringLiteral("Definitia tabelului %1.%2 nu a putut fi citita.").arg(database, table);
     plan.creations += *definition + ";\n";
     plan.header.tables.push_back(
         {database + u'.' + table, count->front().front().value_or("0").toLongLong()});
@@ -321,9 +320,9 @@ std::variant<TakenCopy, QString> TakeCopy(CClient& client, const QString& folder
   CopyHeader& header = plan.header;
   header.program = program;
   header.taken = now.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-  header.origin = onServer ? QStringLiteral("serverul ") + client.ServerName()
-                           : QStringLiteral("dosarul ") +
-                                 QDir::toNativeSeparators(client.EmbeddedDataDir());
+  header.origin =
+      onServer ? QStringLiteral("serverul ") + client.ServerName()
+               : QStringLiteral("dosarul ") + QDir::toNativeSeparators(client.EmbeddedDataDir());
   const QString path = QDir(folder).absoluteFilePath(CopyFileName(now));
   QSaveFile file(path);
   const QString writeFailure =

@@ -136,7 +136,8 @@ std::optional<QString> Load(CClient& client, const QString& copy, const Renaming
           .arg(statement.database, statement.table, failure);
     }
     Tell(hooks, QStringLiteral("statement"));
-    if (hooks.progress && ++sent % 8 == 0) hooks.progress(RestorePhase::kLoading, reader.Fraction());
+    if (hooks.progress && ++sent % 8 == 0)
+      hooks.progress(RestorePhase::kLoading, reader.Fraction());
     if (hooks.stop && hooks.stop()) return kStopped;
   }
   if (reader.Refusal()) return reader.Refusal()->text;
@@ -164,7 +165,8 @@ std::optional<QString> CompareCounts(CClient& client, const CopyHeader& header,
       }
       MYSQL_RES* result = mysql_store_result(connection);
       const MYSQL_ROW row = result != nullptr ? mysql_fetch_row(result) : nullptr;
-      const qint64 rows = row != nullptr && row[0] != nullptr ? QByteArray(row[0]).toLongLong() : -1;
+      const qint64 rows =
+          row != nullptr && row[0] != nullptr ? QByteArray(row[0]).toLongLong() : -1;
       if (result != nullptr) mysql_free_result(result);
       if (rows != table.rows) {
         return QStringLiteral(
@@ -239,12 +241,12 @@ QString KeepReplaced(const QString& replaced, const QString& copies, const QStri
   if (!QDir().rename(replaced, kept)) return replaced;
   QFile note(QDir(kept).filePath(QStringLiteral("CITESTE.txt")));
   if (note.open(QIODevice::WriteOnly | QIODevice::Text)) {
-    note.write(QStringLiteral(
-                   "Acesta este registrul inlocuit la restaurarea din %1. Pentru a lucra din "
-                   "nou cu el: inchideti programul, redenumiti dosarul de date %2 (de exemplu "
-                   "in data-restaurat) si mutati acest dosar in locul lui, cu numele lui.\n")
-                   .arg(stamp, Shown(dataDir))
-                   .toUtf8());
+    note.write(
+        QStringLiteral("Acesta este registrul inlocuit la restaurarea din %1. Pentru a lucra din "
+                       "nou cu el: inchideti programul, redenumiti dosarul de date %2 (de exemplu "
+                       "in data-restaurat) si mutati acest dosar in locul lui, cu numele lui.\n")
+            .arg(stamp, Shown(dataDir))
+            .toUtf8());
   }
   return kept;
 }
@@ -254,8 +256,8 @@ QString KeepReplaced(const QString& replaced, const QString& copies, const QStri
 void FinishLeftovers(const QString& copies, const QString& dataDir) {
   const QString restored = RestoredStamp(dataDir);
   const QDir folder(copies);
-  const QStringList leftovers = folder.entryList(
-      {QLatin1String(kStagingPrefix) + u'*'}, QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
+  const QStringList leftovers = folder.entryList({QLatin1String(kStagingPrefix) + u'*'},
+                                                 QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
   for (const QString& name : leftovers) {
     const QString staging = folder.filePath(name);
     const QString stamp = name.mid(static_cast<qsizetype>(std::strlen(kStagingPrefix)));
@@ -366,8 +368,8 @@ std::variant<Restored, RestoreFailure> RestoreEmbedded(const QString& copy,
   }
   std::unique_ptr<QLockFile> lock;
   if (!QDir().mkpath(QFileInfo(dataDir).absolutePath()) || !TakeDataLock(dataDir, lock)) {
-    return RestoreFailure{
-        true, StartFailureText({StartFailure::Reason::SecondInstance, Shown(dataDir)})};
+    return RestoreFailure{true,
+                          StartFailureText({StartFailure::Reason::SecondInstance, Shown(dataDir)})};
   }
   const auto checked = CheckCopy(copy, [&](double done) {
     if (hooks.progress) hooks.progress(RestorePhase::kChecking, done);
@@ -409,8 +411,8 @@ std::variant<Restored, RestoreFailure> RestoreEmbedded(const QString& copy,
   }
   note.close();
   if (!SyncTree(loaded)) {
-    return abandon(QStringLiteral("Registrul nou nu a putut fi scris pe disc in %1.")
-                       .arg(Shown(loaded)));
+    return abandon(
+        QStringLiteral("Registrul nou nu a putut fi scris pe disc in %1.").arg(Shown(loaded)));
   }
   Tell(hooks, QStringLiteral("synced"));
 
@@ -461,7 +463,8 @@ std::variant<Restored, RestoreFailure> RestoreOnServer(CClient& server, const QS
   if (const auto* refused = std::get_if<CopyRefusal>(&checked)) return Fault(refused->text);
   const CheckedCopy& whole = std::get<CheckedCopy>(checked);
   if (*found == ServerRegister::kLeftover && !RemoveLeftover(server)) {
-    return Fault(QStringLiteral("Ce a lasat o mutare sau o restaurare oprita nu a putut fi sters."));
+    return Fault(
+        QStringLiteral("Ce a lasat o mutare sau o restaurare oprita nu a putut fi sters."));
   }
   const Renaming staged = [](const QString& database, const QString& table) {
     return StagingName(database + u'.' + table).toUtf8();

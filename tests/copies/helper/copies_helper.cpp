@@ -56,11 +56,12 @@ bool Fill(CClient& client) {
   UpgradeSchema(client);
   const auto text = [&](const QString& value) { return client.Text(value).Literal(); };
   for (int company = 0; company < 3; ++company) {
-    if (!Run(client, QStringLiteral("INSERT INTO asigurati.societati (cf, denumire, repr, loc, jud, "
-                                    "sect, email) VALUES ('1234567%1', %2, %3, 'Brașov', 'BV', %1, "
-                                    "'a_b%c@x.ro')")
-                         .arg(company)
-                         .arg(text(Tricky(company)), text(Tricky(company + 1))))) {
+    if (!Run(client,
+             QStringLiteral("INSERT INTO asigurati.societati (cf, denumire, repr, loc, jud, "
+                            "sect, email) VALUES ('1234567%1', %2, %3, 'Brașov', 'BV', %1, "
+                            "'a_b%c@x.ro')")
+                 .arg(company)
+                 .arg(text(Tricky(company)), text(Tricky(company + 1))))) {
       return false;
     }
   }
@@ -84,9 +85,10 @@ bool Fill(CClient& client) {
       return false;
     }
   }
-  if (!Run(client, QStringLiteral("INSERT INTO asigurati.sume_societati (cf, luna, fond_de_salarii, "
-                                  "datorat, virat) VALUES ('12345670', 200906, 99999.99, 120.5, "
-                                  "100)")) ||
+  if (!Run(client,
+           QStringLiteral("INSERT INTO asigurati.sume_societati (cf, luna, fond_de_salarii, "
+                          "datorat, virat) VALUES ('12345670', 200906, 99999.99, 120.5, "
+                          "100)")) ||
       !Run(client, QStringLiteral("INSERT INTO concedii.declaratii (cf, luna, rectificativa, "
                                   "nr_ang, salariul_minim, fond_de_salarii, faambp) VALUES "
                                   "('12345670', 200906, 'NU', 5, 600, 100000.01, 0.85)")) ||
@@ -94,13 +96,13 @@ bool Fill(CClient& client) {
                                   "prenume, cas, cert_serie, cert_numar, cod_indemn, "
                                   "suma_suportata_fnuass) VALUES (LAST_INSERT_ID(), '12345670', "
                                   "'1800101221110', %1, 'ION', 'CASAB', 'CCMAA', '12', 1, 300.33)")
-                           .arg(text(Tricky(3)))) ||
+                       .arg(text(Tricky(3)))) ||
       // An audit row with NULL columns, as an old release could leave one.
       !Run(client, QStringLiteral("INSERT INTO asigurati.zlog_sume (cf, znew_op) VALUES (NULL, "
                                   "'D')")) ||
       !Run(client, QStringLiteral("INSERT INTO asigurati.setari (denumire, setare) VALUES "
                                   "('nota', %1)")
-                           .arg(text(Tricky(1))))) {
+                       .arg(text(Tricky(1))))) {
     return false;
   }
   // Audit rows of an update and of deletes; a deleted last row leaves its number unused.
@@ -179,8 +181,9 @@ int main(int argc, char** argv) {
   PrintShownMessages(prompter);
   CClient client(&prompter);
   if (client.Connect() != 0) {
-    PrintFact(QStringLiteral("NOCONNECT\t") +
-              (client.LastStartFailure() ? StartFailureText(*client.LastStartFailure()) : QString()));
+    PrintFact(QStringLiteral("NOCONNECT\t") + (client.LastStartFailure()
+                                                   ? StartFailureText(*client.LastStartFailure())
+                                                   : QString()));
     return 2;
   }
   int status = 0;
