@@ -113,13 +113,13 @@ std::optional<QString> Load(CClient& client, const QString& copy, const Renaming
   CopyReader reader(copy);
   if (const std::optional<CopyRefusal> refused = reader.Open()) return refused->text;
   MYSQL* connection = client.NativeHandle();
-  FastLoad keys(connection);
+  FastLoad fast(connection);
   CopyStatement statement;
   QString failure;
   int sent = 0;
   while (reader.Next(statement)) {
     if (statement.kind == CopyStatement::Kind::kCreateDatabase && rename) continue;
-    QByteArray text = rename ? statement.text : keys.Text(statement);
+    QByteArray text = rename ? statement.text : fast.Text(statement);
     if ((statement.kind == CopyStatement::Kind::kCreateTable ||
          statement.kind == CopyStatement::Kind::kInsert) &&
         rename) {
@@ -127,7 +127,7 @@ std::optional<QString> Load(CClient& client, const QString& copy, const Renaming
                    rename(statement.database, statement.table));
     }
     const bool done = OnDatabaseThread([&] {
-      if ((rename || keys.Next(statement)) && Send(connection, text)) return true;
+      if ((rename || fast.Next(statement)) && Send(connection, text)) return true;
       failure = QString::fromUtf8(mysql_error(connection));
       return false;
     });
@@ -141,7 +141,7 @@ std::optional<QString> Load(CClient& client, const QString& copy, const Renaming
     if (hooks.stop && hooks.stop()) return kStopped;
   }
   if (reader.Refusal()) return reader.Refusal()->text;
-  if (!rename && !OnDatabaseThread([&] { return keys.Finish(); })) {
+  if (!rename && !OnDatabaseThread([&] { return fast.Finish(); })) {
     return OnDatabaseThread([&] {
       return QStringLiteral("Cheile tabelelor nu au putut fi refacute: ") +
              QString::fromUtf8(mysql_error(connection));
@@ -151,8 +151,8 @@ std::optional<QString> Load(CClient& client, const QString& copy, const Renaming
   return std::nullopt;
 }
 
-// The rows of every table of the header, counted in the loaded register; and no table the
-// header does not name.
+// The rows of every table of the header, counted in the loaded register (the reader lets the
+// copy define no other table).
 std::optional<QString> CompareCounts(CClient& client, const CopyHeader& header,
                                      const Renaming& rename) {
   MYSQL* connection = client.NativeHandle();
