@@ -1,9 +1,11 @@
 #include "app/application.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QStyleFactory>
 
 #include "app/dialog_translation.h"
+#include "app/scheduled_restore_run.h"
 #include "app/stop_signals.h"
 #include "store/c_client.h"
 #include "store/schema/schema.h"
@@ -39,6 +41,7 @@ int RunApplication() {
   QGuiApplication::setDesktopFileName(QStringLiteral("velka-asigurati"));
   QApplication::setWindowIcon(ApplicationIcon());
   InstallManualKey();
+  RunScheduledRestore(prompter, QCoreApplication::applicationFilePath(), QDir::currentPath());
   // A register this program must not use (its reason shown) is let go: the menu then ends as
   // after a failed start.
   return RunMainMenu(prompter, [](CClient& client) {
@@ -57,5 +60,10 @@ int RunMainMenu(Prompter& prompter, CMainMenuDialog::SchemaCheck schemaCheck) {
   });
   menu.exec();
   if (stopped) menu.FinishStop();
+  if (!stopped && menu.RestartRequested() && !RestartProgram()) {
+    prompter.Inform(QStringLiteral(
+        "Programul nu a putut porni din nou singur: porniti-l dumneavoastra, ca sa faca "
+        "restaurarea ceruta."));
+  }
   return menu.StartFailed() ? 1 : 0;
 }

@@ -11,10 +11,12 @@
 #include <algorithm>
 
 #include "app/c_info_dialog.h"
+#include "app/exit_copy.h"
 #include "app/stop_signals.h"
 #include "screens/exchange/c_import_menu_dialog.h"
 #include "screens/health/c_health_dialog.h"
 #include "screens/leave/c_leave_declarations_dialog.h"
+#include "screens/register/c_register_dialog.h"
 #include "store/c_client.h"
 #include "store/prompter.h"
 #include "ui/c_panel_dialog.h"
@@ -54,6 +56,9 @@ CMainMenuDialog::CMainMenuDialog(Prompter* prompter, SchemaCheck schemaCheck, CC
   client_->SetVersion(VersionText());
   startDirectory_ = QDir::currentPath();
   DeleteLeftoverFiles();
+  // Named, so a test driving a menu whose register must not open can hold the connection back.
+  connectTimer_.setObjectName(QStringLiteral("connectTimer"));
+  connectTimer_.setParent(this);
   connectTimer_.setSingleShot(true);
   connectTimer_.setInterval(kConnectDelayMs);
   connect(&connectTimer_, &QTimer::timeout, this, &CMainMenuDialog::OnConnectTimer);
@@ -78,6 +83,7 @@ void CMainMenuDialog::BuildWindow() {
       {kHealth, "button1014", QStringLiteral("Sanatate")},
       {kLeave, "button1015", QStringLiteral("Concedii medicale")},
       {kImport, "button1425", QStringLiteral("Import de date din sursa externa")},
+      {kRegister, "buttonRegister", CRegisterDialog::Title()},
   };
   int row = 1;
   for (const auto& area : areas) {
@@ -164,6 +170,18 @@ CPanelDialog* CMainMenuDialog::CreatePanel(Area area) {
       return new CLeaveDeclarationsDialog(this, client_, prompter_);
     case kImport:
       break;
+    case kRegister: {
+      auto* panel = new CRegisterDialog(this, client_, prompter_, startDirectory_);
+      // Once the panel's click has returned: the menu then closes the panel with the rest.
+      connect(
+          panel, &CRegisterDialog::RestartRequested, this,
+          [this] {
+            restart_ = true;
+            Leave();
+          },
+          Qt::QueuedConnection);
+      return panel;
+    }
   }
   auto* panel = new CImportMenuDialog(this, client_, prompter_);
   panel->SetFollowOwnerHeight(true);
@@ -180,7 +198,7 @@ void CMainMenuDialog::ClosePanel(Area area) {
 }
 
 void CMainMenuDialog::CloseAllPanels() {
-  for (int area = kHealth; area <= kImport; ++area) ClosePanel(static_cast<Area>(area));
+  for (int area = kHealth; area < kAreas; ++area) ClosePanel(static_cast<Area>(area));
 }
 
 void CMainMenuDialog::TogglePanel(Area area) {
@@ -202,7 +220,7 @@ void CMainMenuDialog::TogglePanel(Area area) {
 bool CMainMenuDialog::IndicatorOpen(Area area) const { return panels_[area] != nullptr; }
 
 void CMainMenuDialog::ShowIndicators() {
-  for (int area = kHealth; area <= kImport; ++area) {
+  for (int area = kHealth; area < kAreas; ++area) {
     indicators_[area]->setPixmap(IndicatorImage(panels_[area] != nullptr));
   }
 }
@@ -213,8 +231,17 @@ void CMainMenuDialog::ExitQuestion() {
                       QStringLiteral("Velka client"), Prompter::Icon::Exclamation)) {
     return;
   }
+  Leave();
+}
+
+void CMainMenuDialog::Leave() {
+  if (client_ == nullptr) return;
   leaving_ = true;
   connectTimer_.stop();
+  // A register that never opened has nothing to copy.
+  if (client_->IsConnected()) {
+    static_cast<void>(TakeExitCopy(*client_, *prompter_, this, startDirectory_));
+  }
   client_->Disconnect();
   CloseAllPanels();
   ShowIndicators();

@@ -19,7 +19,8 @@ class CMainMenuDialog : public QDialog {
   Q_OBJECT
 
  public:
-  enum Area { kHealth = 0, kLeave = 1, kImport = 2 };
+  enum Area { kHealth = 0, kLeave = 1, kImport = 2, kRegister = 3 };
+  static constexpr int kAreas = 4;
   using SchemaCheck = std::function<void(CClient&)>;
 
   // With no client given the menu creates and owns the process's client.
@@ -38,6 +39,9 @@ class CMainMenuDialog : public QDialog {
   CClient* Client() const { return client_; }
   // Whether the database could not be started (the program then ends with a failure code).
   bool StartFailed() const { return startFailed_; }
+  // Whether the menu ended for a restore asked for in the Registru panel: the program starts
+  // again to do it.
+  bool RestartRequested() const { return restart_; }
 
   // The stop asked by the system (logout, shutdown): no exit question; the forms open over
   // the menu are closed without saving and the menu's loop ends once the operation under
@@ -62,6 +66,8 @@ class CMainMenuDialog : public QDialog {
   // Moves the menu left where the panel docked to it would run off the screen.
   void MakeRoomFor(const CPanelDialog& panel);
   void DeleteLeftoverFiles();
+  // The end of the program once decided: the day's copy, then the register closed.
+  void Leave();
   void OnConnectTimer();
   CPanelDialog* CreatePanel(Area area);
   void ClosePanel(Area area);
@@ -74,13 +80,14 @@ class CMainMenuDialog : public QDialog {
   std::unique_ptr<CClient> ownedClient_;
   CClient* client_;
   QString startDirectory_;
-  std::array<CPanelDialog*, 3> panels_{};
+  std::array<CPanelDialog*, kAreas> panels_{};
   CPanelDialog* current_ = nullptr;
-  std::array<QLabel*, 3> indicators_{};
+  std::array<QLabel*, kAreas> indicators_{};
   QLabel* versionLabel_ = nullptr;
   QTimer connectTimer_;
   QTimer stopTimer_;  // closes forms opened after the stop was asked
   bool leaving_ = false;
   bool placed_ = false;  // the first show placed the menu
   bool startFailed_ = false;
+  bool restart_ = false;
 };

@@ -150,6 +150,12 @@ const std::vector<CommandSpec>& Commands() {
        {HistoryTableName(), RowIndex(), Switch("--json", &CommandRequest::json), StartFolder()},
        {"--tabel", "--index"},
        false},
+      {"copie", CommandKind::kCopy, {Folder(), StartFolder()}, {"--folder"}, false},
+      {"restaureaza",
+       CommandKind::kRestore,
+       {StartFolder(), Switch("--progres", &CommandRequest::progress)},
+       {},
+       true},
   };
   return commands;
 }
@@ -172,6 +178,9 @@ bool IsHelp(const QString& word) { return word == u"--help" || word == u"-h"; }
 
 // The rules between options that no single option knows.
 Refusal CrossCheck(const CommandRequest& request) {
+  if (request.kind == CommandKind::kRestore && request.files.size() != 1) {
+    return cli_texts::kRestoreFile;
+  }
   if (request.kind != CommandKind::kImport) return std::nullopt;
   if (request.importFile.isEmpty()) return cli_texts::kImportSource;
   if (request.previous && request.cas.isEmpty())

@@ -18,6 +18,8 @@ enum class CommandKind {
   kImport,
   kMove,
   kHistory,
+  kCopy,
+  kRestore,
   kVersion
 };
 
@@ -36,9 +38,10 @@ struct CommandRequest {
   QStringList files;    // verifica's files
   QString importFile;   // importa --extern or --anterior
   bool previous = false;
-  QString cas;       // importa --cas
-  QString table;     // istoric --tabel: a register table's name, lower case
-  qint64 index = 0;  // istoric --index
+  QString cas;            // importa --cas
+  QString table;          // istoric --tabel: a register table's name, lower case
+  qint64 index = 0;       // istoric --index
+  bool progress = false;  // restaureaza --progres
 };
 
 // Either a request or the message that says what is wrong with the words.

@@ -13,6 +13,8 @@ const QString kOverall = QStringLiteral(
     "  importa     importa date dintr-o sursa externa sau dintr-o anexa 1A anterioara\n"
     "  muta-pe-server  copiaza registrul local pe serverul din velka-asigurati.ini\n"
     "  istoric     versiunile unei inregistrari a registrului, cea mai noua prima\n"
+    "  copie       scrie o copie a registrului (velka-asigurati_AAAA-LL-ZZ_HHMM.sql.gz)\n"
+    "  restaureaza inlocuieste registrul cu cel dintr-o copie\n"
     "\n"
     "Optiuni:\n"
     "  -h, --help  arata acest ajutor\n"
@@ -100,6 +102,31 @@ const QString kHistory = QStringLiteral(
     "  --date DOSAR         dosarul de pornire al registrului\n"
     "\n"
     "Cod de iesire 1: tabelul nu are si nu a avut o inregistrare cu acest index.\n");
+const QString kCopy = QStringLiteral(
+    "Utilizare: velka-asigurati copie --folder DOSAR [--date DOSAR]\n"
+    "Scrie in DOSAR o copie a registrului, velka-asigurati_AAAA-LL-ZZ_HHMM.sql.gz: text SQL\n"
+    "comprimat cu gzip, cu toate tabelele, istoricul modificarilor si setarile, care se poate\n"
+    "restaura cu comanda restaureaza sau incarca de un administrator cu\n"
+    "zcat FISIER | mariadb intr-un server fara registru. Copia este o imagine a registrului\n"
+    "dintr-un singur moment; fisierul apare numai intreg. La sfarsit fiecare tabel apare pe\n"
+    "o linie cu randurile lui.\n"
+    "\n"
+    "  --folder DOSAR       dosarul in care se scrie copia (trebuie sa existe)\n"
+    "  --date DOSAR         dosarul de pornire al registrului\n");
+
+const QString kRestore = QStringLiteral(
+    "Utilizare: velka-asigurati restaureaza FISIER [--date DOSAR] [--progres]\n"
+    "Inlocuieste registrul cu cel din copia FISIER, intreg sau deloc. Copia este citita si\n"
+    "verificata inainte sa se schimbe ceva (o copie deteriorata, taiata, facuta de un program\n"
+    "mai nou sau care nu este o copie este refuzata), apoi incarcata intr-un registru nou,\n"
+    "ale carui randuri sunt numarate si comparate cu cele din copie; abia apoi registrul nou\n"
+    "ia locul celui vechi, care se pastreaza in copii/registru-inlocuit_AAAA-LL-ZZ_HHMMSS\n"
+    "langa dosarul de date. Fereastra programului trebuie sa fie inchisa. Pe un server\n"
+    "MariaDB (grupul [server] din velka-asigurati.ini) copia se incarca numai intr-un server\n"
+    "fara registru. Intr-un dosar fara registru se face unul din copie.\n"
+    "\n"
+    "  --date DOSAR         dosarul de pornire al registrului\n"
+    "  --progres            scrie cat s-a facut, ca linii \"progres N\" (N din 100)\n");
 
 }  // namespace
 
@@ -110,6 +137,8 @@ QString HelpText(const QString& topic) {
   if (topic == u"importa") return kImport;
   if (topic == u"muta-pe-server") return kMove;
   if (topic == u"istoric") return kHistory;
+  if (topic == u"copie") return kCopy;
+  if (topic == u"restaureaza") return kRestore;
   return kOverall;
 }
 

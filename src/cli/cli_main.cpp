@@ -12,6 +12,7 @@
 
 #include "cli/cli_arguments.h"
 #include "cli/cli_console.h"
+#include "cli/cli_copies.h"
 #include "cli/cli_declarations.h"
 #include "cli/cli_help.h"
 #include "cli/cli_history.h"
@@ -116,6 +117,20 @@ int RunHistoryCommand(Console& console, const CommandRequest& request, const QSt
   });
 }
 
+int RunCopyCommand(Console& console, const CommandRequest& request, const QString& version) {
+  const QString folder = Absolute(request.folder);
+  return RunOnRegister(console, request, version, [&](CClient& client, CollectingPrompter&) {
+    return RunCopy(client, console, folder, version);
+  });
+}
+
+int RunRestoreCommand(Console& console, const CommandRequest& request, const QString& version) {
+  const RestoreRequest restore{Absolute(request.files.first()),
+                               CommandStartFolder(request.startFolder),
+                               !request.startFolder.isEmpty(), request.progress};
+  return RunRestore(console, restore, version);
+}
+
 }  // namespace
 
 bool IsCommandLine(int argc, char** argv) { return IsCommandStart(Words(argc, argv)); }
@@ -159,6 +174,10 @@ int RunCommandLine(int argc, char** argv, const QString& version) {
       return RunMove(console, CommandStartFolder(request.startFolder), version);
     case CommandKind::kHistory:
       return RunHistoryCommand(console, request, version);
+    case CommandKind::kCopy:
+      return RunCopyCommand(console, request, version);
+    case CommandKind::kRestore:
+      return RunRestoreCommand(console, request, version);
     case CommandKind::kVerify:
       break;
     case CommandKind::kHelp:

@@ -13,7 +13,7 @@ inline QString Quoted(const QString& value) { return u'"' + value + u'"'; }
 inline QString UnknownCommand(const QString& word) {
   return QStringLiteral(
              "Comanda %1 nu exista. Comenzile sunt: rapoarte, declaratii, verifica, importa, "
-             "muta-pe-server, istoric "
+             "muta-pe-server, istoric, copie, restaureaza "
              "(velka-asigurati --help).")
       .arg(Quoted(word));
 }
@@ -134,6 +134,35 @@ inline const QString kMoveFailed =
 inline QString Moved(const QString& folder, const QString& server, int tables, qint64 rows) {
   return QStringLiteral("Registrul din %1 a fost mutat pe serverul %2: %3 tabele, %4 randuri.")
       .arg(folder, server)
+      .arg(tables)
+      .arg(rows);
+}
+
+// Copies of the register and their restore.
+inline const QString kCopyFailed =
+    QStringLiteral("Copia registrului nu a fost scrisa; registrul a ramas neatins.");
+inline const QString kRestoreFile = QStringLiteral(
+    "Comanda restaureaza cere un singur fisier: copia registrului "
+    "(velka-asigurati_AAAA-LL-ZZ_HHMM.sql.gz).");
+inline const QString kRestoreFailed =
+    QStringLiteral("Restaurarea nu a reusit; registrul a ramas cum era.");
+inline QString Restored(const QString& folder, const QString& file, const QString& taken,
+                        int tables, qint64 rows, const QString& kept) {
+  QString text = QStringLiteral(
+                     "Registrul din %1 a fost inlocuit cu copia %2, facuta la %3: %4 tabele, "
+                     "%5 randuri.")
+                     .arg(folder, file, taken)
+                     .arg(tables)
+                     .arg(rows);
+  if (!kept.isEmpty())
+    text += QStringLiteral(" Registrul de dinainte se pastreaza in %1.").arg(kept);
+  return text;
+}
+inline QString RestoredOnServer(const QString& file, const QString& taken, const QString& server,
+                                int tables, qint64 rows) {
+  return QStringLiteral(
+             "Copia %1, facuta la %2, a fost incarcata pe serverul %3: %4 tabele, %5 randuri.")
+      .arg(file, taken, server)
       .arg(tables)
       .arg(rows);
 }

@@ -98,9 +98,20 @@ TEST(CommandArguments, WordsBecomeRequestsOrNamedRefusals) {
       {"istoric --index 1", cli_texts::MissingOption("istoric", "--tabel")},
       {"istoric --tabel sume --index 1 --pdf", cli_texts::UnknownOption("--pdf", "istoric")},
       {"istoric --help", "kind=0 topic=istoric"},
-      {"--version", "kind=7 topic= month=0"},
-      {"--version rapoarte", "kind=7 topic= month=0"},
+      {"--version", "kind=9 topic= month=0"},
+      {"--version rapoarte", "kind=9 topic= month=0"},
       {"rapoarte --version", cli_texts::UnknownOption("--version", "rapoarte")},
+      {"copie --folder c --date d",
+       "kind=7 topic= month=0 cf= lege=0 pdf=0 sim=0 json=0 folder=c date=d"},
+      {"copie --date d", cli_texts::MissingOption("copie", "--folder")},
+      {"copie --folder c x.sql.gz", cli_texts::StrayWord("x.sql.gz", "copie")},
+      {"restaureaza x.sql.gz --date d",
+       "kind=8 topic= month=0 cf= lege=0 pdf=0 sim=0 json=0 folder= date=d anexa= "
+       "files=x.sql.gz"},
+      {"restaureaza", cli_texts::NoFiles("restaureaza")},
+      {"restaureaza x.sql.gz y.sql.gz", cli_texts::kRestoreFile},
+      {"restaureaza --folder c x.sql.gz", cli_texts::UnknownOption("--folder", "restaureaza")},
+      {"restaureaza --help", "kind=0 topic=restaureaza"},
   };
   for (const auto& row : rows) {
     const ParsedCommand parsed = ParseCommand(Words(row.words));

@@ -122,6 +122,20 @@ TEST(ServerSettingsTest, TheServerGroupIsReadAsWritten) {
        {},
        {},
        "In fisierul de setari"},
+      // Where the daily copies go: the register stays the embedded one.
+      {"copies group only", "[copii]\ndosar=\"/media/disc2\"\n", kOwnerOnly, false, {}, 0, {},
+       {}, {}, {}},
+      {"server and copies",
+       "[server]\nhost=srv\nuser=velka\n[copii]\ndosar=copii\n",
+       kOwnerOnly,
+       true,
+       "srv",
+       3306,
+       "velka",
+       std::nullopt,
+       {},
+       {}},
+      {"a mistyped copies group", "[copi]\ndosar=x\n", kOwnerOnly, false, {}, 0, {}, {}, {}, kIn},
   };
   for (const Case& c : cases) {
     QTemporaryDir folder;

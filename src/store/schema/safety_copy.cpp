@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 namespace {
 
@@ -23,10 +24,12 @@ QString FreeFolderName(const QDir& copies) {
   return name;
 }
 
-// Dated copies, oldest first (their names sort by time).
+// Dated copies, oldest first (their names sort by time). The folder also holds the daily
+// copies of the register and registers replaced by a restore, which are not these.
 QStringList FinishedCopies(const QDir& copies) {
+  static const QRegularExpression dated(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}_\\d{4}(_\\d+)?$"));
   QStringList names = copies.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
-  names.removeIf([](const QString& name) { return name.startsWith(u'.'); });
+  names.removeIf([](const QString& name) { return !dated.match(name).hasMatch(); });
   return names;
 }
 

@@ -26,13 +26,6 @@ QString Failure(MYSQL* connection, const QString& table) {
 
 const QString kStoppedText = QStringLiteral("Mutarea a fost oprita.");
 
-// "asigurati.societati" copied as velka_creare.asigurati__societati: the register's tables
-// appear in their databases only when every one of them is whole.
-QString StagingName(const QString& table) {
-  return QLatin1String(kMoveStaging) + QStringLiteral(".`") + table.section(u'.', 0, 0) +
-         QStringLiteral("__") + table.section(u'.', 1) + u'`';
-}
-
 // The register's tables and audit tables, created empty under their staging names.
 std::optional<QString> CreateStagingTables(MYSQL* to) {
   if (!Send(to, QByteArray("CREATE DATABASE ") + kMoveStaging +
@@ -62,25 +55,6 @@ std::optional<QString> CreateStagingTables(MYSQL* to) {
       if (!Send(to, statement.toUtf8())) return Failure(to, creation.name);
     }
   }
-  return std::nullopt;
-}
-
-// The last step, whole or not at all: the empty databases, then every table renamed into
-// them in one statement.
-std::optional<QString> PutInPlace(MYSQL* to, const QStringList& tables) {
-  for (const char* database : {"asigurati", "concedii"}) {
-    if (!Send(to, QByteArray("CREATE DATABASE IF NOT EXISTS ") + database +
-                      " CHARACTER SET utf8mb4 COLLATE utf8mb4_general_ci")) {
-      return Failure(to, {});
-    }
-  }
-  QStringList renames;
-  for (const QString& table : tables)
-    renames << StagingName(table) + QStringLiteral(" TO ") + table;
-  if (!Send(to, "RENAME TABLE " + renames.join(QStringLiteral(", ")).toUtf8())) {
-    return Failure(to, {});
-  }
-  if (!Send(to, QByteArray("DROP DATABASE ") + kMoveStaging)) return Failure(to, {});
   return std::nullopt;
 }
 
@@ -200,6 +174,30 @@ std::optional<QString> CompareCounts(MYSQL* from, MYSQL* to, const QString& tabl
 
 }  // namespace
 
+// "asigurati.societati" copied as velka_creare.asigurati__societati: the register's tables
+// appear in their databases only when every one of them is whole.
+QString StagingName(const QString& table) {
+  return QLatin1String(kMoveStaging) + QStringLiteral(".`") + table.section(u'.', 0, 0) +
+         QStringLiteral("__") + table.section(u'.', 1) + u'`';
+}
+
+std::optional<QString> PutStagedTablesInPlace(MYSQL* to, const QStringList& tables) {
+  for (const char* database : {"asigurati", "concedii"}) {
+    if (!Send(to, QByteArray("CREATE DATABASE IF NOT EXISTS ") + database +
+                      " CHARACTER SET utf8mb4 COLLATE utf8mb4_general_ci")) {
+      return Failure(to, {});
+    }
+  }
+  QStringList renames;
+  for (const QString& table : tables)
+    renames << StagingName(table) + QStringLiteral(" TO ") + table;
+  if (!Send(to, "RENAME TABLE " + renames.join(QStringLiteral(", ")).toUtf8())) {
+    return Failure(to, {});
+  }
+  if (!Send(to, QByteArray("DROP DATABASE ") + kMoveStaging)) return Failure(to, {});
+  return std::nullopt;
+}
+
 QStringList RegisterTableNames() {
   QStringList names;
   for (const TableDef& table : SchemaTables()) {
@@ -288,5 +286,5 @@ std::optional<QString> CopyRegister(CClient& from, CClient& to, const MoveProgre
     if (progress) progress(table, rows);
   }
   if (stop && stop()) return kStoppedText;
-  return onDatabase([&] { return PutInPlace(target, tables); });
+  return onDatabase([&] { return PutStagedTablesInPlace(target, tables); });
 }

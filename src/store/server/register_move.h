@@ -6,6 +6,7 @@
 #include <optional>
 
 class CClient;
+struct st_mysql;
 
 // An office's embedded register copied onto a MariaDB server: every table of both databases,
 // the zlog_ audit tables and the settings, row for row, with the rows' own numbers.
@@ -32,6 +33,17 @@ enum class ServerRegister {
 // Drops what an interrupted move left; false, leaving everything, when one of the databases
 // turns out to hold a table of a register, or a statement failed.
 [[nodiscard]] bool RemoveLeftover(CClient& server);
+
+// "velka_creare.`asigurati__societati`": where a table of a register on its way onto a
+// server waits until every table is whole.
+[[nodiscard]] QString StagingName(const QString& table);
+
+// The last step of a move or a restore onto a server, whole or not at all: the empty
+// asigurati and concedii databases, then every staged table renamed into them in one
+// statement, then the staging database dropped. The reason on failure. On the database
+// thread.
+[[nodiscard]] std::optional<QString> PutStagedTablesInPlace(st_mysql* server,
+                                                            const QStringList& tables);
 
 // Told after each table copied: its name and the rows it has on both sides.
 using MoveProgress = std::function<void(const QString& table, qint64 rows)>;

@@ -15,8 +15,9 @@ QString TextValue(const QSettings& settings, const QString& key) {
   return value.toString();
 }
 
-// The groups the settings file may hold.
-const QStringList kKnownGroups = {QStringLiteral("server")};
+// The groups the settings file may hold: the server of the register, and where the daily
+// copies of the register go.
+const QStringList kKnownGroups = {QStringLiteral("server"), QStringLiteral("copii")};
 
 std::optional<SettingsProblem> UnknownContent(const QSettings& settings, const QString& where) {
   const QStringList groups = settings.childGroups();
@@ -33,7 +34,7 @@ std::optional<SettingsProblem> UnknownContent(const QSettings& settings, const Q
   }
   if (unknown.isEmpty()) return std::nullopt;
   return SettingsProblem{QStringLiteral("In fisierul de setari %1 grupul [%2] nu este cunoscut: "
-                                        "programul cunoaste doar grupul [server].")
+                                        "programul cunoaste doar grupurile [server] si [copii].")
                              .arg(where, unknown.first())};
 }
 

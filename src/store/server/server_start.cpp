@@ -75,14 +75,6 @@ bool RemoveUnfinishedAriaControl(const QString& dataDir) {
   return QFile::remove(control.filePath());
 }
 
-bool TakeDataLock(const QString& dataDir, std::unique_ptr<QLockFile>& lock) {
-  lock = std::make_unique<QLockFile>(dataDir + QStringLiteral(".lock"));
-  lock->setStaleLockTime(0);  // a killed program leaves no owner: its lock is taken over
-  if (lock->tryLock(0)) return true;
-  lock.reset();
-  return false;
-}
-
 bool SameFolder(const QString& a, const QString& b) {
   if (QDir::cleanPath(a) == QDir::cleanPath(b)) return true;
   const QString canonical = QFileInfo(a).canonicalFilePath();
@@ -106,6 +98,14 @@ std::optional<StartFailure> MovedAfterUncleanStop(const QString& startDirectory,
 }
 
 }  // namespace
+
+bool TakeDataLock(const QString& dataDir, std::unique_ptr<QLockFile>& lock) {
+  lock = std::make_unique<QLockFile>(dataDir + QStringLiteral(".lock"));
+  lock->setStaleLockTime(0);  // a killed program leaves no owner: its lock is taken over
+  if (lock->tryLock(0)) return true;
+  lock.reset();
+  return false;
+}
 
 QString StartFailureText(const StartFailure& failure) {
   switch (failure.reason) {

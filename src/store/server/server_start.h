@@ -43,6 +43,10 @@ QString StartFailureText(const StartFailure& failure);
                                                                std::unique_ptr<QLockFile>& lock,
                                                                QString& dataDir);
 
+// The lock that keeps one program on a data folder, "<data folder>.lock": taken at once or
+// not at all; one left by a killed program is taken over.
+[[nodiscard]] bool TakeDataLock(const QString& dataDir, std::unique_ptr<QLockFile>& lock);
+
 // Marks where the server's log ends before a start, so that a failed start can report the
 // lines it added.
 qint64 ServerLogSize(const QString& dataDir);
