@@ -19,6 +19,7 @@
 #include "store/prompter.h"
 #include "store/server/server_config.h"
 #include "ui/buttons.h"
+#include "ui/remembered_folders.h"
 
 namespace {
 
@@ -141,9 +142,10 @@ void CRegisterDialog::Step(double done) {
 
 void CRegisterDialog::TakeCopyNow() {
   const QString folder = GetPrompter()->ChooseFolder(
-      QStringLiteral("Alegeti dosarul in care se scrie copia registrului"), lastFolder_);
+      QStringLiteral("Alegeti dosarul in care se scrie copia registrului"),
+      StartFolder(FolderKind::kCopies));
   if (folder.isEmpty()) return;
-  lastFolder_ = folder;
+  RememberFolder(FolderKind::kCopies, folder);
   SetBusy(true);
   const auto taken = TakeCopy(*Client(), folder, CopyProgramName(Client()->Version()),
                               [this](qint64 done, qint64 total) {
@@ -164,7 +166,7 @@ void CRegisterDialog::ChooseRestore() {
     GetPrompter()->Inform(ServerRestoreText(Client()->ServerName()));
     return;
   }
-  const QString file = GetPrompter()->ChooseFile(kCopyFilter);
+  const QString file = ChooseRememberedFile(*GetPrompter(), FolderKind::kCopies, kCopyFilter);
   if (file.isEmpty()) return;
   // The whole file is read and checked now, so a copy that cannot be used is refused before
   // the program closes for it.

@@ -34,7 +34,6 @@ class CRegisterDialog : public CPanelDialog {
   void Step(double done);
 
   QString startDirectory_;
-  QString lastFolder_;
   QPushButton* copyButton_;
   QPushButton* restoreButton_;
   QLabel* dailyFolder_;
