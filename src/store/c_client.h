@@ -153,8 +153,10 @@ class CClient {
   // transaction is ended, the user told why).
   bool HoldRow(double index, const TableName& table);
   QString EscapeFragment(const QString& value) const;
-  // A value of an audited write between quotes.
-  QString AuditedValue(const QString& value) const;
+  // The value as the audited writes store it, between quotes, appended to `out`.
+  void AppendAuditedValue(QByteArray& out, const QString& value) const;
+  // The connection's escaping of UTF-8 text, appended to `out`.
+  void AppendEscaped(QByteArray& out, const QByteArray& bytes) const;
   // Copies a row into zlog_<table> marked with the operation letter; silent on failure.
   // Returns whether the table has a ZZ_DATA column.
   // Nothing when the copy failed on a server, where the write must not go on without it.

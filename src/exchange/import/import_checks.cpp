@@ -1,6 +1,7 @@
 #include "exchange/import/import_checks.h"
 
 #include <QRegularExpression>
+#include <utility>
 
 #include "common/amounts.h"
 #include "common/code_lists.h"
@@ -104,11 +105,16 @@ Refusal PreviousRecordProblem(const QString& cnp, const QString& hiring, const Q
 
 Refusal ImportLengthProblem(const ImportFields& fields) {
   // Both layouts carry the names under the register's own column names.
-  for (const char* name : {"NUME", "PRENUME"}) {
-    const QString field = QLatin1String(name);
+  // The widths are the schema's, the same for every record of every file.
+  static const std::pair<QString, std::optional<int>> names[] = {
+      {QStringLiteral("NUME"),
+       TextColumnWidth(QStringLiteral("asigurati"), QStringLiteral("asigurati"),
+                       QStringLiteral("NUME"))},
+      {QStringLiteral("PRENUME"),
+       TextColumnWidth(QStringLiteral("asigurati"), QStringLiteral("asigurati"),
+                       QStringLiteral("PRENUME"))}};
+  for (const auto& [field, width] : names) {
     const qsizetype length = fields.value(field).trimmed().size();
-    const std::optional<int> width =
-        TextColumnWidth(QStringLiteral("asigurati"), QStringLiteral("asigurati"), field);
     if (width && length > *width) {
       return QStringLiteral("Campul %1 are %2 caractere; registrul pastreaza cel mult %3.")
           .arg(field)
