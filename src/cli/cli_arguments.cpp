@@ -150,6 +150,11 @@ const std::vector<CommandSpec>& Commands() {
        {HistoryTableName(), RowIndex(), Switch("--json", &CommandRequest::json), StartFolder()},
        {"--tabel", "--index"},
        false},
+      {"situatie",
+       CommandKind::kOverview,
+       {Month(), Switch("--json", &CommandRequest::json), StartFolder()},
+       {"--luna"},
+       false},
   };
   return commands;
 }

@@ -18,6 +18,7 @@ enum class CommandKind {
   kImport,
   kMove,
   kHistory,
+  kOverview,
   kVersion
 };
 

@@ -13,6 +13,7 @@ const QString kOverall = QStringLiteral(
     "  importa     importa date dintr-o sursa externa sau dintr-o anexa 1A anterioara\n"
     "  muta-pe-server  copiaza registrul local pe serverul din velka-asigurati.ini\n"
     "  istoric     versiunile unei inregistrari a registrului, cea mai noua prima\n"
+    "  situatie    situatia lunii: ce are si ce ii lipseste fiecarei societati, ce s-a scris\n"
     "\n"
     "Optiuni:\n"
     "  -h, --help  arata acest ajutor\n"
@@ -101,6 +102,18 @@ const QString kHistory = QStringLiteral(
     "\n"
     "Cod de iesire 1: tabelul nu are si nu a avut o inregistrare cu acest index.\n");
 
+const QString kOverview = QStringLiteral(
+    "Utilizare: velka-asigurati situatie --luna AAAALL [--json] [--date DOSAR]\n"
+    "Arata situatia lunii, ca fereastra \"Situatia lunii\": pentru fiecare societate asiguratii\n"
+    "lunii si cati nu au sume, sumele angajatorului, casele, declaratia de concedii (initiala\n"
+    "sau rectificativa N, cu numarul de certificate), cand au fost scrise fisierele lunii si\n"
+    "daca ar iesi altfel azi, si starea: incomplet (cu ce lipseste), modificat dupa scriere,\n"
+    "gata, scris sau predat. Nu schimba nimic in registru.\n"
+    "\n"
+    "  --luna AAAALL        luna, de exemplu 200906\n"
+    "  --json               cate o linie JSON pentru fiecare societate\n"
+    "  --date DOSAR         dosarul de pornire al registrului\n");
+
 }  // namespace
 
 QString HelpText(const QString& topic) {
@@ -110,6 +123,7 @@ QString HelpText(const QString& topic) {
   if (topic == u"importa") return kImport;
   if (topic == u"muta-pe-server") return kMove;
   if (topic == u"istoric") return kHistory;
+  if (topic == u"situatie") return kOverview;
   return kOverall;
 }
 

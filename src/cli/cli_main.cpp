@@ -17,6 +17,7 @@
 #include "cli/cli_history.h"
 #include "cli/cli_import.h"
 #include "cli/cli_move.h"
+#include "cli/cli_overview.h"
 #include "cli/cli_register.h"
 #include "cli/cli_reports.h"
 #include "cli/cli_stop.h"
@@ -116,6 +117,13 @@ int RunHistoryCommand(Console& console, const CommandRequest& request, const QSt
   });
 }
 
+int RunOverviewCommand(Console& console, const CommandRequest& request, const QString& version) {
+  const OverviewRequest overview{request.month, request.json};
+  return RunOnRegister(console, request, version, [&](CClient& client, CollectingPrompter& p) {
+    return RunOverview(client, p, console, overview);
+  });
+}
+
 }  // namespace
 
 bool IsCommandLine(int argc, char** argv) { return IsCommandStart(Words(argc, argv)); }
@@ -159,6 +167,8 @@ int RunCommandLine(int argc, char** argv, const QString& version) {
       return RunMove(console, CommandStartFolder(request.startFolder), version);
     case CommandKind::kHistory:
       return RunHistoryCommand(console, request, version);
+    case CommandKind::kOverview:
+      return RunOverviewCommand(console, request, version);
     case CommandKind::kVerify:
       break;
     case CommandKind::kHelp:

@@ -111,7 +111,8 @@ void CMonthOverviewDialog::BuildWindow() {
     list_->InsertColumn(position++, QLatin1String(column.header), QStringLiteral("C"),
                         column.width);
   }
-  connect(list_, &QAbstractItemView::activated, this, [this] { ChoosePanel(); });
+  // Enter reaches the window through keyPressEvent; a double click does the same.
+  connect(list_, &QAbstractItemView::doubleClicked, this, [this] { ChoosePanel(); });
   layout->addWidget(list_, 1);
   progress_ = new QProgressBar(this);
   progress_->setObjectName(QStringLiteral("progress"));
