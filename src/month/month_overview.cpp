@@ -109,10 +109,10 @@ bool HealthWrittenWhole(const OverviewCompany& company) {
 }
 
 QStringList Missing(const OverviewCompany& company) {
+  // Without anybody in the month there is nothing to report, whatever else is missing.
+  if (company.insured == 0) return {QStringLiteral("fara asigurati in luna")};
   QStringList missing;
-  if (company.insured == 0) {
-    missing << QStringLiteral("fara asigurati in luna");
-  } else if (company.withoutAmounts == 1) {
+  if (company.withoutAmounts == 1) {
     missing << QStringLiteral("un asigurat fara sume");
   } else if (company.withoutAmounts > 1) {
     missing << QStringLiteral("%1 asigurati fara sume").arg(company.withoutAmounts);
@@ -221,5 +221,5 @@ QString WrittenText(const QString& writtenAt, const std::optional<bool>& differs
   const QString shown = writtenAt.mid(8, 2) + u'.' + writtenAt.mid(5, 2) + u'.' +
                         writtenAt.left(4) + u' ' + writtenAt.mid(11, 5);
   if (!differs) return shown;
-  return shown + (*differs ? QStringLiteral(", difera azi") : QStringLiteral(", la zi"));
+  return shown + (*differs ? QStringLiteral(", difera") : QStringLiteral(", la zi"));
 }

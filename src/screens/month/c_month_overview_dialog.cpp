@@ -25,9 +25,9 @@ const struct {
   const char* header;
   int width;
 } kColumns[] = {
-    {"Societate", 210},       {"CF", 80},     {"Asigurati", 62},   {"Fara sume", 66},
-    {"Sume angajator", 92},   {"Case", 90},   {"Declaratie", 170}, {"Sanatate scrisa", 150},
-    {"Concedii scrise", 150}, {"Stare", 260},
+    {"Societate", 180},       {"CF", 72},     {"Asigurati", 58},   {"Fara sume", 62},
+    {"Sume angajator", 90},   {"Case", 85},   {"Declaratie", 150}, {"Sanatate scrisa", 150},
+    {"Concedii scrise", 150}, {"Stare", 300},
 };
 
 QString StateCell(const OverviewCompany& company) {
@@ -53,20 +53,21 @@ QStringList RowCells(const OverviewCompany& company) {
           StateCell(company)};
 }
 
+// The text colour of a row: what needs work stands out, what is done recedes.
 QRgb StateColor(MonthState state) {
   switch (state) {
     case MonthState::kIncomplete:
-      return qRgb(255, 228, 225);
+      return qRgb(176, 0, 0);
     case MonthState::kChanged:
-      return qRgb(255, 243, 205);
+      return qRgb(160, 82, 0);
     case MonthState::kReady:
-      return qRgb(255, 255, 255);
+      return qRgb(0, 0, 0);
     case MonthState::kWritten:
-      return qRgb(225, 245, 225);
+      return qRgb(0, 110, 0);
     case MonthState::kHandedIn:
       break;
   }
-  return qRgb(225, 235, 250);
+  return qRgb(0, 60, 150);
 }
 
 QPushButton* KeyButton(QWidget* parent, const char* caption, const char* name) {
