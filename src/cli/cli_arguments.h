@@ -18,8 +18,8 @@ enum class CommandKind {
   kImport,
   kMove,
   kHistory,
-  kOverview,
-  kVersion
+  kVersion,
+  kOverview
 };
 
 struct CommandRequest {

@@ -198,9 +198,9 @@ TEST(UpgradeTest, CurrentVersionOnlyChecksAndReads) {
   }
   EXPECT_EQ(checks,
             (QStringList{QStringLiteral("CHECK TABLE asigurati.asigurati, asigurati.cas, "
-                                        "asigurati.coasigurati, asigurati.fisiere_scrise, "
-                                        "asigurati.setari, asigurati.societati, "
-                                        "asigurati.sume, asigurati.sume_societati"),
+                                        "asigurati.coasigurati, asigurati.setari, "
+                                        "asigurati.societati, asigurati.sume, "
+                                        "asigurati.sume_societati"),
                          QStringLiteral("CHECK TABLE concedii.concedii, concedii.declaratii")}));
   EXPECT_TRUE(sent.contains(
       QStringLiteral("SELECT * FROM asigurati.setari AS s WHERE s.denumire='versiune'")));

@@ -26,8 +26,8 @@ const struct {
   int width;
 } kColumns[] = {
     {"Societate", 180},       {"CF", 72},     {"Asigurati", 58},   {"Fara sume", 62},
-    {"Sume angajator", 90},   {"Case", 85},   {"Declaratie", 150}, {"Sanatate scrisa", 150},
-    {"Concedii scrise", 150}, {"Stare", 300},
+    {"Sume angajator", 100},  {"Case", 85},   {"Declaratie", 180}, {"Sanatate scrisa", 150},
+    {"Concedii scrise", 150}, {"Stare", 262},
 };
 
 QString StateCell(const OverviewCompany& company) {
