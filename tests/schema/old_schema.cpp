@@ -142,13 +142,12 @@ std::vector<Table> Tables(const QString& release) {
       {QStringLiteral("concedii.concedii"), CertificateColumns(release) << kAudit, true},
   };
   if (AtLeast(release, "2.08")) {
-    tables.push_back(
-        {QStringLiteral("asigurati.fisiere_scrise"),
-         {kKey, text("CF"), QStringLiteral("LUNA INT NOT NULL"), text("FEL"), text("CAS"),
-          text("PARTE"), text("FISIER"), text("DOSAR"), text("SUMA"),
-          QStringLiteral("SCRIS TIMESTAMP NOT NULL DEFAULT CURRENT_TIMESTAMP"),
-          QStringLiteral("ZZ_CONT VARCHAR(50) NOT NULL DEFAULT ''")},
-         false});
+    tables.push_back({QStringLiteral("asigurati.fisiere_scrise"),
+                      {kKey, text("CF"), QStringLiteral("LUNA INT NOT NULL"), text("FEL"),
+                       text("CAS"), text("PARTE"), text("FISIER"), text("DOSAR"), text("SUMA"),
+                       QStringLiteral("SCRIS TIMESTAMP NOT NULL DEFAULT CURRENT_TIMESTAMP"),
+                       QStringLiteral("ZZ_CONT VARCHAR(50) NOT NULL DEFAULT ''")},
+                      false});
   }
   return tables;
 }
