@@ -30,7 +30,7 @@ if [[ -z "$classes" ]]; then
 fi
 # The folders of the core library (everything without a window) and of the command line,
 # which links the core alone.
-core="common store dbf print companies health leave exchange history"
+core="common store dbf print companies health leave exchange history month"
 widgets=$(for folder in $core cli; do
   grep -rnE "#include <(QtWidgets/|QtPrintSupport/|(${classes:-QWidget})>)" "$root/src/$folder"
 done)
@@ -40,7 +40,7 @@ if [[ -n "$widgets" ]]; then
   status=1
 fi
 # Dependencies point downwards: common <- store <- dbf, print <- companies <- health, leave
-# <- exchange, history (the core); ui <- screens <- app (the window); cli stands beside the window
+# <- exchange, history <- month (the core); ui <- screens <- app (the window); cli stands beside the window
 # on the core alone. Each rule names what a folder must not include.
 upward() {
   local folder=$1 above=$2
@@ -48,17 +48,20 @@ upward() {
   grep -rnE "#include \"($above)/" "$root/src/$folder"
 }
 screens="ui|screens|app|cli"
-for rule in "common:store|dbf|print|companies|health|leave|exchange|history|$screens" \
-  "store:dbf|print|companies|health|leave|exchange|history|$screens" \
-  "dbf:print|companies|health|leave|exchange|history|$screens" \
-  "print:dbf|companies|health|leave|exchange|history|$screens" \
-  "companies:health|leave|exchange|history|$screens" "health:leave|exchange|history|$screens" \
-  "leave:health|exchange|history|$screens" "exchange:history|$screens" "history:exchange|$screens" \
+for rule in "common:store|dbf|print|companies|health|leave|exchange|history|month|$screens" \
+  "store:dbf|print|companies|health|leave|exchange|history|month|$screens" \
+  "dbf:print|companies|health|leave|exchange|history|month|$screens" \
+  "print:dbf|companies|health|leave|exchange|history|month|$screens" \
+  "companies:health|leave|exchange|history|month|$screens" \
+  "health:leave|exchange|history|month|$screens" "leave:health|exchange|history|month|$screens" \
+  "exchange:history|month|$screens" "history:exchange|month|$screens" "month:$screens" \
   "ui:screens|app|cli" \
   "screens:app|cli" "screens/companies:screens/(health|leave|exchange)" \
   "screens/history:screens/(companies|health|leave|exchange)" \
   "screens/health:screens/(leave|exchange)" "screens/leave:screens/(health|exchange)" \
-  "screens/exchange:screens/(health|leave)" "cli:ui|screens|app" "app:cli"; do
+  "screens/exchange:screens/(health|leave|month)" \
+  "screens/month:screens/(companies|health|leave|exchange|history)" "cli:ui|screens|app" \
+  "app:cli"; do
   found=$(upward "${rule%%:*}" "${rule#*:}")
   if [[ -n "$found" ]]; then
     echo "src/${rule%%:*} must not include from ${rule#*:}:"

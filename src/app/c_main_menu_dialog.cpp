@@ -210,11 +210,20 @@ void CMainMenuDialog::TogglePanel(Area area) {
   panel->SetStepPause(0);
   panel->SetSlideDirection(CPanelDialog::SlideDirection::Horizontal);
   connect(panel, &CPanelDialog::ExitRequested, this, &CMainMenuDialog::ExitQuestion);
+  connect(panel, &CPanelDialog::CompanyPanelRequested, this, &CMainMenuDialog::OpenCompanyIn,
+          Qt::QueuedConnection);
   panels_[area] = panel;
   current_ = panel;
   MakeRoomFor(*panel);
   panel->SlideOpen();
   ShowIndicators();
+}
+
+void CMainMenuDialog::OpenCompanyIn(PanelArea panelArea, const QString& cf) {
+  if (leaving_) return;
+  const Area area = panelArea == PanelArea::kHealth ? kHealth : kLeave;
+  if (panels_[area] == nullptr) TogglePanel(area);
+  if (panels_[area] != nullptr) (void)panels_[area]->SelectCompany(cf);
 }
 
 bool CMainMenuDialog::IndicatorOpen(Area area) const { return panels_[area] != nullptr; }

@@ -7,8 +7,9 @@
 #include <functional>
 #include <memory>
 
+#include "ui/c_panel_dialog.h"
+
 class CClient;
-class CPanelDialog;
 class Prompter;
 class QLabel;
 class QPushButton;
@@ -33,6 +34,8 @@ class CMainMenuDialog : public QDialog {
   const QString& StartDirectory() const { return startDirectory_; }
 
   void TogglePanel(Area area);
+  // Opens the panel (unless it is open) with the company selected in it.
+  void OpenCompanyIn(PanelArea area, const QString& cf);
   CPanelDialog* Panel(Area area) const { return panels_[area]; }
   CPanelDialog* CurrentPanel() const { return current_; }
   bool IndicatorOpen(Area area) const;

@@ -156,6 +156,11 @@ const std::vector<CommandSpec>& Commands() {
        {StartFolder(), Switch("--progres", &CommandRequest::progress)},
        {},
        true},
+      {"situatie",
+       CommandKind::kOverview,
+       {Month(), Switch("--json", &CommandRequest::json), StartFolder()},
+       {"--luna"},
+       false},
   };
   return commands;
 }

@@ -20,7 +20,8 @@ enum class CommandKind {
   kHistory,
   kCopy,
   kRestore,
-  kVersion
+  kVersion,
+  kOverview
 };
 
 struct CommandRequest {

@@ -15,6 +15,7 @@ const QString kOverall = QStringLiteral(
     "  istoric     versiunile unei inregistrari a registrului, cea mai noua prima\n"
     "  copie       scrie o copie a registrului (velka-asigurati_AAAA-LL-ZZ_HHMM.sql.gz)\n"
     "  restaureaza inlocuieste registrul cu cel dintr-o copie\n"
+    "  situatie    situatia lunii: ce are si ce ii lipseste fiecarei societati, ce s-a scris\n"
     "\n"
     "Optiuni:\n"
     "  -h, --help  arata acest ajutor\n"
@@ -128,6 +129,18 @@ const QString kRestore = QStringLiteral(
     "  --date DOSAR         dosarul de pornire al registrului\n"
     "  --progres            scrie cat s-a facut, ca linii \"progres N\" (N din 100)\n");
 
+const QString kOverview = QStringLiteral(
+    "Utilizare: velka-asigurati situatie --luna AAAALL [--json] [--date DOSAR]\n"
+    "Arata situatia lunii, ca fereastra \"Situatia lunii\": pentru fiecare societate asiguratii\n"
+    "lunii si cati nu au sume, sumele angajatorului, casele, declaratia de concedii (initiala\n"
+    "sau rectificativa N, cu numarul de certificate), cand au fost scrise fisierele lunii si\n"
+    "daca ar iesi altfel azi, si starea: incomplet (cu ce lipseste), modificat dupa scriere,\n"
+    "gata, scris sau predat. Nu schimba nimic in registru.\n"
+    "\n"
+    "  --luna AAAALL        luna, de exemplu 200906\n"
+    "  --json               cate o linie JSON pentru fiecare societate\n"
+    "  --date DOSAR         dosarul de pornire al registrului\n");
+
 }  // namespace
 
 QString HelpText(const QString& topic) {
@@ -139,6 +152,7 @@ QString HelpText(const QString& topic) {
   if (topic == u"istoric") return kHistory;
   if (topic == u"copie") return kCopy;
   if (topic == u"restaureaza") return kRestore;
+  if (topic == u"situatie") return kOverview;
   return kOverall;
 }
 

@@ -18,6 +18,7 @@
 #include "cli/cli_history.h"
 #include "cli/cli_import.h"
 #include "cli/cli_move.h"
+#include "cli/cli_overview.h"
 #include "cli/cli_register.h"
 #include "cli/cli_reports.h"
 #include "cli/cli_stop.h"
@@ -131,6 +132,13 @@ int RunRestoreCommand(Console& console, const CommandRequest& request, const QSt
   return RunRestore(console, restore, version);
 }
 
+int RunOverviewCommand(Console& console, const CommandRequest& request, const QString& version) {
+  const OverviewRequest overview{request.month, request.json};
+  return RunOnRegister(console, request, version, [&](CClient& client, CollectingPrompter& p) {
+    return RunOverview(client, p, console, overview);
+  });
+}
+
 }  // namespace
 
 bool IsCommandLine(int argc, char** argv) { return IsCommandStart(Words(argc, argv)); }
@@ -178,6 +186,8 @@ int RunCommandLine(int argc, char** argv, const QString& version) {
       return RunCopyCommand(console, request, version);
     case CommandKind::kRestore:
       return RunRestoreCommand(console, request, version);
+    case CommandKind::kOverview:
+      return RunOverviewCommand(console, request, version);
     case CommandKind::kVerify:
       break;
     case CommandKind::kHelp:

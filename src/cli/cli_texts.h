@@ -13,7 +13,7 @@ inline QString Quoted(const QString& value) { return u'"' + value + u'"'; }
 inline QString UnknownCommand(const QString& word) {
   return QStringLiteral(
              "Comanda %1 nu exista. Comenzile sunt: rapoarte, declaratii, verifica, importa, "
-             "muta-pe-server, istoric, copie, restaureaza "
+             "muta-pe-server, istoric, copie, restaureaza, situatie "
              "(velka-asigurati --help).")
       .arg(Quoted(word));
 }

@@ -66,3 +66,5 @@ void CPanelDialog::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) return;
   QDialog::keyPressEvent(event);
 }
+
+bool CPanelDialog::SelectCompany(const QString& /*cf*/) { return false; }

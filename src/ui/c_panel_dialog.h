@@ -5,6 +5,9 @@
 class CClient;
 class Prompter;
 
+// The two panels a company is worked in.
+enum class PanelArea { kHealth, kLeave };
+
 // Base of the three working-area panels that slide out beside the main menu. A panel's
 // cancel action (Esc, its close button) asks the menu for the exit question.
 class CPanelDialog : public QDialog {
@@ -32,9 +35,15 @@ class CPanelDialog : public QDialog {
   // The widths the last slide went through (0, 10, 20, ...).
   const std::vector<int>& LastSlideWidths() const { return lastSlide_; }
 
+  // Selects the company in the panel's list, when the panel has one; false when not found.
+  virtual bool SelectCompany(const QString& cf);
+
  signals:
   // The panel's cancel action; the menu answers with its exit question.
   void ExitRequested();
+  // The user asked (from the month overview) to work on the company in that panel; the menu
+  // opens it there once the forms over this panel have closed.
+  void CompanyPanelRequested(PanelArea area, const QString& cf);
 
  public slots:
   void reject() override;

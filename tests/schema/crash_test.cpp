@@ -104,7 +104,7 @@ void ExpectFreshRegister(const ProgramRun& run, const std::string& context) {
   EXPECT_EQ(run.Cell(0), QLatin1String(kSchemaVersion)) << context << "\n"
                                                         << run.output.toStdString();
   EXPECT_EQ(run.Cell(1), QStringLiteral("44")) << context;
-  EXPECT_EQ(run.Cell(2), QStringLiteral("16")) << context;
+  EXPECT_EQ(run.Cell(2), QStringLiteral("17")) << context;
   EXPECT_EQ(run.Cell(3), QStringLiteral("0")) << context;
 }
 

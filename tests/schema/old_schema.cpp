@@ -113,7 +113,7 @@ std::vector<Table> Tables(const QString& release) {
   const auto text = [](const char* name) {
     return QLatin1String(name) + QStringLiteral(" VARCHAR(100) NOT NULL");
   };
-  return {
+  std::vector<Table> tables = {
       {QStringLiteral("asigurati.societati"), CompanyColumns(release) << kAudit, true},
       {QStringLiteral("asigurati.asigurati"),
        QStringList{kKey, text("CF"), text("CAS"), text("NUME"), text("PRENUME"), text("CNP"),
@@ -141,6 +141,15 @@ std::vector<Table> Tables(const QString& release) {
       {QStringLiteral("concedii.declaratii"), DeclarationColumns(release) << kAudit, true},
       {QStringLiteral("concedii.concedii"), CertificateColumns(release) << kAudit, true},
   };
+  if (AtLeast(release, "2.08")) {
+    tables.push_back({QStringLiteral("asigurati.fisiere_scrise"),
+                      {kKey, text("CF"), QStringLiteral("LUNA INT NOT NULL"), text("FEL"),
+                       text("CAS"), text("PARTE"), text("FISIER"), text("DOSAR"), text("SUMA"),
+                       QStringLiteral("SCRIS TIMESTAMP NOT NULL DEFAULT CURRENT_TIMESTAMP"),
+                       QStringLiteral("ZZ_CONT VARCHAR(50) NOT NULL DEFAULT ''")},
+                      false});
+  }
+  return tables;
 }
 
 QStringList HouseCodes(const QString& release) {
@@ -212,7 +221,7 @@ const QStringList& Releases() {
       QStringLiteral("1.82"),     QStringLiteral("1.83"), QStringLiteral("2.00"),
       QStringLiteral("2.01"),     QStringLiteral("2.02"), QStringLiteral("2.03"),
       QStringLiteral("2.04"),     QStringLiteral("2.05"), QStringLiteral("2.06"),
-      QStringLiteral("2.07")};
+      QStringLiteral("2.07"),     QStringLiteral("2.08")};
   return releases;
 }
 

@@ -71,6 +71,14 @@ TEST_F(MoveTest, MonthFilesFromTheServerAreThoseOfTheEmbeddedRegister) {
   EXPECT_TRUE(moved.out.contains(QStringLiteral("asigurati.zlog_asigurati: 1\n")));
   EXPECT_TRUE(moved.out.contains(QStringLiteral("concedii.zlog_concedii: 0\n")));
   EXPECT_TRUE(moved.out.contains(QStringLiteral("asigurati.setari: 1\n")));
+  // The record of the files the commands wrote goes along, one row per file.
+  qsizetype written = 0;
+  for (const char* command : {"rapoarte", "declaratii"}) {
+    written +=
+        QDir(embeddedFiles.path() + u'/' + QLatin1String(command)).entryList(QDir::Files).size();
+  }
+  EXPECT_TRUE(moved.out.contains(QStringLiteral("asigurati.fisiere_scrise: %1\n").arg(written)))
+      << moved.out.toStdString();
   // The copies keep the time they were made, and the server dates the copies to come.
   EXPECT_EQ(Value(QStringLiteral("SELECT COUNT(*) AS v FROM asigurati.zlog_asigurati WHERE "
                                  "znew_data IS NOT NULL")),
@@ -104,6 +112,10 @@ TEST_F(MoveTest, MonthFilesFromTheServerAreThoseOfTheEmbeddedRegister) {
           << name.toStdString();
     }
   }
+
+  // Written again from the server, the same files replace their rows.
+  EXPECT_EQ(Value(QStringLiteral("SELECT COUNT(*) AS v FROM asigurati.fisiere_scrise")),
+            QString::number(written));
 
   const ProgramRun again =
       Program({QStringLiteral("muta-pe-server"), QStringLiteral("--date"), office_.path()});

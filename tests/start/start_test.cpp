@@ -133,7 +133,7 @@ void ExpectWhole(const QString& folder, int companies, const std::string& contex
   EXPECT_EQ(next.Cell(0), QLatin1String(kSchemaVersion)) << context;
   EXPECT_EQ(next.Cell(1), QStringLiteral("44")) << context;
   EXPECT_EQ(next.Cell(2), QString::number(companies)) << context;
-  EXPECT_EQ(next.Cell(3), QStringLiteral("16")) << context;
+  EXPECT_EQ(next.Cell(3), QStringLiteral("17")) << context;
 }
 
 bool CopyFolder(const QString& from, const QString& to) {

@@ -26,8 +26,9 @@ class RegisterTest : public ::testing::Test {
     (void)created;
   }
   void SetUp() override {
-    for (const char* table : {"societati", "zlog_societati", "asigurati", "coasigurati", "sume",
-                              "sume_societati", "concedii.declaratii", "concedii.concedii"}) {
+    for (const char* table :
+         {"societati", "zlog_societati", "asigurati", "coasigurati", "sume", "sume_societati",
+          "fisiere_scrise", "concedii.declaratii", "concedii.concedii"}) {
       const QString name = QLatin1String(table);
       Run(QStringLiteral("TRUNCATE TABLE ") +
           (name.contains(u'.') ? name : QStringLiteral("asigurati.") + name));

@@ -1,5 +1,6 @@
 #include "health/annexes/annex_files.h"
 
+#include <QBuffer>
 #include <optional>
 
 #include "common/number_texts.h"
@@ -160,6 +161,25 @@ bool FillAnnexRecords(CClient& client, Annex annex, const AnnexHeader& header, c
       break;
   }
   return FillAnnex1C(client, header, records);
+}
+
+std::optional<AnnexHeader> ReadAnnexHeader(CClient& client, const MonthParts& month,
+                                           const QString& cf) {
+  if (client.Execute(CompanyRowStatement(client, cf), 1) != 0 || client.RowCount() < 1) {
+    return std::nullopt;
+  }
+  return AnnexHeader{month, cf, SplitRegCom(client.GetField(0, QStringLiteral("REG_COM"))),
+                     SplitRepr(client.GetField(0, QStringLiteral("REPR")))};
+}
+
+QByteArray AnnexFileBytes(Annex annex, const ListModel& records, const QDate& date) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  if (!buffer.open(QIODevice::WriteOnly) ||
+      !AnnexDefinition(annex).WriteDbf(buffer, records, date)) {
+    return {};
+  }
+  return bytes;
 }
 
 bool WriteAnnexRecords(Annex annex, const ListModel& records, const QString& path) {

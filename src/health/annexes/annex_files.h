@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QByteArray>
+#include <QDate>
 #include <QString>
+#include <optional>
 #include <vector>
 
 #include "dbf/dbf_file.h"
@@ -30,6 +33,15 @@ struct AnnexField {
 // company.
 [[nodiscard]] bool FillAnnexRecords(CClient& client, Annex annex, const AnnexHeader& header,
                                     const QString& cas, ListModel& records);
+
+// The annexes' header values of the company for the month (its trade-register number and
+// representative); nothing when the statement failed (shown) or the company is gone.
+[[nodiscard]] std::optional<AnnexHeader> ReadAnnexHeader(CClient& client, const MonthParts& month,
+                                                         const QString& cf);
+
+// The bytes the file of gathered records would have, dated with `date`; empty when they
+// cannot be made.
+[[nodiscard]] QByteArray AnnexFileBytes(Annex annex, const ListModel& records, const QDate& date);
 
 enum class AnnexOutcome { kWritten, kQueryFailed, kWriteFailed };
 

@@ -32,6 +32,8 @@ QString ByHouseSuffix(Annex annex) {
 
 }  // namespace
 
+QString AnnexPartName(Annex annex) { return LegalPrefix(annex).chopped(1); }
+
 QString AnnexFileName(NamingForm form, Annex annex, const MonthParts& month, const QString& cf,
                       const QString& cas) {
   if (form == NamingForm::kLegal) {

@@ -38,6 +38,9 @@ inline const QString kUnusableInName =
     QStringLiteral("Codul fiscal sau casa de asigurari nu pot fi folosite in numele fisierului!");
 }  // namespace naming_texts
 
+// "1A", "1B" or "1C".
+[[nodiscard]] QString AnnexPartName(Annex annex);
+
 // The name a file is saved under (no folder).
 [[nodiscard]] QString AnnexFileName(NamingForm form, Annex annex, const MonthParts& month,
                                     const QString& cf, const QString& cas);

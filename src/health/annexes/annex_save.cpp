@@ -3,11 +3,13 @@
 #include <QDir>
 #include <memory>
 
+#include "dbf/dbf_checksum.h"
 #include "health/annexes/annex_files.h"
 #include "health/annexes/annex_queries.h"
 #include "store/c_client.h"
 #include "store/list_model.h"
 #include "store/prompter.h"
+#include "store/written_files.h"
 
 namespace {
 
@@ -48,14 +50,6 @@ std::optional<QString> ChooseFolder(Prompter& prompter, Destination destination,
   return volume;
 }
 
-std::optional<AnnexHeader> ReadHeader(CClient& client, const MonthParts& month, const QString& cf) {
-  if (client.Execute(CompanyRowStatement(client, cf), 1) != 0 || client.RowCount() < 1) {
-    return std::nullopt;
-  }
-  return AnnexHeader{month, cf, SplitRegCom(client.GetField(0, QStringLiteral("REG_COM"))),
-                     SplitRepr(client.GetField(0, QStringLiteral("REPR")))};
-}
-
 // The records of one annex of one house. Anexa 1C is the same for every house of the
 // company, so one save gathers it once.
 class HouseRecords {
@@ -81,11 +75,24 @@ class HouseRecords {
   std::unique_ptr<ListModel> company1C_;
 };
 
+// The files just written, for the record of written files.
+struct HouseFiles {
+  QStringList& paths;
+  std::vector<WrittenFile>& record;
+};
+
+void AddWritten(HouseFiles& written, const QString& cas, Annex annex, const QString& path) {
+  written.paths.append(path);
+  // A file that cannot be read back keeps an empty checksum: it never counts as unchanged.
+  written.record.push_back(
+      {cas, AnnexPartName(annex), path, DbfFileChecksum(path).value_or(QString())});
+}
+
 // 1A, then 1B, then 1C, each added to `written`; kFailed at the first that fails (shown),
 // kStopped when asked to end after a file.
 SaveOutcome WriteHouse(HouseRecords& gathered, Prompter& prompter, const AnnexHeader& header,
                        const QString& cas, NamingForm naming, const QDir& folder,
-                       const SaveStop& stop, QStringList& written) {
+                       const SaveStop& stop, HouseFiles& written) {
   for (const Annex annex : kAnnexes) {
     const ListModel* records = gathered.Gather(annex, cas);
     if (records == nullptr) return SaveOutcome::kFailed;  // the client has shown the error
@@ -95,7 +102,7 @@ SaveOutcome WriteHouse(HouseRecords& gathered, Prompter& prompter, const AnnexHe
       prompter.Inform(AnnexWriteFailure(annex));
       return SaveOutcome::kFailed;
     }
-    written.append(path);
+    AddWritten(written, cas, annex, path);
     if (stop && stop()) return SaveOutcome::kStopped;
   }
   return SaveOutcome::kSaved;
@@ -135,7 +142,7 @@ Saved<SaveOutcome> WriteReportFiles(CClient& client, Prompter& prompter, const M
                                     const QString& folder, const HousesProgress& progress,
                                     const SaveStop& stop) {
   Saved<SaveOutcome> saved{SaveOutcome::kFailed, {}};
-  const std::optional<AnnexHeader> header = ReadHeader(client, month, cf);
+  const std::optional<AnnexHeader> header = ReadAnnexHeader(client, month, cf);
   if (!header) return saved;
   // Every name is checked before the first file is written.
   for (const QString& cas : houses) {
@@ -147,14 +154,18 @@ Saved<SaveOutcome> WriteReportFiles(CClient& client, Prompter& prompter, const M
   }
   const QDir destination(folder);
   HouseRecords gathered(client, *header);
+  std::vector<WrittenFile> record;
+  HouseFiles written{saved.files, record};
   const auto total = static_cast<int>(houses.size());
   if (progress) progress(0, total);
-  for (int done = 0; done < total; ++done) {
-    saved.outcome = WriteHouse(gathered, prompter, *header, houses[done], naming, destination, stop,
-                               saved.files);
-    if (saved.outcome != SaveOutcome::kSaved) return saved;
-    if (progress) progress(done + 1, total);
-  }
   saved.outcome = SaveOutcome::kSaved;
+  for (int done = 0; done < total && saved.outcome == SaveOutcome::kSaved; ++done) {
+    saved.outcome =
+        WriteHouse(gathered, prompter, *header, houses[done], naming, destination, stop, written);
+    if (saved.outcome == SaveOutcome::kSaved && progress) progress(done + 1, total);
+  }
+  // Every file written is whole, also before a failure or a stop. A record that cannot be
+  // kept leaves the files as saved: the month overview then does not know them.
+  (void)RecordWrittenFiles(client, cf, month.month.toInt(), WrittenKind::kHealth, record);
   return saved;
 }

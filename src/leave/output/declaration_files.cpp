@@ -1,9 +1,11 @@
 #include "leave/output/declaration_files.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QRegularExpression>
 
 #include "common/number_texts.h"
+#include "dbf/dbf_checksum.h"
 #include "leave/output/declaration_print.h"
 #include "store/c_client.h"
 #include "store/list_model.h"
@@ -62,44 +64,55 @@ bool UsableInFileNames(const QString& cf, const QString& jud) {
   return true;
 }
 
+// The file's fields and its records, ready for the writer.
+struct StagedFile {
+  DbfFile table;
+  ListModel rows;
+};
+
+void Stage(DeclarationFile file, std::vector<QStringList> records, StagedFile& staged) {
+  int column = 0;
+  for (const DeclarationField& field : DeclarationFields(file)) {
+    staged.table.AddField(QLatin1String(field.name), QLatin1String(field.type), field.length);
+    staged.rows.InsertColumn(column++, QLatin1String(field.name), QLatin1String(field.type));
+  }
+  staged.rows.AppendRows(std::move(records));
+}
+
 // The figures after the month's replay, a fresh read of the company, then the A1 file,
 // added to `written`.
-std::optional<DeclarationCompany> WriteA1(CClient& client, Prompter& prompter, const QString& cf,
-                                          qint64 index, const QDir& folder, QStringList& written) {
-  if (!DeclarationPresent(client, prompter, index)) return std::nullopt;
-  const std::optional<DeclarationTotals> totals = LoadDeclarationTotals(client, index);
-  if (!totals) return std::nullopt;
-  const std::optional<DeclarationCompany> company = ReadDeclarationCompany(client, prompter, cf);
-  if (!company) return std::nullopt;
-  const QString name =
-      DeclarationFileName(DeclarationFile::kA1, company->jud, cf, totals->stored.luna);
-  const QString path = folder.filePath(name);
-  if (!WriteDeclarationFile(DeclarationFile::kA1, {A1Record(*totals, *company)}, path)) {
+// The company and month of the A1 written; its records are moved out.
+std::optional<DeclarationRecords> WriteA1(CClient& client, Prompter& prompter, const QString& cf,
+                                          qint64 index, const QDir& folder,
+                                          std::vector<WrittenFile>& written) {
+  std::optional<DeclarationRecords> a1 = BuildA1Records(client, prompter, cf, index);
+  if (!a1) return std::nullopt;
+  const QString path =
+      folder.filePath(DeclarationFileName(DeclarationFile::kA1, a1->company.jud, cf, a1->luna));
+  if (!WriteDeclarationFile(DeclarationFile::kA1, std::move(a1->records), path)) {
     prompter.Inform(files_texts::kA1Failed);
     return std::nullopt;
   }
-  written.append(path);
-  return company;
+  written.push_back(
+      {QString(), QStringLiteral("A1"), path, DbfFileChecksum(path).value_or(QString())});
+  return a1;
 }
 
 // The declaration read again, its entries in their printed order, then the A2 file, added
 // to `written`.
 bool WriteA2(CClient& client, Prompter& prompter, const QString& cf, qint64 index,
-             const QDir& folder, const DeclarationCompany& company, QStringList& written) {
-  if (!DeclarationPresent(client, prompter, index)) return false;
-  const std::optional<StoredDeclaration> declaration = ReadDeclaration(client, index);
-  if (!declaration) return false;
-  const auto certificates = ReadDeclaredCertificates(client, index);
-  if (!certificates) return false;
-  const QString name =
-      DeclarationFileName(DeclarationFile::kA2, company.jud, cf, declaration->luna);
-  const QString path = folder.filePath(name);
-  if (!WriteDeclarationFile(DeclarationFile::kA2, A2Records(*declaration, company, *certificates),
-                            path)) {
+             const QDir& folder, const DeclarationCompany& company,
+             std::vector<WrittenFile>& written) {
+  std::optional<DeclarationRecords> a2 = BuildA2Records(client, prompter, index, company);
+  if (!a2) return false;
+  const QString path =
+      folder.filePath(DeclarationFileName(DeclarationFile::kA2, company.jud, cf, a2->luna));
+  if (!WriteDeclarationFile(DeclarationFile::kA2, std::move(a2->records), path)) {
     prompter.Inform(files_texts::kA2Failed);
     return false;
   }
-  written.append(path);
+  written.push_back(
+      {QString(), QStringLiteral("A2"), path, DbfFileChecksum(path).value_or(QString())});
   return true;
 }
 
@@ -193,15 +206,42 @@ std::optional<DeclarationFile> DeclarationFileOfName(const QString& name) {
 
 bool WriteDeclarationFile(DeclarationFile file, std::vector<QStringList> records,
                           const QString& path) {
-  DbfFile table;
-  ListModel staging;
-  int column = 0;
-  for (const DeclarationField& field : DeclarationFields(file)) {
-    table.AddField(QLatin1String(field.name), QLatin1String(field.type), field.length);
-    staging.InsertColumn(column++, QLatin1String(field.name), QLatin1String(field.type));
+  StagedFile staged;
+  Stage(file, std::move(records), staged);
+  return staged.table.WriteDbf(path, staged.rows) == 1;
+}
+
+QByteArray DeclarationFileBytes(DeclarationFile file, std::vector<QStringList> records,
+                                const QDate& date) {
+  StagedFile staged;
+  Stage(file, std::move(records), staged);
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  if (!buffer.open(QIODevice::WriteOnly) || !staged.table.WriteDbf(buffer, staged.rows, date)) {
+    return {};
   }
-  staging.AppendRows(std::move(records));
-  return table.WriteDbf(path, staging) == 1;
+  return bytes;
+}
+
+std::optional<DeclarationRecords> BuildA1Records(CClient& client, Prompter& prompter,
+                                                 const QString& cf, qint64 index) {
+  if (!DeclarationPresent(client, prompter, index)) return std::nullopt;
+  const std::optional<DeclarationTotals> totals = LoadDeclarationTotals(client, index);
+  if (!totals) return std::nullopt;
+  const std::optional<DeclarationCompany> company = ReadDeclarationCompany(client, prompter, cf);
+  if (!company) return std::nullopt;
+  return DeclarationRecords{*company, totals->stored.luna, {A1Record(*totals, *company)}};
+}
+
+std::optional<DeclarationRecords> BuildA2Records(CClient& client, Prompter& prompter, qint64 index,
+                                                 const DeclarationCompany& company) {
+  if (!DeclarationPresent(client, prompter, index)) return std::nullopt;
+  const std::optional<StoredDeclaration> declaration = ReadDeclaration(client, index);
+  if (!declaration) return std::nullopt;
+  const auto certificates = ReadDeclaredCertificates(client, index);
+  if (!certificates) return std::nullopt;
+  return DeclarationRecords{company, declaration->luna,
+                            A2Records(*declaration, company, *certificates)};
 }
 
 Saved<FilesOutcome> SaveDeclarationFiles(CClient& client, Prompter& prompter, const QString& cf,
@@ -240,10 +280,17 @@ Saved<FilesOutcome> WriteDeclarationFiles(CClient& client, Prompter& prompter, c
     return saved;
   }
   const QDir destination(folder);
-  const std::optional<DeclarationCompany> written =
-      WriteA1(client, prompter, cf, index, destination, saved.files);
-  if (written && WriteA2(client, prompter, cf, index, destination, *written, saved.files)) {
+  std::vector<WrittenFile> record;
+  const std::optional<DeclarationRecords> written =
+      WriteA1(client, prompter, cf, index, destination, record);
+  if (written && WriteA2(client, prompter, cf, index, destination, written->company, record)) {
     saved.outcome = FilesOutcome::kSaved;
+  }
+  for (const WrittenFile& file : record) saved.files.append(file.path);
+  // The files are whole on the disk whatever happens to their record, which is kept quietly:
+  // the month overview then simply does not know them.
+  if (written) {
+    (void)RecordWrittenFiles(client, cf, written->luna, WrittenKind::kLeave, record);
   }
   return saved;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QDate>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -11,6 +13,7 @@
 #include "dbf/report_destination.h"
 #include "leave/declarations/declaration_sources.h"
 #include "leave/replay/declaration_totals.h"
+#include "store/written_files.h"
 
 class CClient;
 class ListModel;
@@ -59,6 +62,26 @@ enum class DeclarationFile { kA1, kA2 };
 // The file a name made by DeclarationFileName holds (letter case aside); nothing for any
 // other name.
 [[nodiscard]] std::optional<DeclarationFile> DeclarationFileOfName(const QString& name);
+
+// A file's records and what its name needs.
+struct DeclarationRecords {
+  DeclarationCompany company;
+  int luna = 0;
+  std::vector<QStringList> records;
+};
+
+// The A1 record of the declaration `index` after the month's replay, with a fresh read of
+// the company; nothing after a refusal or failure (shown).
+[[nodiscard]] std::optional<DeclarationRecords> BuildA1Records(CClient& client, Prompter& prompter,
+                                                               const QString& cf, qint64 index);
+// The A2 records of the declaration `index`, its entries in their printed order.
+[[nodiscard]] std::optional<DeclarationRecords> BuildA2Records(CClient& client, Prompter& prompter,
+                                                               qint64 index,
+                                                               const DeclarationCompany& company);
+
+// The bytes the file would have, dated with `date`; empty when they cannot be made.
+[[nodiscard]] QByteArray DeclarationFileBytes(DeclarationFile file,
+                                              std::vector<QStringList> records, const QDate& date);
 
 // The records written as the file at `path`; false when it could not be written completely
 // (an older file of that name then stays whole).

@@ -52,6 +52,15 @@ int CompanyList::SelectedRow() const { return view_.SelectedRow(); }
 
 QString CompanyList::Cf(int row) const { return view_.GetCellText(row, kCf); }
 
+bool CompanyList::SelectCf(const QString& cf) {
+  for (int row = 0; row < view_.RowCount(); ++row) {
+    if (Cf(row) != cf) continue;
+    view_.SelectRow(row);
+    return true;
+  }
+  return false;
+}
+
 QString CompanyList::Denumire(int row) const { return view_.GetCellText(row, kDenumire); }
 
 bool CompanyList::Add() {

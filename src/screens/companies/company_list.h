@@ -25,6 +25,8 @@ class CompanyList {
   int SelectedRow() const;
   QString Cf(int row) const;
   QString Denumire(int row) const;
+  // Selects the company's row; false when it is not on the list.
+  bool SelectCf(const QString& cf);
 
   // The user's actions, each true when the list changed: the company form in add mode (the
   // new company is appended and selected), in modify mode for the selected company (its row

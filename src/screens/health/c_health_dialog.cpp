@@ -81,12 +81,20 @@ CHealthDialog::CHealthDialog(QWidget* owner, CClient* client, Prompter* prompter
   // takes the companies added afterwards.
   static_cast<void>(companyList_->Load());
   SetScreenOpener(RegisterScreen::kReports, [this](const CurrentCompany&) {
-    CReportWizardDialog::Open(this, *Client(), *GetPrompter());
+    const auto choice = CReportWizardDialog::Open(this, *Client(), *GetPrompter());
+    // The menu opens the panel once this key press is handled.
+    if (choice) {
+      QMetaObject::invokeMethod(
+          this, [this, choice] { emit CompanyPanelRequested(choice->area, choice->cf); },
+          Qt::QueuedConnection);
+    }
     return false;
   });
 }
 
 CHealthDialog::~CHealthDialog() = default;
+
+bool CHealthDialog::SelectCompany(const QString& cf) { return companyList_->SelectCf(cf); }
 
 void CHealthDialog::OpenInsuredForms() {
   SetScreenOpener(RegisterScreen::kAddInsured, [this](const CurrentCompany& company) {

@@ -49,6 +49,7 @@ class CHealthDialog : public CPanelDialog {
   int ListFilter() const;
 
   CListViewEx& CompaniesView() { return *companies_; }
+  bool SelectCompany(const QString& cf) override;
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;

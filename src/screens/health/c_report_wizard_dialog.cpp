@@ -14,9 +14,12 @@
 #include "ui/function_keys.h"
 #include "ui/modal.h"
 
-void CReportWizardDialog::Open(QWidget* parent, CClient& client, Prompter& prompter) {
+std::optional<CMonthOverviewDialog::PanelChoice> CReportWizardDialog::Open(QWidget* parent,
+                                                                           CClient& client,
+                                                                           Prompter& prompter) {
   CReportWizardDialog wizard(parent, client, prompter);
   RunModal(wizard);
+  return wizard.panelChoice_;
 }
 
 CReportWizardDialog::CReportWizardDialog(QWidget* parent, CClient& client, Prompter& prompter)
@@ -48,6 +51,14 @@ CReportWizardDialog::CReportWizardDialog(QWidget* parent, CClient& client, Promp
     connect(button, &QPushButton::clicked, this, step.action);
     layout->addWidget(button);
   }
+  overview_ = new QPushButton(QStringLiteral("[F6]   Situatia lunii"), this);
+  overview_->setObjectName(QStringLiteral("overview"));
+  overview_->setAutoDefault(false);
+  overview_->setStyleSheet(QStringLiteral("text-align: left; padding: 6px 12px;"));
+  // The overview is of the month step 1 fixed.
+  overview_->setEnabled(false);
+  connect(overview_, &QPushButton::clicked, this, &CReportWizardDialog::OpenOverview);
+  layout->addWidget(overview_);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
@@ -55,7 +66,8 @@ void CReportWizardDialog::keyPressEvent(QKeyEvent* event) {
   const bool taken = HandleScreenKey(*event, {{Qt::Key_F2, [this] { ChooseMonth(); }},
                                               {Qt::Key_F3, [this] { EnterEmployeeAmounts(); }},
                                               {Qt::Key_F4, [this] { EnterEmployerAmounts(); }},
-                                              {Qt::Key_F5, [this] { GenerateReports(); }}});
+                                              {Qt::Key_F5, [this] { GenerateReports(); }},
+                                              {Qt::Key_F6, [this] { OpenOverview(); }}});
   if (!taken) QDialog::keyPressEvent(event);
 }
 
@@ -63,6 +75,7 @@ void CReportWizardDialog::ChooseMonth() {
   const std::optional<int> chosen = CReportMonthDialog::Choose(this, prompter_, month_);
   if (!chosen) return;
   month_ = *chosen;
+  overview_->setEnabled(true);
   monthLabel_->setText(QStringLiteral("Luna pentru care se lucreaza: ") + ReportMonthText(month_));
 }
 
@@ -83,4 +96,10 @@ void CReportWizardDialog::EnterEmployerAmounts() {
 
 void CReportWizardDialog::GenerateReports() {
   if (HasMonth()) CReportGenerateDialog::Open(this, client_, prompter_, month_);
+}
+
+void CReportWizardDialog::OpenOverview() {
+  if (!overview_->isEnabled()) return;
+  panelChoice_ = CMonthOverviewDialog::Open(this, client_, prompter_, month_);
+  if (panelChoice_) accept();
 }

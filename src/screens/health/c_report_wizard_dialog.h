@@ -1,10 +1,14 @@
 #pragma once
 
 #include <QDialog>
+#include <optional>
+
+#include "screens/month/c_month_overview_dialog.h"
 
 class CClient;
 class Prompter;
 class QLabel;
+class QPushButton;
 
 // "Generare de rapoarte": leads through the month's reports. Step 1 fixes the report month,
 // which the wizard hands to the other steps; it lives until the wizard closes.
@@ -12,8 +16,10 @@ class CReportWizardDialog : public QDialog {
   Q_OBJECT
 
  public:
-  // Shows the wizard modally; it needs no company, each step chooses its own.
-  static void Open(QWidget* parent, CClient& client, Prompter& prompter);
+  // Shows the wizard modally; it needs no company, each step chooses its own. A company the
+  // user chose to open in a panel from the month overview closes the wizard and is returned.
+  static std::optional<CMonthOverviewDialog::PanelChoice> Open(QWidget* parent, CClient& client,
+                                                               Prompter& prompter);
 
   CReportWizardDialog(QWidget* parent, CClient& client, Prompter& prompter);
 
@@ -30,6 +36,7 @@ class CReportWizardDialog : public QDialog {
   void EnterEmployeeAmounts();
   void EnterEmployerAmounts();
   void GenerateReports();
+  void OpenOverview();
   // Steps 2 to 4 need a month; false (after saying so) while none is chosen.
   [[nodiscard]] bool HasMonth();
 
@@ -37,4 +44,6 @@ class CReportWizardDialog : public QDialog {
   Prompter& prompter_;
   int month_ = 0;
   QLabel* monthLabel_ = nullptr;
+  QPushButton* overview_ = nullptr;
+  std::optional<CMonthOverviewDialog::PanelChoice> panelChoice_;
 };

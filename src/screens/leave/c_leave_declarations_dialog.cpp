@@ -1,5 +1,6 @@
 #include "screens/leave/c_leave_declarations_dialog.h"
 
+#include <QDate>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -23,6 +24,7 @@
 #include "screens/leave/c_declaration_dialog.h"
 #include "screens/leave/c_leave_certificate_dialog.h"
 #include "screens/leave/declaration_lists.h"
+#include "screens/month/c_month_overview_dialog.h"
 #include "store/c_client.h"
 #include "store/prompter.h"
 #include "store/schema/schema_tables.h"
@@ -175,9 +177,12 @@ QLayout* CLeaveDeclarationsDialog::BuildFiguresColumn() {
   connect(print, &QPushButton::clicked, this, &CLeaveDeclarationsDialog::PrintDeclaration);
   auto* pdf = MakeButton(this, QStringLiteral("Salveaza declaratia ca PDF"), "saveDeclarationPdf");
   connect(pdf, &QPushButton::clicked, this, &CLeaveDeclarationsDialog::SaveDeclarationPdf);
+  auto* overview = MakeButton(this, QStringLiteral("[F7]   Situatia lunii"), "overview");
+  connect(overview, &QPushButton::clicked, this, &CLeaveDeclarationsDialog::OpenOverview);
   auto* printouts = new QVBoxLayout;
   printouts->addWidget(print);
   printouts->addWidget(pdf);
+  printouts->addWidget(overview);
   printouts->addStretch();
   auto* files = new QGroupBox(this);
   auto* filesLayout = new QVBoxLayout(files);
@@ -495,6 +500,28 @@ void CLeaveDeclarationsDialog::keyPressEvent(QKeyEvent* event) {
   const bool taken = HandleScreenKey(
       *event, {{Qt::Key_F5, [this] { AddCertificate(); }, [this] { AddDeclaration(); }},
                {Qt::Key_F6, [this] { ModifyCertificate(); }, [this] { ModifyDeclaration(); }},
+               {Qt::Key_F7, [this] { OpenOverview(); }},
                {Qt::Key_F8, [this] { DeleteCertificate(); }, [this] { DeleteDeclaration(); }}});
   if (!taken) CPanelDialog::keyPressEvent(event);
+}
+
+bool CLeaveDeclarationsDialog::SelectCompany(const QString& cf) {
+  return companyList_->SelectCf(cf);
+}
+
+void CLeaveDeclarationsDialog::OpenOverview() {
+  int month = 0;
+  if (const std::optional<qint64> index = SelectedDeclaration()) {
+    if (const auto declaration = ReadDeclaration(*Client(), *index)) month = declaration->luna;
+  }
+  if (month == 0) {
+    const QDate previous = QDate::currentDate().addMonths(-1);
+    month = previous.year() * 100 + previous.month();
+  }
+  const auto choice = CMonthOverviewDialog::Open(this, *Client(), *GetPrompter(), month);
+  if (choice) {
+    QMetaObject::invokeMethod(
+        this, [this, choice] { emit CompanyPanelRequested(choice->area, choice->cf); },
+        Qt::QueuedConnection);
+  }
 }

@@ -42,6 +42,7 @@ class CLeaveDeclarationsDialog : public CPanelDialog {
   // Where the printout goes and where removable media are looked for; tests supply their own.
   void SetPrinterChooser(PrinterChooser chooser) { printerChooser_ = std::move(chooser); }
   void SetFilesSeams(FilesSeams seams) { filesSeams_ = std::move(seams); }
+  bool SelectCompany(const QString& cf) override;
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -74,6 +75,8 @@ class CLeaveDeclarationsDialog : public CPanelDialog {
   void PrintDeclaration();
   void SaveDeclarationPdf();
   void SaveReportFiles();
+  // F7: the month overview of the selected declaration's month, else of the previous month.
+  void OpenOverview();
   // The selected declaration when its certificates may change, else nothing after telling
   // the user that a later rectification of the month holds it (`refusal` says what not).
   std::optional<CertificateDeclaration> OpenDeclaration(const char* refusal);

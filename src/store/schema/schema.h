@@ -8,7 +8,7 @@
 class CClient;
 
 // The schema version this program works with.
-inline constexpr char kSchemaVersion[] = "2.07";
+inline constexpr char kSchemaVersion[] = "2.08";
 
 // Whether a register's version is later than kSchemaVersion: a later release brought it
 // there, and this program does not work on it.

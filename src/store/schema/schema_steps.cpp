@@ -44,6 +44,7 @@ const std::vector<UpgradeStep>& UpgradeSteps::All() {
       {"2.01", "2.02", &S::RenameHargitaHouse}, {"2.02", "2.03", &S::RenameHouseA},
       {"2.03", "2.04", &S::Record204},          {"2.04", "2.05", &S::RenumberDeclarations},
       {"2.05", "2.06", &S::Record206},          {"2.06", "2.07", &S::AddAuditCopyTimes},
+      {"2.07", "2.08", &S::AddWrittenFiles},
   };
   return steps;
 }
@@ -223,4 +224,10 @@ bool UpgradeSteps::AddAuditCopyTimes() {
     }
   }
   return Record207();
+}
+
+// The record of written files starts empty: what earlier versions wrote is not known.
+bool UpgradeSteps::AddWrittenFiles() {
+  if (!runner_.Run(CreateTableStatement(WrittenFilesDef()))) return false;
+  return Record208();
 }

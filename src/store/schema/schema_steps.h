@@ -35,6 +35,7 @@ class UpgradeSteps {
   bool RenameHouseA();
   bool RenumberDeclarations();
   bool AddAuditCopyTimes();
+  bool AddWrittenFiles();
   bool Record12() { return Record(QStringLiteral("1.2")); }
   bool Record17() { return Record(QStringLiteral("1.7")); }
   bool Record181() { return Record(QStringLiteral("1.81")); }
@@ -45,6 +46,7 @@ class UpgradeSteps {
   bool Record204() { return Record(QStringLiteral("2.04")); }
   bool Record206() { return Record(QStringLiteral("2.06")); }
   bool Record207() { return Record(QStringLiteral("2.07")); }
+  bool Record208() { return Record(QStringLiteral("2.08")); }
 
  private:
   // Recording a version: the old row goes, the new one is written by an audited insert.

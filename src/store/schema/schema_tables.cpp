@@ -157,6 +157,28 @@ TableDef Certificates() {
       true};
 }
 
+// What the program wrote for a company's month: one row per file (kind S, an anexa of a
+// house; kind C, a file of the leave declaration) with its checksum, and one row of kind P
+// when the month was marked handed in. Written by the saves themselves, never by a form, so
+// it keeps no audit copies.
+TableDef WrittenFiles() {
+  return {"asigurati",
+          "fisiere_scrise",
+          {Key(),
+           Text("CF", "VARCHAR(13)"),
+           Integer("LUNA"),
+           Text("FEL", "VARCHAR(1)"),
+           Text("CAS", "VARCHAR(5)"),
+           Text("PARTE", "VARCHAR(2)"),
+           Text("FISIER", "VARCHAR(255)"),
+           Text("DOSAR", "VARCHAR(1000)"),
+           Text("SUMA", "VARCHAR(64)"),
+           {"SCRIS", "TIMESTAMP", "NOT NULL DEFAULT CURRENT_TIMESTAMP"},
+           Account()},
+          {QStringLiteral("PRIMARY KEY (`index`)"), QStringLiteral("KEY luna_cf (LUNA, CF)")},
+          false};
+}
+
 QString QualifiedName(const TableDef& table, const QString& prefix = {}) {
   return QString::fromLatin1(table.database) + u'.' + prefix + QString::fromLatin1(table.name);
 }
@@ -164,9 +186,9 @@ QString QualifiedName(const TableDef& table, const QString& prefix = {}) {
 }  // namespace
 
 const std::vector<TableDef>& SchemaTables() {
-  static const std::vector<TableDef> tables = {Companies(),      Insured(),         Dependants(),
-                                               MonthlyAmounts(), EmployerAmounts(), Houses(),
-                                               Settings(),       Declarations(),    Certificates()};
+  static const std::vector<TableDef> tables = {
+      Companies(), Insured(),  Dependants(),   MonthlyAmounts(), EmployerAmounts(),
+      Houses(),    Settings(), Declarations(), Certificates(),   WrittenFiles()};
   return tables;
 }
 
@@ -206,6 +228,11 @@ const TableName& SettingsTable() {
 
 const TableName& DeclarationsTable() {
   static const TableName name = NameOf(Declarations());
+  return name;
+}
+
+const TableName& WrittenFilesTable() {
+  static const TableName name = NameOf(WrittenFiles());
   return name;
 }
 
@@ -275,4 +302,9 @@ QString CreateAuditTableStatement(const TableDef& table) {
   return QStringLiteral("CREATE TABLE IF NOT EXISTS ") +
          QualifiedName(table, QStringLiteral("zlog_")) + QStringLiteral(" (") +
          parts.join(QStringLiteral(", ")) + QStringLiteral(") DEFAULT CHARSET=utf8mb4");
+}
+
+const TableDef& WrittenFilesDef() {
+  static const TableDef def = WrittenFiles();
+  return def;
 }

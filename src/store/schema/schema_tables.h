@@ -39,6 +39,10 @@ const std::vector<TableDef>& SchemaTables();
 [[nodiscard]] const TableName& SettingsTable();
 [[nodiscard]] const TableName& DeclarationsTable();
 [[nodiscard]] const TableName& CertificatesTable();
+// The record of the files the program wrote (not written through the audited writes).
+[[nodiscard]] const TableName& WrittenFilesTable();
+// Its definition, for the upgrade step that brings it to an older register.
+[[nodiscard]] const TableDef& WrittenFilesDef();
 
 // The width of a text column ("VARCHAR(13)": 13), names compared without regard to case;
 // nothing for a column that is not text or not in the tables.
