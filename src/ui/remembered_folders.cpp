@@ -19,6 +19,8 @@ QString Key(FolderKind kind) {
       return QStringLiteral("foldere/pdf");
     case FolderKind::kImport:
       return QStringLiteral("foldere/import");
+    case FolderKind::kMonthFiles:
+      return QStringLiteral("foldere/luna");
     case FolderKind::kVerification:
       break;
   }

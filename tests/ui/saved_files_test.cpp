@@ -33,8 +33,9 @@ namespace {
 // own last answer, whatever the other kinds were answered with; a folder gone since opens
 // the desktop again.
 TEST(RememberedFoldersTest, EachKindOpensWhereItWasLastAnswered) {
-  const FolderKind kinds[] = {FolderKind::kAnnexFiles, FolderKind::kDeclarationFiles,
-                              FolderKind::kPdf, FolderKind::kImport, FolderKind::kVerification};
+  const FolderKind kinds[] = {FolderKind::kAnnexFiles,   FolderKind::kDeclarationFiles,
+                              FolderKind::kPdf,          FolderKind::kImport,
+                              FolderKind::kVerification, FolderKind::kMonthFiles};
   QTemporaryDir root;
   for (const FolderKind kind : kinds) EXPECT_EQ(StartFolder(kind), FolderChooserStart());
   for (size_t i = 0; i < std::size(kinds); ++i) {
