@@ -112,7 +112,7 @@ QStringList FileNames(const QStringList& paths) {
 
 std::vector<CompanySummary> RunMonthFiles(CClient& client, const MonthRunOptions& options,
                                           const std::vector<BatchCompany>& companies,
-                                          const RunProgress& progress, const StopAsked& stop) {
+                                          const RunHooks& hooks) {
   std::vector<CompanySummary> rows;
   CollectedMessages messages(client);
   // The month's figures are read, and stored with the files' record, company after company.
@@ -120,27 +120,31 @@ std::vector<CompanySummary> RunMonthFiles(CClient& client, const MonthRunOptions
   const std::optional<MonthHouses> month = ReadMonthHouses(client, options.month);
   const auto total = static_cast<int>(companies.size());
   bool stopped = false;
+  const auto add = [&rows, &hooks](CompanySummary row) {
+    rows.push_back(std::move(row));
+    if (hooks.ended) hooks.ended(rows.back());
+  };
   for (int i = 0; i < total; ++i) {
     const BatchCompany& company = companies[static_cast<size_t>(i)];
-    if (stopped || (stop && stop())) {
-      stopped = true;
-      rows.push_back({company, CompanyState::kNotReached, {}, {}, {run_texts::kNotReached}, {}});
+    stopped = stopped || (hooks.stop && hooks.stop());
+    if (stopped) {
+      add({company, CompanyState::kNotReached, {}, {}, {run_texts::kNotReached}, {}});
       continue;
     }
-    if (progress) progress(i, total, company);
+    if (hooks.progress) hooks.progress(i, total, company);
     if (!month) {
-      rows.push_back({company, CompanyState::kFailed, {}, {}, {}, batch_texts::kQueryFailed});
+      add({company, CompanyState::kFailed, {}, {}, {}, batch_texts::kQueryFailed});
       continue;
     }
     const StopAsked afterFile = [&] {
-      if (progress) progress(i, total, company);
-      stopped = stop && stop();
+      if (hooks.progress) hooks.progress(i, total, company);
+      stopped = hooks.stop && hooks.stop();
       return stopped;
     };
-    rows.push_back(RunCompany(client, messages.Collector(), options, *month, company, afterFile));
-    if (rows.back().state == CompanyState::kStopped) stopped = true;
+    add(RunCompany(client, messages.Collector(), options, *month, company, afterFile));
+    stopped = stopped || rows.back().state == CompanyState::kStopped;
   }
-  if (progress && !companies.empty()) progress(total, total, companies.back());
+  if (hooks.progress && !companies.empty()) hooks.progress(total, total, companies.back());
   return rows;
 }
 

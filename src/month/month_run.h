@@ -40,17 +40,23 @@ struct CompanySummary {
   QString error;
 };
 
-// Told before each company (done companies of total) and after each file written.
-using RunProgress = std::function<void(int done, int total, const BatchCompany& current)>;
+// What the run tells and asks on its way.
+struct RunHooks {
+  // Before each company (done companies of total) and after each file written.
+  std::function<void(int done, int total, const BatchCompany& current)> progress;
+  // Asked after each file: once it says so, the company under way ends after that file and
+  // the rest are not reached.
+  StopAsked stop;
+  // Each company's row as soon as the company ends.
+  std::function<void(const CompanySummary&)> ended;
+};
 
-// The run for the companies in the order given. `stop` is asked after each file; once it
-// says so, the company under way ends after that file and the rest are not reached. The
-// client's messages go into the summary instead of a box each.
+// The run for the companies in the order given. The client's messages go into the summary
+// instead of a box each.
 [[nodiscard]] std::vector<CompanySummary> RunMonthFiles(CClient& client,
                                                         const MonthRunOptions& options,
                                                         const std::vector<BatchCompany>& companies,
-                                                        const RunProgress& progress = {},
-                                                        const StopAsked& stop = {});
+                                                        const RunHooks& hooks = {});
 
 namespace run_texts {
 inline const QString kNotReached =

@@ -3,7 +3,9 @@
 // after the file under way, the summary as CSV, and the window that runs it.
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include "health/annexes/annex_save.h"
 #include "health/annexes/report_generate_store.h"
@@ -205,9 +207,11 @@ TEST_F(MonthRunTest, StopEndsAfterTheFileUnderWayAndLeavesOnlyWholeFiles) {
   WriteScreenFiles(reference_.path());
   const QString folder = out_.path();
   // The user's stop arrives while the second file is written.
-  const StopAsked stop = [&folder] { return FilesIn(folder).size() >= 2; };
-  const std::vector<CompanySummary> rows =
-      RunMonthFiles(client(), Options(), Companies(), {}, stop);
+  RunHooks hooks;
+  hooks.stop = [&folder] { return FilesIn(folder).size() >= 2; };
+  std::vector<QString> ended;
+  hooks.ended = [&ended](const CompanySummary& row) { ended.push_back(row.company.cf); };
+  const std::vector<CompanySummary> rows = RunMonthFiles(client(), Options(), Companies(), hooks);
 
   const QStringList written = FilesIn(out_.path());
   ASSERT_EQ(written, QStringList({"CASAB_12345674_200906_anexa1A.dbf",
@@ -217,6 +221,7 @@ TEST_F(MonthRunTest, StopEndsAfterTheFileUnderWayAndLeavesOnlyWholeFiles) {
               Bytes(QDir(reference_.path()).filePath(name)));
   }
   ASSERT_EQ(rows.size(), 4U);
+  EXPECT_EQ(ended.size(), 4U);  // each row told as its company ended
   EXPECT_EQ(rows[0].state, CompanyState::kStopped);
   EXPECT_EQ(NamesOf(rows[0].files), written);
   for (size_t i = 1; i < rows.size(); ++i) {
@@ -258,6 +263,25 @@ TEST_F(MonthRunTest, TheWindowRunsWithTheNamingAskedOnceAndSavesItsSummary) {
   Press(dialog, Qt::Key_F7);
   EXPECT_TRUE(QFileInfo(QDir(out_.path()).filePath(QStringLiteral("rezumat_200906.csv"))).isFile());
   EXPECT_TRUE(prompter().LastText().startsWith("Rezumatul a fost salvat"));
+}
+
+// F8 is read while the run goes on: pressed before the first company, nothing is written.
+TEST_F(MonthRunTest, TheStopKeyIsReadDuringTheRun) {
+  SetModalDriver([](QDialog& form) { Click(form, "save"); });
+  prompter().QueueFolder(out_.path());
+  CMonthBatchDialog dialog(nullptr, client(), prompter(), kMonth, Companies());
+  QTimer::singleShot(0, &dialog, [&dialog] {
+    ASSERT_TRUE(dialog.Running());
+    QTest::keyClick(&dialog, Qt::Key_F8);
+  });
+  Press(dialog, Qt::Key_F5);
+
+  EXPECT_TRUE(FilesIn(out_.path()).isEmpty());
+  ASSERT_EQ(dialog.Summary().size(), 4U);
+  for (const CompanySummary& row : dialog.Summary()) {
+    EXPECT_EQ(row.state, CompanyState::kNotReached);
+  }
+  EXPECT_TRUE(dialog.findChild<QLabel*>(QStringLiteral("status"))->text().startsWith("Oprit."));
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -114,8 +115,18 @@ void CMonthBatchDialog::BuildWindow() {
     (void)list_->InsertColumn(position++, QLatin1String(name), QStringLiteral("C"), width);
   }
   layout->addWidget(list_, 1);
+  // The list's reason column is cut to its width: the selected company's row in full.
+  details_ = new QPlainTextEdit(this);
+  details_->setObjectName(QStringLiteral("details"));
+  details_->setReadOnly(true);
+  details_->setPlaceholderText(QStringLiteral(
+      "Selectati o societate din rezumat pentru fisierele, greselile si motivele ei."));
+  details_->setMaximumHeight(110);
+  layout->addWidget(details_);
+  connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+          &CMonthBatchDialog::ShowDetails);
   layout->addLayout(BuildButtons());
-  resize(1100, 620);
+  resize(1200, 700);
 }
 
 QWidget* CMonthBatchDialog::BuildOptions() {
@@ -176,27 +187,32 @@ void CMonthBatchDialog::ChooseFolder() {
 }
 
 bool CMonthBatchDialog::Start() {
-  if (running_) return false;
+  if (running_ || asking_) return false;
+  // Not started again while its own questions are open.
+  asking_ = true;
   if (folder_.isEmpty()) ChooseFolder();
-  if (folder_.isEmpty()) return false;
-  const std::optional<NamingForm> naming = CReportNamingDialog::Choose(this, GenericNames(month_));
+  const std::optional<NamingForm> naming =
+      folder_.isEmpty() ? std::nullopt : CReportNamingDialog::Choose(this, GenericNames(month_));
+  asking_ = false;
   if (!naming) return false;
   const MonthRunOptions options{month_, folder_, *naming, listsPdf_->isChecked(),
                                 declarationPdf_->isChecked()};
   summary_.clear();
   list_->Model().DeleteAllRows();
+  details_->clear();
   stopAsked_ = false;
   SetRunning(true);
-  summary_ = RunMonthFiles(
-      client_, options, companies_,
-      [this](int done, int total, const BatchCompany& current) {
-        ShowProgress(done, total, current);
-      },
-      [this] {
-        // The stop key is read between two files: the one under way is always whole.
-        QCoreApplication::processEvents();
-        return stopAsked_;
-      });
+  RunHooks hooks;
+  hooks.progress = [this](int done, int total, const BatchCompany& current) {
+    ShowProgress(done, total, current);
+  };
+  hooks.stop = [this] {
+    // The stop key is read between two files: the one under way is always whole.
+    QCoreApplication::processEvents();
+    return stopAsked_;
+  };
+  hooks.ended = [this](const CompanySummary& row) { AddSummaryRow(row); };
+  summary_ = RunMonthFiles(client_, options, companies_, hooks);
   SetRunning(false);
   ShowSummary();
   return true;
@@ -213,23 +229,47 @@ void CMonthBatchDialog::ShowProgress(int done, int total, const BatchCompany& cu
   QCoreApplication::processEvents();
 }
 
+void CMonthBatchDialog::AddSummaryRow(const CompanySummary& row) {
+  QStringList reasons = row.notes;
+  if (!row.error.isEmpty()) reasons.prepend(row.error);
+  reasons += row.faults;
+  const int at = list_->RowCount();
+  list_->Model().AppendRowCells({row.company.cf, row.company.name, StateText(row.state),
+                                 QString::number(row.files.size()),
+                                 QString::number(row.faults.size()), reasons.join(u' ')});
+  const bool bad = row.state == CompanyState::kFailed || !row.faults.isEmpty();
+  list_->SetRowColor(at, bad ? kFaultColor : kPlainColor);
+  list_->scrollToBottom();
+}
+
 void CMonthBatchDialog::ShowSummary() {
-  for (const CompanySummary& row : summary_) {
-    QStringList reasons = row.notes;
-    if (!row.error.isEmpty()) reasons.prepend(row.error);
-    reasons += row.faults;
-    const int at = list_->RowCount();
-    list_->Model().AppendRowCells({row.company.cf, row.company.name, StateText(row.state),
-                                   QString::number(row.files.size()),
-                                   QString::number(row.faults.size()), reasons.join(u' ')});
-    const bool bad = row.state == CompanyState::kFailed || !row.faults.isEmpty();
-    list_->SetRowColor(at, bad ? kFaultColor : kPlainColor);
-  }
   const bool stopped = std::any_of(summary_.begin(), summary_.end(), [](const CompanySummary& r) {
     return r.state == CompanyState::kStopped || r.state == CompanyState::kNotReached;
   });
   status_->setText((stopped ? QStringLiteral("Oprit. ") : QStringLiteral("Gata. ")) +
                    Counts(summary_));
+}
+
+void CMonthBatchDialog::ShowDetails() {
+  const int row = list_->SelectedRow();
+  // The list sorts by a header's click: its row is found again by the fiscal code.
+  const QString cf = row < 0 ? QString() : list_->GetCellText(row, QStringLiteral("CF"));
+  const auto found = std::find_if(summary_.begin(), summary_.end(),
+                                  [&cf](const CompanySummary& r) { return r.company.cf == cf; });
+  if (row < 0 || found == summary_.end()) {
+    details_->clear();
+    return;
+  }
+  const CompanySummary& company = *found;
+  QStringList lines = {company.company.name + QStringLiteral(" (") + company.company.cf +
+                       QStringLiteral("): ") + StateText(company.state)};
+  if (!company.error.isEmpty()) lines.append(QStringLiteral("Eroare: ") + company.error);
+  for (const QString& fault : company.faults) lines.append(QStringLiteral("Greseli: ") + fault);
+  for (const QString& note : company.notes) lines.append(note);
+  for (const QString& file : company.files) {
+    lines.append(QStringLiteral("Fisier: ") + QDir::toNativeSeparators(file));
+  }
+  details_->setPlainText(lines.join(u'\n'));
 }
 
 bool CMonthBatchDialog::SaveSummary() {

@@ -12,6 +12,7 @@ class Prompter;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
 
@@ -48,7 +49,9 @@ class CMonthBatchDialog : public QDialog {
   void ChooseFolder();
   void SetRunning(bool running);
   void ShowProgress(int done, int total, const BatchCompany& current);
+  void AddSummaryRow(const CompanySummary& row);
   void ShowSummary();
+  void ShowDetails();
 
   CClient& client_;
   Prompter& prompter_;
@@ -57,6 +60,7 @@ class CMonthBatchDialog : public QDialog {
   std::vector<CompanySummary> summary_;
   QString folder_;
   bool running_ = false;
+  bool asking_ = false;  // the folder chooser or the naming form is open
   bool stopAsked_ = false;
 
   QLineEdit* folderLine_ = nullptr;
@@ -65,6 +69,7 @@ class CMonthBatchDialog : public QDialog {
   QProgressBar* bar_ = nullptr;
   QLabel* status_ = nullptr;
   CListViewEx* list_ = nullptr;
+  QPlainTextEdit* details_ = nullptr;
   QPushButton* choose_ = nullptr;
   QPushButton* start_ = nullptr;
   QPushButton* stop_ = nullptr;
