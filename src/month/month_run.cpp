@@ -35,11 +35,14 @@ QStringList FaultsOf(const QStringList& paths) {
   QStringList faults;
   for (const WrittenFileCheck& check : CheckWrittenFiles(paths)) {
     if (check.verdict != WrittenVerdict::kFaulty) continue;
-    QString line = QFileInfo(check.path).fileName() + QStringLiteral(": ") + check.message;
+    // The faulty records when there are any; otherwise what the check said of the whole file.
+    QStringList found;
     for (const VerifyFault& fault : check.faults) {
-      line += QStringLiteral("; inregistrarea %1: %2").arg(fault.row + 1).arg(fault.text);
+      found.append(QStringLiteral("inregistrarea %1: %2").arg(fault.row + 1).arg(fault.text));
     }
-    faults.append(line);
+    if (found.isEmpty()) found.append(check.message);
+    faults.append(QFileInfo(check.path).fileName() + QStringLiteral(": ") +
+                  found.join(QStringLiteral("; ")));
   }
   return faults;
 }

@@ -230,9 +230,9 @@ void CMonthBatchDialog::ShowProgress(int done, int total, const BatchCompany& cu
 }
 
 void CMonthBatchDialog::AddSummaryRow(const CompanySummary& row) {
-  QStringList reasons = row.notes;
+  // What needs the user first: the failure, then the faults found, then the notes.
+  QStringList reasons = row.faults + row.notes;
   if (!row.error.isEmpty()) reasons.prepend(row.error);
-  reasons += row.faults;
   const int at = list_->RowCount();
   list_->Model().AppendRowCells({row.company.cf, row.company.name, StateText(row.state),
                                  QString::number(row.files.size()),
