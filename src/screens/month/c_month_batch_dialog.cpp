@@ -225,7 +225,7 @@ void CMonthBatchDialog::ShowProgress(int done, int total, const BatchCompany& cu
                                       .arg(done + 1)
                                       .arg(total)
                                       .arg(current.name, current.cf)
-                                : QStringLiteral("Se verifica fisierele..."));
+                                : QString());
   QCoreApplication::processEvents();
 }
 
