@@ -69,6 +69,21 @@ for rule in "common:store|dbf|print|companies|health|leave|exchange|history|mont
     status=1
   fi
 done
+# month/ stands above exchange and history: the month's work across every area.
+for folder in common store dbf print companies health leave exchange history; do
+  found=$(upward "$folder" "month")
+  if [[ -n "$found" ]]; then
+    echo "src/$folder must not include from month:"
+    echo "$found"
+    status=1
+  fi
+done
+found=$(upward month "$screens")
+if [[ -n "$found" ]]; then
+  echo "src/month must not include from $screens:"
+  echo "$found"
+  status=1
+fi
 # What the headers cannot show: a widget reached through a macro or a template.
 if [[ -n "$libraries" ]]; then
   for library in libvelka_core.a libvelka_cli.a; do

@@ -145,7 +145,4 @@ int RunCompanies(CClient& client, Console& console, const BatchRun& run, const C
   return RunSelected(console, run, selection.companies, work, written);
 }
 
-QString ShownError(CollectingPrompter& prompter) {
-  const QStringList shown = prompter.Take();
-  return shown.isEmpty() ? cli_texts::kQueryFailed : shown.join(u' ');
-}
+QString ShownError(CollectingPrompter& prompter) { return CollectedError(prompter); }

@@ -6,25 +6,13 @@
 #include <optional>
 #include <vector>
 
+#include "month/month_batch.h"
+
 class CClient;
-class CollectingPrompter;
 class Console;
 
 // What the month-end commands share: the companies they run for, the folder they write
 // into, one company after the other with progress, the report and the exit code.
-
-struct BatchCompany {
-  QString cf;
-  QString name;
-};
-
-struct CompanyResult {
-  QString note;          // shown beside the company's name, e.g. which declaration was taken
-  QStringList files;     // written (or, in a simulation, to be written), in order
-  QStringList warnings;  // the company is fine, but something deserves a look
-  QString error;         // the company failed; its files may be incomplete as a set
-  bool stopped = false;  // the user's stop came while this company was being written
-};
 
 struct BatchRun {
   QString command;  // "rapoarte", shown in the progress line

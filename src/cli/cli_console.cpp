@@ -10,16 +10,6 @@ void WriteLine(std::FILE* stream, const QString& line) {
   std::fflush(stream);
 }
 
-// A message box's text on one line: its line breaks (some with a stray carriage return)
-// become blanks.
-QString OneLine(const QString& text) {
-  QString line = text;
-  line.replace(QStringLiteral("\n\r"), QStringLiteral(" "));
-  line.replace(u'\n', u' ');
-  line.replace(u'\r', u' ');
-  return line.simplified();
-}
-
 }  // namespace
 
 Console::Console(std::FILE* results, std::FILE* messages)
@@ -56,19 +46,4 @@ void Console::EndProgressLocked() {
   std::fputs("\r\x1b[K", messages_);
   std::fflush(messages_);
   progressShown_ = false;
-}
-
-QStringList CollectingPrompter::Take() {
-  QStringList taken;
-  taken.swap(shown_);
-  return taken;
-}
-
-void CollectingPrompter::ShowMessage(const QString& text, const QString&, Icon) {
-  shown_.append(OneLine(text));
-}
-
-bool CollectingPrompter::AskQuestion(const QString& text, const QString&, Icon) {
-  shown_.append(OneLine(text));
-  return false;
 }

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <mutex>
 
-#include "store/prompter.h"
+#include "store/collecting_prompter.h"
 
 // Results on standard output, messages and progress on standard error. Progress is shown
 // only when standard error is a terminal: a script's log gets no carriage returns. A watcher
@@ -27,24 +27,4 @@ class Console {
   std::FILE* messages_;
   bool terminal_;
   bool progressShown_ = false;
-};
-
-// The prompter of a command: what a screen would show in a message box is kept for the
-// command's report, a question is answered "Nu" (a command never asks), a folder chooser
-// gets the command's folder and a file chooser nothing.
-class CollectingPrompter : public Prompter {
- public:
-  // The messages since the last call, each on one line.
-  QStringList Take();
-  void AnswerFolder(const QString& folder) { folder_ = folder; }
-  QString ChooseFile(const QString&, const QString&) override { return {}; }
-  QString ChooseFolder(const QString&, const QString&) override { return folder_; }
-
- protected:
-  void ShowMessage(const QString& text, const QString&, Icon) override;
-  bool AskQuestion(const QString& text, const QString&, Icon) override;
-
- private:
-  QStringList shown_;
-  QString folder_;
 };

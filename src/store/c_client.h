@@ -127,6 +127,13 @@ class CClient {
   void SetVersion(const QString& version) { version_ = version; }
   const QString& Version() const { return version_; }
   Prompter* GetPrompter() const { return prompter_; }
+  // Work that runs on its own (the month's files from the window) collects the messages
+  // instead of stopping at a box for each; it puts the previous prompter back when done.
+  Prompter* ReplacePrompter(Prompter* prompter) {
+    Prompter* previous = prompter_;
+    prompter_ = prompter;
+    return previous;
+  }
   // The library's connection, for code that speaks its C interface: only inside work given
   // to RunOnDatabaseThread (store/database_thread.h).
   st_mysql* NativeHandle() const { return connection_; }

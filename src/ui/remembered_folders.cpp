@@ -21,6 +21,8 @@ QString Key(FolderKind kind) {
       return QStringLiteral("foldere/import");
     case FolderKind::kCopies:
       return QStringLiteral("foldere/copii");
+    case FolderKind::kMonthFiles:
+      return QStringLiteral("foldere/luna");
     case FolderKind::kVerification:
       break;
   }

@@ -9,7 +9,15 @@ class Prompter;
 // to the register): the next chooser of that kind opens there. The first time, and once
 // that folder is gone, it opens at the desktop.
 
-enum class FolderKind { kAnnexFiles, kDeclarationFiles, kPdf, kImport, kVerification, kCopies };
+enum class FolderKind {
+  kAnnexFiles,
+  kDeclarationFiles,
+  kPdf,
+  kImport,
+  kVerification,
+  kCopies,
+  kMonthFiles
+};
 
 // The names the user's settings are kept under.
 inline constexpr char kUserSettingsOrganisation[] = "velka-asigurati";

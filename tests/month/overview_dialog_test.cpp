@@ -35,7 +35,7 @@ TEST_F(OverviewDialogTest, FilterHandedInKeyAndEnterChoosesThePanel) {
             QStringLiteral("incomplet: un asigurat fara sume, fara sumele angajatorului"));
   EXPECT_EQ(list.GetCellText(RowOf(dialog, kWritten), QStringLiteral("Declaratie")),
             QStringLiteral("fara declaratie"));
-  // Until the month's writing is wired in, its key is not offered.
+  // Without the month's writing its key is not offered.
   EXPECT_FALSE(dialog.findChild<QPushButton*>(QStringLiteral("writeFiles"))->isVisibleTo(&dialog));
 
   dialog.findChild<QCheckBox*>(QStringLiteral("onlyNotHandedIn"))->setChecked(true);
@@ -70,6 +70,33 @@ TEST_F(OverviewDialogTest, FilterHandedInKeyAndEnterChoosesThePanel) {
   EXPECT_EQ(dialog.Choice()->area, PanelArea::kLeave);
   EXPECT_EQ(dialog.Choice()->cf, kWritten);
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
+// F5 writes every "gata" company's files; a selected row is written alone only when the user
+// says so; with nothing to write the user is told and nothing runs.
+TEST_F(OverviewDialogTest, TheMonthsFilesKeyChoosesTheReadyCompaniesOrTheSelectedOne) {
+  std::vector<QStringList> runs;
+  CMonthOverviewDialog dialog(nullptr, client(), prompter(), kMonth,
+                              [&runs](QWidget*, const std::vector<OverviewCompany>& chosen) {
+                                QStringList cfs;
+                                for (const OverviewCompany& company : chosen) cfs << company.cf;
+                                runs.push_back(cfs);
+                              });
+  dialog.show();
+  ASSERT_TRUE(dialog.Reload());
+  EXPECT_TRUE(dialog.findChild<QPushButton*>(QStringLiteral("writeFiles"))->isVisibleTo(&dialog));
+  auto& list = *dialog.findChild<CListViewEx*>(QStringLiteral("companies"));
+
+  Press(dialog, Qt::Key_F5);
+  SelectRow(list, RowOf(dialog, kMissing));
+  prompter().QueueAnswers({false, true});
+  Press(dialog, Qt::Key_F5);  // not alone: the ready ones
+  Press(dialog, Qt::Key_F5);  // alone
+  ASSERT_EQ(runs.size(), 3u);
+  EXPECT_EQ(runs[0], QStringList{kReady});
+  EXPECT_EQ(runs[1], QStringList{kReady});
+  EXPECT_EQ(runs[2], QStringList{kMissing});
+  EXPECT_EQ(prompter().Texts().size(), 2);
 }
 
 }  // namespace

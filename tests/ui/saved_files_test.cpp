@@ -35,7 +35,8 @@ namespace {
 TEST(RememberedFoldersTest, EachKindOpensWhereItWasLastAnswered) {
   const FolderKind kinds[] = {FolderKind::kAnnexFiles,   FolderKind::kDeclarationFiles,
                               FolderKind::kPdf,          FolderKind::kImport,
-                              FolderKind::kVerification, FolderKind::kCopies};
+                              FolderKind::kVerification, FolderKind::kCopies,
+                              FolderKind::kMonthFiles};
   QTemporaryDir root;
   for (const FolderKind kind : kinds) EXPECT_EQ(StartFolder(kind), FolderChooserStart());
   for (size_t i = 0; i < std::size(kinds); ++i) {

@@ -100,6 +100,7 @@ void CReportWizardDialog::GenerateReports() {
 
 void CReportWizardDialog::OpenOverview() {
   if (!overview_->isEnabled()) return;
-  panelChoice_ = CMonthOverviewDialog::Open(this, client_, prompter_, month_);
+  panelChoice_ = CMonthOverviewDialog::Open(
+      this, client_, prompter_, month_, CMonthOverviewDialog::MonthRun(client_, prompter_, month_));
   if (panelChoice_) accept();
 }

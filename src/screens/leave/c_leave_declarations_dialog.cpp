@@ -518,7 +518,9 @@ void CLeaveDeclarationsDialog::OpenOverview() {
     const QDate previous = QDate::currentDate().addMonths(-1);
     month = previous.year() * 100 + previous.month();
   }
-  const auto choice = CMonthOverviewDialog::Open(this, *Client(), *GetPrompter(), month);
+  const auto choice =
+      CMonthOverviewDialog::Open(this, *Client(), *GetPrompter(), month,
+                                 CMonthOverviewDialog::MonthRun(*Client(), *GetPrompter(), month));
   if (choice) {
     QMetaObject::invokeMethod(
         this, [this, choice] { emit CompanyPanelRequested(choice->area, choice->cf); },

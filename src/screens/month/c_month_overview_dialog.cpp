@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "health/annexes/report_month.h"
+#include "screens/month/c_month_batch_dialog.h"
 #include "screens/month/c_panel_choice_dialog.h"
 #include "store/prompter.h"
 #include "store/wait_cursor.h"
@@ -20,6 +21,17 @@
 #include "ui/modal.h"
 
 namespace {
+
+const QString kNothingToWrite = QStringLiteral(
+    "Nicio societate nu este gata pentru luna aceasta si nu este selectata niciuna.");
+
+QString OnlySelectedQuestion(const QString& name, int ready) {
+  return QStringLiteral(
+             "Se scriu fisierele lunii numai pentru societatea selectata, %1?\n\n"
+             "Nu: pentru toate cele %2 societati gata.")
+      .arg(name)
+      .arg(ready);
+}
 
 const struct {
   const char* header;
@@ -123,7 +135,7 @@ void CMonthOverviewDialog::BuildWindow() {
   auto* keys = new QHBoxLayout;
   onlyNotHandedIn_ = new QCheckBox(QStringLiteral("doar cele nepredate"), this);
   onlyNotHandedIn_->setObjectName(QStringLiteral("onlyNotHandedIn"));
-  connect(onlyNotHandedIn_, &QCheckBox::toggled, this, [this] { ShowRows(); });
+  connect(onlyNotHandedIn_, &QCheckBox::toggled, this, [this] { ShowRows(SelectedCf()); });
   keys->addWidget(onlyNotHandedIn_);
   keys->addStretch(1);
   auto* handedIn = KeyButton(this, "[F2]   Predat / nepredat", "handedIn");
@@ -148,8 +160,11 @@ bool CMonthOverviewDialog::Reload() {
   const WaitCursor wait;
   std::optional<std::vector<OverviewCompany>> read = ReadMonthOverview(client_, month_);
   if (!read) return false;
+  // Taken before the rows the list points at are replaced.
+  const QString selectedCf = SelectedCf();
+  shown_.clear();
   companies_ = std::move(*read);
-  ShowRows();
+  ShowRows(selectedCf);
   // The rows are seen at once; the check of the written files follows on the bar.
   const bool checked =
       CheckDifferToday(client_, prompter_, month_, companies_, [this](int done, int total) {
@@ -161,12 +176,16 @@ bool CMonthOverviewDialog::Reload() {
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
       });
   progress_->setVisible(false);
-  ShowRows();
+  ShowRows(selectedCf);
   return checked;
 }
 
-void CMonthOverviewDialog::ShowRows() {
-  const QString selectedCf = Selected() != nullptr ? Selected()->cf : QString();
+QString CMonthOverviewDialog::SelectedCf() const {
+  const OverviewCompany* company = Selected();
+  return company != nullptr ? company->cf : QString();
+}
+
+void CMonthOverviewDialog::ShowRows(const QString& selectedCf) {
   shown_.clear();
   for (const OverviewCompany& company : companies_) {
     if (onlyNotHandedIn_->isChecked() && company.state == MonthState::kHandedIn) continue;
@@ -227,26 +246,43 @@ void CMonthOverviewDialog::ToggleHandedIn() {
     SettleState(row);
   }
   const QString cf = company->cf;
+  shown_.clear();  // the sort moves the rows it points at
   SortOverview(companies_);
-  ShowRows();
-  for (size_t row = 0; row < shown_.size(); ++row) {
-    if (shown_[row]->cf == cf) list_->SelectRow(static_cast<int>(row));
-  }
+  ShowRows(cf);
 }
 
 void CMonthOverviewDialog::WriteFiles() {
   if (!writeFiles_) return;
-  std::vector<OverviewCompany> chosen;
-  if (const OverviewCompany* company = Selected()) {
-    chosen.push_back(*company);
-  } else {
-    for (const OverviewCompany& company : companies_) {
-      if (company.state == MonthState::kReady) chosen.push_back(company);
-    }
+  std::vector<OverviewCompany> ready;
+  for (const OverviewCompany& company : companies_) {
+    if (company.state == MonthState::kReady) ready.push_back(company);
   }
-  writeFiles_(chosen);
+  std::vector<OverviewCompany> chosen = ready;
+  // A selected row may be meant alone or only be where the cursor was left: asked.
+  if (const OverviewCompany* company = Selected();
+      company != nullptr &&
+      (ready.empty() ||
+       prompter_.Ask(OnlySelectedQuestion(company->name, static_cast<int>(ready.size()))))) {
+    chosen = {*company};
+  }
+  if (chosen.empty()) {
+    prompter_.Inform(kNothingToWrite);
+    return;
+  }
+  writeFiles_(this, chosen);
   // What was written changes the states.
   (void)Reload();
+}
+
+CMonthOverviewDialog::WriteMonthFiles CMonthOverviewDialog::MonthRun(CClient& client,
+                                                                     Prompter& prompter,
+                                                                     int month) {
+  return [&client, &prompter, month](QWidget* parent, const std::vector<OverviewCompany>& chosen) {
+    std::vector<BatchCompany> companies;
+    companies.reserve(chosen.size());
+    for (const OverviewCompany& company : chosen) companies.push_back({company.cf, company.name});
+    RunMonthBatch(parent, client, prompter, QString::number(month), companies);
+  };
 }
 
 void CMonthOverviewDialog::ChoosePanel() {

@@ -24,9 +24,12 @@ class CMonthOverviewDialog : public QDialog {
   Q_OBJECT
 
  public:
-  // The month's files of the companies chosen: the selected row, or every "gata" company
-  // when none is selected.
-  using WriteMonthFiles = std::function<void(const std::vector<OverviewCompany>& chosen)>;
+  // The month's files of the companies chosen (the selected row, or every "gata" company), in
+  // a window over `parent`.
+  using WriteMonthFiles =
+      std::function<void(QWidget* parent, const std::vector<OverviewCompany>& chosen)>;
+  // The month's run of every chosen company into one folder (RunMonthBatch).
+  static WriteMonthFiles MonthRun(CClient& client, Prompter& prompter, int month);
 
   // A company and the panel the user chose for it with Enter.
   struct PanelChoice {
@@ -55,7 +58,9 @@ class CMonthOverviewDialog : public QDialog {
 
  private:
   void BuildWindow();
-  void ShowRows();
+  // The list filled again from the companies, `selectedCf` selected when it is shown.
+  void ShowRows(const QString& selectedCf);
+  QString SelectedCf() const;
   const OverviewCompany* Selected() const;
   void ToggleHandedIn();
   void WriteFiles();

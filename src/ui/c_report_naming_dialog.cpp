@@ -1,4 +1,4 @@
-#include "screens/health/c_report_naming_dialog.h"
+#include "ui/c_report_naming_dialog.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
