@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QPushButton>
+#include <QTest>
 
 #include "overview_fixture.h"
 #include "screens/month/c_month_overview_dialog.h"
@@ -92,11 +93,20 @@ TEST_F(OverviewDialogTest, TheMonthsFilesKeyChoosesTheReadyCompaniesOrTheSelecte
   prompter().QueueAnswers({false, true});
   Press(dialog, Qt::Key_F5);  // not alone: the ready ones
   Press(dialog, Qt::Key_F5);  // alone
-  ASSERT_EQ(runs.size(), 3u);
+  // Two rows chosen with Ctrl: both, top to bottom.
+  SelectRow(list, RowOf(dialog, kMissing));
+  QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::ControlModifier,
+                    list.visualRect(list.Model().index(RowOf(dialog, kWritten), 0)).center());
+  prompter().QueueAnswers({true});
+  Press(dialog, Qt::Key_F5);
+  ASSERT_EQ(runs.size(), 4u);
   EXPECT_EQ(runs[0], QStringList{kReady});
   EXPECT_EQ(runs[1], QStringList{kReady});
   EXPECT_EQ(runs[2], QStringList{kMissing});
-  EXPECT_EQ(prompter().Texts().size(), 2);
+  QStringList both{kMissing, kWritten};
+  if (RowOf(dialog, kWritten) < RowOf(dialog, kMissing)) both = QStringList{kWritten, kMissing};
+  EXPECT_EQ(runs[3], both);
+  EXPECT_EQ(prompter().Texts().size(), 3);
 }
 
 }  // namespace

@@ -4,11 +4,13 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QHBoxLayout>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "health/annexes/report_month.h"
 #include "screens/month/c_month_batch_dialog.h"
@@ -25,11 +27,14 @@ namespace {
 const QString kNothingToWrite = QStringLiteral(
     "Nicio societate nu este gata pentru luna aceasta si nu este selectata niciuna.");
 
-QString OnlySelectedQuestion(const QString& name, int ready) {
+QString OnlySelectedQuestion(const std::vector<OverviewCompany>& selected, int ready) {
+  const QString which = selected.size() == 1
+                            ? QStringLiteral("societatea selectata, %1").arg(selected.front().name)
+                            : QStringLiteral("cele %1 societati selectate").arg(selected.size());
   return QStringLiteral(
-             "Se scriu fisierele lunii numai pentru societatea selectata, %1?\n\n"
+             "Se scriu fisierele lunii numai pentru %1?\n\n"
              "Nu: pentru toate cele %2 societati gata.")
-      .arg(name)
+      .arg(which)
       .arg(ready);
 }
 
@@ -119,6 +124,9 @@ void CMonthOverviewDialog::BuildWindow() {
   layout->addWidget(summary_);
   list_ = new CListViewEx(this);
   list_->setObjectName(QStringLiteral("companies"));
+  // Several companies may be chosen for the month's files (Ctrl and Shift with the mouse or
+  // the arrows); F2 and Enter act on the first of them.
+  list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   int position = 0;
   for (const auto& column : kColumns) {
     list_->InsertColumn(position++, QLatin1String(column.header), QStringLiteral("C"),
@@ -178,6 +186,18 @@ bool CMonthOverviewDialog::Reload() {
   progress_->setVisible(false);
   ShowRows(selectedCf);
   return checked;
+}
+
+std::vector<OverviewCompany> CMonthOverviewDialog::SelectedCompanies() const {
+  std::vector<int> rows;
+  for (const QModelIndex& index : list_->selectionModel()->selectedRows()) {
+    if (index.row() < static_cast<int>(shown_.size())) rows.push_back(index.row());
+  }
+  std::sort(rows.begin(), rows.end());
+  std::vector<OverviewCompany> companies;
+  companies.reserve(rows.size());
+  for (const int row : rows) companies.push_back(*shown_[static_cast<size_t>(row)]);
+  return companies;
 }
 
 QString CMonthOverviewDialog::SelectedCf() const {
@@ -258,12 +278,11 @@ void CMonthOverviewDialog::WriteFiles() {
     if (company.state == MonthState::kReady) ready.push_back(company);
   }
   std::vector<OverviewCompany> chosen = ready;
-  // A selected row may be meant alone or only be where the cursor was left: asked.
-  if (const OverviewCompany* company = Selected();
-      company != nullptr &&
-      (ready.empty() ||
-       prompter_.Ask(OnlySelectedQuestion(company->name, static_cast<int>(ready.size()))))) {
-    chosen = {*company};
+  // Selected rows may be meant alone or only be where the cursor was left: asked.
+  if (const std::vector<OverviewCompany> selected = SelectedCompanies();
+      !selected.empty() && (ready.empty() || prompter_.Ask(OnlySelectedQuestion(
+                                                 selected, static_cast<int>(ready.size()))))) {
+    chosen = selected;
   }
   if (chosen.empty()) {
     prompter_.Inform(kNothingToWrite);

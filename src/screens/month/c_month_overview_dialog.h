@@ -61,6 +61,8 @@ class CMonthOverviewDialog : public QDialog {
   // The list filled again from the companies, `selectedCf` selected when it is shown.
   void ShowRows(const QString& selectedCf);
   QString SelectedCf() const;
+  // The selected rows' companies, top to bottom.
+  std::vector<OverviewCompany> SelectedCompanies() const;
   const OverviewCompany* Selected() const;
   void ToggleHandedIn();
   void WriteFiles();
