@@ -66,5 +66,11 @@ bool MoveFiscalCode(CClient& client, const QString& oldCf, const QString& newCf)
     const QString sql = Sql(statement, client.Text(newCf), client.Text(oldCf));
     if (client.Execute(sql) != 0) return false;
   }
+  // The record of the files written and of the months handed in follows the company, so
+  // the month overview still knows them; it keeps no history of its own.
+  const TableName& written = WrittenFilesTable();
+  const QString moveRecord = QStringLiteral("UPDATE ") + written.database + u'.' + written.table +
+                             QStringLiteral(" SET cf=%1 WHERE cf=%2");
+  if (client.Execute(Sql(moveRecord, client.Text(newCf), client.Text(oldCf))) != 0) return false;
   return transaction.Commit();
 }

@@ -8,6 +8,7 @@
 #include "cli/cli_console.h"
 #include "cli/cli_declarations.h"
 #include "cli/cli_overview.h"
+#include "companies/company_store.h"
 #include "dbf/dbf_checksum.h"
 #include "leave/declaration_fixture.h"
 #include "overview_fixture.h"
@@ -59,6 +60,19 @@ TEST_F(OverviewTest, OneAmountChangedAfterWritingMakesTheFilesDifferToday) {
   rows = Overview();
   EXPECT_EQ(StateText(Row(rows, kWritten).state), StateText(MonthState::kWritten));
   EXPECT_EQ(StateText(Row(rows, kHandedIn).state), StateText(MonthState::kChanged));
+}
+
+// A changed fiscal code takes the record of the written files along: the files carry the old
+// code, so the company is told its files differ today, not that they were never written.
+TEST_F(OverviewTest, AFiscalCodeChangeKeepsTheWrittenFilesRecord) {
+  const QString moved = QStringLiteral("98765432");
+  // As the company form saves it: its own row, then every row that carries the code.
+  Run(QStringLiteral("UPDATE asigurati.societati SET cf=%1 WHERE cf=%2")
+          .arg(Q(moved), Q(kWritten)));
+  ASSERT_TRUE(MoveFiscalCode(client(), kWritten, moved));
+  const std::vector<OverviewCompany> rows = Overview();
+  EXPECT_FALSE(Row(rows, moved).healthWrittenAt.isEmpty());
+  EXPECT_EQ(StateText(Row(rows, moved).state), StateText(MonthState::kChanged));
 }
 
 TEST_F(OverviewTest, TheWizardsSaveRecordsEachFileWithItsChecksumReplacingTheHousesRows) {
