@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QCursor>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -14,10 +15,13 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 #include <memory>
+#include <thread>
+#include <vector>
 
 #include "common/free_space.h"
 #include "screens/exchange/c_import_reason_label.h"
 #include "store/c_client.h"
+#include "store/database_thread.h"
 #include "store/grouped_flushes.h"
 #include "store/named_lock.h"
 #include "store/prompter.h"
@@ -25,6 +29,7 @@
 #include "ui/buttons.h"
 #include "ui/c_list_view_ex.h"
 #include "ui/remembered_folders.h"
+#include "ui/window_thread_prompter.h"
 
 namespace {
 
@@ -288,31 +293,67 @@ bool CImportDialog::StopConfirmed() {
 
 // Records saved between two looks at the room left on the register's disk.
 constexpr int kRecordsPerRoomCheck = 200;
+// Records between two moves of the progress bar.
+constexpr int kRowsPerProgressStep = 50;
 
 CImportDialog::SaveEnd CImportDialog::ProcessRecords() {
   ListModel& list = records_->Model();
-  const QString error = QLatin1String(kErrorColumn);
-  const DbfProgress progress = ProgressReporter();
   const int rows = list.RowCount();
+  // Read here, on the window's thread that owns the list; the records go to the database
+  // thread, where their statements run one after the other without a hand-over each.
+  std::vector<ImportFields> records;
+  records.reserve(static_cast<size_t>(rows));
+  for (int row = 0; row < rows; ++row) records.push_back(RowFields(list, row));
+  const DbfProgress progress = ProgressReporter();
   progress(0, rows);
+  WindowThreadPrompter relay(prompter_);
+  Prompter* const previous = client_.ReplacePrompter(&relay);
+  SaveEnd end = SaveEnd::kFailed;
+  QEventLoop saving;
+  std::thread worker([&] {
+    end = OnDatabaseThread([&] { return SaveRecords(records, relay); });
+    QMetaObject::invokeMethod(&saving, &QEventLoop::quit, Qt::QueuedConnection);
+  });
+  // The window repaints, shows the rows' outcomes and takes the stop key meanwhile.
+  saving.exec();
+  worker.join();
+  client_.ReplacePrompter(previous);
+  return end;
+}
+
+// On the database thread: each record's statements, its outcome sent to the window.
+CImportDialog::SaveEnd CImportDialog::SaveRecords(const std::vector<ImportFields>& records,
+                                                  Prompter& relay) {
+  const int rows = static_cast<int>(records.size());
   for (processed_ = 0; processed_ < rows; ++processed_) {
     // Between two records: the one before is whole, the next not begun.
-    if (stopAsked_ && StopConfirmed()) return SaveEnd::kStopped;
+    if (stopAsked_) {
+      bool stop = false;
+      WindowThreadPrompter::OnWindowThread([&] { stop = StopConfirmed(); });
+      if (stop) return SaveEnd::kStopped;
+    }
     if (processed_ % kRecordsPerRoomCheck == 0) {
       // The server would wait for room inside the next statement, with no word to the user.
       const QStringList dataFolder{client_.EmbeddedDataDir()};
       if (const std::optional<SpaceShortage> shortage = FindSpaceShortage(dataFolder)) {
-        prompter_.Inform(SpaceShortageText(*shortage));
+        relay.Inform(SpaceShortageText(*shortage));
         return SaveEnd::kStopped;
       }
     }
     const int row = processed_;
-    const ImportOutcome outcome = ProcessRecord(RowFields(list, row));
+    const ImportOutcome outcome = ProcessRecord(records[static_cast<size_t>(row)]);
     if (outcome.kind == ImportOutcome::Kind::kFailed) return SaveEnd::kFailed;
-    list.SetCellText(row, error, outcome.text);
-    const bool rejected = outcome.kind == ImportOutcome::Kind::kRejected;
-    list.SetRowColor(row, rejected ? RejectedColor() : qRgb(0, 0, 0));
-    progress(row + 1, rows);
+    QMetaObject::invokeMethod(
+        this, [this, row, rows, outcome] { ShowOutcome(row, rows, outcome); },
+        Qt::QueuedConnection);
   }
   return SaveEnd::kDone;
+}
+
+void CImportDialog::ShowOutcome(int row, int rows, const ImportOutcome& outcome) {
+  ListModel& list = records_->Model();
+  list.SetCellText(row, QLatin1String(kErrorColumn), outcome.text);
+  const bool rejected = outcome.kind == ImportOutcome::Kind::kRejected;
+  list.SetRowColor(row, rejected ? RejectedColor() : qRgb(0, 0, 0));
+  if (row + 1 == rows || (row + 1) % kRowsPerProgressStep == 0) progress_->setValue(row + 1);
 }

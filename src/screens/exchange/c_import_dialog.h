@@ -1,5 +1,8 @@
 #pragma once
 
+#include <atomic>
+#include <vector>
+
 #include <QDialog>
 #include <QString>
 
@@ -74,6 +77,8 @@ class CImportDialog : public QDialog {
   // Work under way: the wait cursor, the progress bar, the controls that start work disabled.
   void SetBusy(Work work);
   DbfProgress ProgressReporter();
+  SaveEnd SaveRecords(const std::vector<ImportFields>& records, Prompter& relay);
+  void ShowOutcome(int row, int rows, const ImportOutcome& outcome);
 
   CClient& client_;
   Prompter& prompter_;
@@ -83,9 +88,9 @@ class CImportDialog : public QDialog {
   CImportReasonLabel* reasons_ = nullptr;
   QWidget* controls_ = nullptr;  // everything on the side that starts work
   Work work_ = Work::kNone;
-  bool stopAsked_ = false;
-  bool cfChecked_ = false;  // the file's fiscal code passes its check
-  int processed_ = 0;       // records handled by the current save
+  std::atomic<bool> stopAsked_ = false;  // set by the window, read by the save
+  bool cfChecked_ = false;               // the file's fiscal code passes its check
+  int processed_ = 0;                    // records handled by the current save
   QGroupBox* company_ = nullptr;
   QLineEdit* denumire_ = nullptr;
   QLineEdit* cf_ = nullptr;
