@@ -293,8 +293,8 @@ bool CImportDialog::StopConfirmed() {
 
 // Records saved between two looks at the room left on the register's disk.
 constexpr int kRecordsPerRoomCheck = 200;
-// Records between two moves of the progress bar.
-constexpr int kRowsPerProgressStep = 50;
+// Records whose outcomes go to the window together, and move the progress bar once.
+constexpr int kOutcomesPerPost = 50;
 
 CImportDialog::SaveEnd CImportDialog::ProcessRecords() {
   ListModel& list = records_->Model();
@@ -325,35 +325,58 @@ CImportDialog::SaveEnd CImportDialog::ProcessRecords() {
 CImportDialog::SaveEnd CImportDialog::SaveRecords(const std::vector<ImportFields>& records,
                                                   Prompter& relay) {
   const int rows = static_cast<int>(records.size());
+  std::vector<ImportOutcome> outcomes;  // of the records from `first` on, not yet shown
+  int first = 0;
+  const auto post = [&] {
+    if (outcomes.empty()) return;
+    QMetaObject::invokeMethod(
+        this, [this, first, outcomes] { ShowOutcomes(first, outcomes); }, Qt::QueuedConnection);
+    first += static_cast<int>(outcomes.size());
+    outcomes.clear();
+  };
+  SaveEnd end = SaveEnd::kDone;
   for (processed_ = 0; processed_ < rows; ++processed_) {
     // Between two records: the one before is whole, the next not begun.
     if (stopAsked_) {
       bool stop = false;
+      post();
       WindowThreadPrompter::OnWindowThread([&] { stop = StopConfirmed(); });
-      if (stop) return SaveEnd::kStopped;
+      if (stop) {
+        end = SaveEnd::kStopped;
+        break;
+      }
     }
     if (processed_ % kRecordsPerRoomCheck == 0) {
       // The server would wait for room inside the next statement, with no word to the user.
       const QStringList dataFolder{client_.EmbeddedDataDir()};
       if (const std::optional<SpaceShortage> shortage = FindSpaceShortage(dataFolder)) {
+        post();
         relay.Inform(SpaceShortageText(*shortage));
-        return SaveEnd::kStopped;
+        end = SaveEnd::kStopped;
+        break;
       }
     }
-    const int row = processed_;
-    const ImportOutcome outcome = ProcessRecord(records[static_cast<size_t>(row)]);
-    if (outcome.kind == ImportOutcome::Kind::kFailed) return SaveEnd::kFailed;
-    QMetaObject::invokeMethod(
-        this, [this, row, rows, outcome] { ShowOutcome(row, rows, outcome); },
-        Qt::QueuedConnection);
+    const ImportOutcome outcome = ProcessRecord(records[static_cast<size_t>(processed_)]);
+    if (outcome.kind == ImportOutcome::Kind::kFailed) {
+      end = SaveEnd::kFailed;
+      break;
+    }
+    outcomes.push_back(outcome);
+    if (static_cast<int>(outcomes.size()) == kOutcomesPerPost) post();
   }
-  return SaveEnd::kDone;
+  post();
+  return end;
 }
 
-void CImportDialog::ShowOutcome(int row, int rows, const ImportOutcome& outcome) {
+void CImportDialog::ShowOutcomes(int first, const std::vector<ImportOutcome>& outcomes) {
   ListModel& list = records_->Model();
-  list.SetCellText(row, QLatin1String(kErrorColumn), outcome.text);
-  const bool rejected = outcome.kind == ImportOutcome::Kind::kRejected;
-  list.SetRowColor(row, rejected ? RejectedColor() : qRgb(0, 0, 0));
-  if (row + 1 == rows || (row + 1) % kRowsPerProgressStep == 0) progress_->setValue(row + 1);
+  const QString error = QLatin1String(kErrorColumn);
+  int row = first;
+  for (const ImportOutcome& outcome : outcomes) {
+    list.SetCellText(row, error, outcome.text);
+    const bool rejected = outcome.kind == ImportOutcome::Kind::kRejected;
+    list.SetRowColor(row, rejected ? RejectedColor() : qRgb(0, 0, 0));
+    ++row;
+  }
+  progress_->setValue(row);
 }

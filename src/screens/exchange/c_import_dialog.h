@@ -78,7 +78,8 @@ class CImportDialog : public QDialog {
   void SetBusy(Work work);
   DbfProgress ProgressReporter();
   SaveEnd SaveRecords(const std::vector<ImportFields>& records, Prompter& relay);
-  void ShowOutcome(int row, int rows, const ImportOutcome& outcome);
+  // The outcomes of the records from `first` on, in their rows.
+  void ShowOutcomes(int first, const std::vector<ImportOutcome>& outcomes);
 
   CClient& client_;
   Prompter& prompter_;
