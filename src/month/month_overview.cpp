@@ -15,6 +15,16 @@ QString Field(const CClient& client, int row, const char* name) {
 
 int Rows(const CClient& client) { return static_cast<int>(client.RowCount()); }
 
+// Each row of the statement just read that belongs to a company of the register, with it.
+template <typename Apply>
+void ForEachCompanyRow(const CClient& client, std::vector<OverviewCompany>& companies,
+                       const QHash<QString, size_t>& byCf, Apply apply) {
+  for (int row = 0; row < Rows(client); ++row) {
+    const auto found = byCf.constFind(Field(client, row, "CF"));
+    if (found != byCf.constEnd()) apply(companies[*found], row);
+  }
+}
+
 // The employment records of the month per company: how many, how many without amounts,
 // and their houses.
 bool ReadInsured(CClient& client, int month, std::vector<OverviewCompany>& companies,
@@ -28,14 +38,11 @@ bool ReadInsured(CClient& client, int month, std::vector<OverviewCompany>& compa
           1) != 0) {
     return false;
   }
-  for (int row = 0; row < Rows(client); ++row) {
-    const auto found = byCf.constFind(Field(client, row, "CF"));
-    if (found == byCf.constEnd()) continue;
-    OverviewCompany& company = companies[*found];
+  ForEachCompanyRow(client, companies, byCf, [&](OverviewCompany& company, int row) {
     company.insured = Field(client, row, "N").toInt();
     company.withoutAmounts = Field(client, row, "FARA").toInt();
     company.houses = Field(client, row, "CASE_").split(u' ', Qt::SkipEmptyParts);
-  }
+  });
   return true;
 }
 
@@ -47,10 +54,8 @@ bool ReadEmployerAmounts(CClient& client, int month, std::vector<OverviewCompany
                      1) != 0) {
     return false;
   }
-  for (int row = 0; row < Rows(client); ++row) {
-    const auto found = byCf.constFind(Field(client, row, "CF"));
-    if (found != byCf.constEnd()) companies[*found].employerAmounts = true;
-  }
+  ForEachCompanyRow(client, companies, byCf,
+                    [](OverviewCompany& company, int) { company.employerAmounts = true; });
   return true;
 }
 
@@ -68,15 +73,12 @@ bool ReadDeclarations(CClient& client, int month, std::vector<OverviewCompany>& 
     return false;
   }
   // Ordered so that the latest of each company comes last and stays.
-  for (int row = 0; row < Rows(client); ++row) {
-    const auto found = byCf.constFind(Field(client, row, "CF"));
-    if (found == byCf.constEnd()) continue;
-    OverviewCompany& company = companies[*found];
+  ForEachCompanyRow(client, companies, byCf, [&](OverviewCompany& company, int row) {
     company.declaration = Field(client, row, "INDEX").toLongLong();
     company.rectification =
         Field(client, row, "RECTIF").toInt() == 1 ? Field(client, row, "RECTIF_NR").toInt() : 0;
     company.certificates = Field(client, row, "CERTIFICATE").toInt();
-  }
+  });
   return true;
 }
 
