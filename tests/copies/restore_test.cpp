@@ -13,38 +13,13 @@
 #include "store/copies/copy_format.h"
 #include "store/copies/copy_reader.h"
 #include "store/copies/gzip_stream.h"
+#include "support/helper_run.h"
 #include "support/program_run.h"
 
 namespace {
 
-struct HelperRun {
-  int code = -1;
-  bool killed = false;
-  QStringList facts;
-
-  QStringList Values(const QString& kind) const {
-    QStringList values;
-    for (const QString& fact : facts) {
-      if (fact.startsWith(kind + u'\t')) values << fact.mid(kind.size() + 1);
-    }
-    return values;
-  }
-};
-
 HelperRun Helper(const QStringList& arguments) {
-  QProcess process;
-  process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-  process.start(QStringLiteral(COPIES_HELPER), arguments);
-  HelperRun run;
-  if (!process.waitForFinished(120000)) {
-    process.kill();
-    process.waitForFinished();
-    ADD_FAILURE() << "the helper did not end: " << arguments.join(u' ').toStdString();
-  }
-  run.killed = process.exitStatus() == QProcess::CrashExit;
-  run.code = process.exitCode();
-  run.facts = QString::fromUtf8(process.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
-  return run;
+  return RunHelper(QStringLiteral(COPIES_HELPER), arguments);
 }
 
 QStringList Dump(const QString& folder) {

@@ -8,30 +8,14 @@
 #include <QTemporaryDir>
 
 #include "server_fixture.h"
+#include "support/helper_run.h"
 #include "support/program_run.h"
 #include "support/register_dump.h"
 
 namespace {
 
-struct HelperRun {
-  int code = -1;
-  QStringList facts;
-  QStringList Values(const QString& kind) const {
-    QStringList values;
-    for (const QString& fact : facts) {
-      if (fact.startsWith(kind + u'\t')) values << fact.mid(kind.size() + 1);
-    }
-    return values;
-  }
-};
-
 HelperRun Helper(const QStringList& arguments) {
-  QProcess process;
-  process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-  process.start(QStringLiteral(COPIES_HELPER), arguments);
-  process.waitForFinished(120000);
-  return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-          QString::fromUtf8(process.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts)};
+  return RunHelper(QStringLiteral(COPIES_HELPER), arguments);
 }
 
 ::testing::AssertionResult SameRegister(const QStringList& got, const QStringList& expected) {
