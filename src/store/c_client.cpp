@@ -3,6 +3,7 @@
 #include <mysql.h>
 
 #include <QDir>
+#include <QFile>
 #include <QLockFile>
 #include <QRegularExpression>
 
@@ -20,6 +21,22 @@ bool ChangesTables(const QByteArray& statement) {
   const QByteArray head = statement.trimmed().left(8).toUpper();
   return head.startsWith("ALTER") || head.startsWith("CREATE") || head.startsWith("DROP") ||
          head.startsWith("RENAME");
+}
+
+// Starts the embedded server with its temporary tables in `tempFolder` (see ServerTempFolder).
+// The embedded server takes that folder only from TMPDIR, read once while it starts (its
+// option is ignored), so the variable is set for the start and put back after it.
+int ServerInitInFolder(char** arguments, char** groups, const QString& tempFolder) {
+  const bool wasSet = qEnvironmentVariableIsSet("TMPDIR");
+  const QByteArray previous = qgetenv("TMPDIR");
+  qputenv("TMPDIR", QFile::encodeName(tempFolder));
+  const int failed = mysql_server_init(2, arguments, groups);
+  if (wasSet) {
+    qputenv("TMPDIR", previous);
+  } else {
+    qunsetenv("TMPDIR");
+  }
+  return failed;
 }
 
 // The embedded server can be started once per process: a second start after its end
@@ -103,7 +120,7 @@ int CClient::ConnectEmbedded() {
   // library then knows as its own.
   MYSQL* connection = OnDatabaseThread([&]() -> MYSQL* {
     StartErrors printed;
-    if (mysql_server_init(2, arguments, groups) != 0) {
+    if (ServerInitInFolder(arguments, groups, ServerTempFolder(dataDir)) != 0) {
       startFailure_ = ServerRefused(dataDir, logSize, printed.Refused());
       return nullptr;
     }
@@ -144,6 +161,8 @@ int CClient::Disconnect() {
       mysql_close(connection_);
       mysql_server_end();
     });
+    // Emptied by the server's next start in any case; nothing in it outlives the server.
+    QDir(ServerTempFolder(embeddedDataDir_)).removeRecursively();
     connection_ = nullptr;
     embeddedDataDir_.clear();
     dataLock_.reset();

@@ -108,12 +108,20 @@ TEST_F(CreationTest, SecondStartChangesNothingAndVersionStaysSingle) {
   EXPECT_EQ(Version(), QLatin1String(kSchemaVersion));
 }
 
+// The temporary tables too: in a folder shared with other programs, the start of another
+// program's server would delete them under a query of this one.
 TEST_F(CreationTest, DataFolderIsPrivateAndTheServerLoggedNoError) {
   const QString data = QDir(TestServer::Instance().Folder()).filePath(QStringLiteral("data"));
-  EXPECT_EQ(QFileInfo(data).permissions() &
-                (QFileDevice::ReadGroup | QFileDevice::ReadOther | QFileDevice::WriteGroup |
-                 QFileDevice::WriteOther | QFileDevice::ExeGroup | QFileDevice::ExeOther),
-            QFileDevice::Permissions());
+  const QString temporary = data + QStringLiteral(".tmp");
+  for (const QString& folder : {data, temporary}) {
+    EXPECT_EQ(QFileInfo(folder).permissions() &
+                  (QFileDevice::ReadGroup | QFileDevice::ReadOther | QFileDevice::WriteGroup |
+                   QFileDevice::WriteOther | QFileDevice::ExeGroup | QFileDevice::ExeOther),
+              QFileDevice::Permissions())
+        << folder.toStdString();
+  }
+  EXPECT_EQ(QDir(Value(QStringLiteral("SELECT @@tmpdir"))).canonicalPath(),
+            QDir(temporary).canonicalPath());
   QFile log(QDir(data).filePath(QStringLiteral("server.log")));
   ASSERT_TRUE(log.open(QIODevice::ReadOnly));
   const QString text = QString::fromUtf8(log.readAll());

@@ -39,9 +39,14 @@ QByteArray ReadAll(const QString& path) {
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// A server empties its temporary folder as it starts: its own, so that it never takes the
+// temporary tables from under another test program's server.
 QStringList CommonOptions(const QString& dataDir, int lowerCaseTableNames) {
+  const QString temporary = dataDir + QStringLiteral(".tmp");
+  QDir().mkpath(temporary);
   QStringList options = {QStringLiteral("--no-defaults"),
                          QStringLiteral("--datadir=") + dataDir,
+                         QStringLiteral("--tmpdir=") + temporary,
                          QStringLiteral("--lower-case-table-names=%1").arg(lowerCaseTableNames),
                          QStringLiteral("--character-set-server=utf8mb4"),
                          QStringLiteral("--innodb-buffer-pool-size=32M"),

@@ -75,6 +75,13 @@ bool RemoveUnfinishedAriaControl(const QString& dataDir) {
   return QFile::remove(control.filePath());
 }
 
+// A folder that only its owner may open, made if missing.
+bool CreatePrivateFolder(const QString& path) {
+  return QDir().mkpath(path) &&
+         QFile::setPermissions(
+             path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
 bool SameFolder(const QString& a, const QString& b) {
   if (QDir::cleanPath(a) == QDir::cleanPath(b)) return true;
   const QString canonical = QFileInfo(a).canonicalFilePath();
@@ -98,6 +105,8 @@ std::optional<StartFailure> MovedAfterUncleanStop(const QString& startDirectory,
 }
 
 }  // namespace
+
+QString ServerTempFolder(const QString& dataDir) { return dataDir + QStringLiteral(".tmp"); }
 
 bool TakeDataLock(const QString& dataDir, std::unique_ptr<QLockFile>& lock) {
   lock = std::make_unique<QLockFile>(dataDir + QStringLiteral(".lock"));
@@ -201,7 +210,8 @@ std::optional<StartFailure> PrepareEmbeddedStart(const QString& startDirectory,
   if (!TakeDataLock(dataDir, lock)) {
     return StartFailure{StartFailure::Reason::SecondInstance, QDir::toNativeSeparators(dataDir)};
   }
-  if (!RecoverInterruptedRebuilds(dataDir) || !RemoveUnfinishedAriaControl(dataDir)) {
+  if (!RecoverInterruptedRebuilds(dataDir) || !RemoveUnfinishedAriaControl(dataDir) ||
+      !CreatePrivateFolder(ServerTempFolder(dataDir))) {
     lock.reset();
     return StartFailure{StartFailure::Reason::FolderNotWritable, QDir::toNativeSeparators(dataDir)};
   }

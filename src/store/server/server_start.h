@@ -43,6 +43,12 @@ QString StartFailureText(const StartFailure& failure);
                                                                std::unique_ptr<QLockFile>& lock,
                                                                QString& dataDir);
 
+// The folder of the server's temporary tables, "<data folder>.tmp": this program's alone, as
+// the data folder is. A server empties its temporary folder when it starts, so in a folder
+// shared with another program's server (the system's temporary folder) a second program
+// starting would delete the tables of a query under way, and the first one's server would fall.
+QString ServerTempFolder(const QString& dataDir);
+
 // The lock that keeps one program on a data folder, "<data folder>.lock": taken at once or
 // not at all; one left by a killed program is taken over.
 [[nodiscard]] bool TakeDataLock(const QString& dataDir, std::unique_ptr<QLockFile>& lock);
