@@ -140,3 +140,34 @@ TEST_F(CreationTest, OneMissingDatabaseIsReportedNotRecreated) {
 }
 
 }  // namespace
+
+namespace {
+
+// A failed read of the catalogue while an upgrade aligns the audit tables is shown, and the
+// next start aligns them: an audit table short of a column would refuse the audited writes.
+TEST_F(CreationTest, AuditTablesAreAlignedAtTheStartAfterAFailedCatalogueRead) {
+  TestServer::Instance().Run(QStringLiteral("DROP TABLE asigurati.fisiere_scrise"));
+  TestServer::Instance().Run(
+      QStringLiteral("UPDATE asigurati.setari SET setare='2.07' WHERE denumire='versiune'"));
+  TestServer::Instance().Run(
+      QStringLiteral("ALTER TABLE asigurati.sume ADD COLUMN `proba` INT NOT NULL DEFAULT 0"));
+  const auto auditHasColumn = [] {
+    return ColumnsOf(QStringLiteral("asigurati"), QStringLiteral("zlog_sume"))
+        .contains(QStringLiteral("proba"));
+  };
+  // Without its temporary folder the server cannot make the catalogue's tables.
+  const QString temporary =
+      QDir(TestServer::Instance().Folder()).filePath(QStringLiteral("data.tmp"));
+  ASSERT_TRUE(QDir(temporary).removeRecursively());
+  const QStringList shown = StartProgram();
+  ASSERT_TRUE(QDir().mkpath(temporary));
+  ASSERT_FALSE(shown.isEmpty());
+  EXPECT_TRUE(shown.first().startsWith(QStringLiteral("EROARE Mysql:")))
+      << shown.first().toStdString();
+  EXPECT_FALSE(auditHasColumn());
+  EXPECT_EQ(StartProgram(), QStringList());
+  EXPECT_TRUE(auditHasColumn());
+  EXPECT_EQ(Version(), QLatin1String(kSchemaVersion));
+}
+
+}  // namespace

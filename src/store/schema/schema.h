@@ -37,8 +37,9 @@ bool CreateSchemaIfMissing(CClient& client, const SchemaObserver& observer = {})
 [[nodiscard]] bool CheckAndUpgradeSchema(CClient& client, const SchemaObserver& observer = {});
 
 // Adds to each zlog_ audit table the columns its table gained since the audit table was
-// made, so that the copy before an update or a delete keeps working.
-void AlignAuditTables(CClient& client, const SchemaObserver& observer = {});
+// made, so that the copy before an update or a delete keeps working. False when a statement
+// failed (shown).
+[[nodiscard]] bool AlignAuditTables(CClient& client, const SchemaObserver& observer = {});
 
 // The health-insurance houses the register starts with: code and name.
 struct HouseSeed {

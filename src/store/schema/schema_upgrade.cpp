@@ -117,11 +117,13 @@ bool CheckAndUpgradeSchema(CClient& client, const SchemaObserver& observer) {
     return false;
   }
   UpgradeSteps steps(runner);
-  if (!RunSteps(steps, version, interrupted)) return true;
+  // A start that finds the last step's note on a current register was stopped, or failed,
+  // while the audit tables were aligned: it aligns them again.
+  const bool alignmentLeft = interrupted && version == QLatin1String(kSchemaVersion);
+  if (!RunSteps(steps, version, interrupted) && !alignmentLeft) return true;
   // The audit tables follow the columns the steps added before the step is marked done, so
-  // that an interruption here is made good at the next start too.
-  AlignAuditTables(client, observer);
-  NoteStep(runner, {});
+  // that an interruption or a failure here is made good at the next start too.
+  if (AlignAuditTables(client, observer)) NoteStep(runner, {});
   return true;
 }
 
