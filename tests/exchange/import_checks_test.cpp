@@ -167,6 +167,13 @@ TEST(ImportChecksTest, AmountsTakeTheReadersDecimalComma) {
       {"1.234,5", std::nullopt, "", ""},
       {"abc", std::nullopt, "", ""},
       {",", std::nullopt, "", ""},
+      {"-", std::nullopt, "", ""},
+      {"5,", 5, "5", "5"},
+      {"-,5", -0.5, "-0.5", "0"},
+      {"+5", std::nullopt, "", ""},
+      {"5-", std::nullopt, "", ""},
+      {"1 2", std::nullopt, "", ""},
+      {QString(QChar(0x0663)), std::nullopt, "", ""},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(ImportAmount(c.text), c.value) << c.text;
