@@ -57,15 +57,9 @@ std::optional<int> MonthRowIndex(CClient& client, int insured, const QString& mo
                         Number(insured), Number(month)));
 }
 
-// The amounts' columns as stored, or the text of the first field that is not a number.
-struct AmountColumns {
-  std::vector<std::pair<QString, QString>> columns;
-  QString problem;
-};
-
-AmountColumns ReadAmounts(const ImportFields& fields,
+ImportAmounts ReadAmounts(const ImportFields& fields,
                           const std::vector<std::pair<const char*, const char*>>& mapping) {
-  AmountColumns result;
+  ImportAmounts result;
   for (const auto& [field, column] : mapping) {
     const std::optional<double> amount = ImportAmount(fields.value(QLatin1String(field)));
     if (!amount) return {{}, BadAmountText(QLatin1String(field))};
@@ -76,34 +70,28 @@ AmountColumns ReadAmounts(const ImportFields& fields,
   return result;
 }
 
-Columns AmountsRowColumns(int insured, const QString& cf, const ImportFields& fields,
-                          const QString& month, const AmountColumns& amounts) {
+Columns AmountsRowColumns(int insured, const QString& cf, const QString& cnp, const QString& month,
+                          const ImportAmounts& amounts) {
   Columns columns = {{QStringLiteral("ID_CNP"), QString::number(insured)},
                      {QStringLiteral("CF"), cf},
-                     {QStringLiteral("CNP"), Field(fields, "CNP")},
+                     {QStringLiteral("CNP"), cnp},
                      {QStringLiteral("LUNA"), month}};
   for (const auto& [column, value] : amounts.columns) columns.push_back({column, value});
   return columns;
 }
 
 // Step of the external record after its insured record is written: the month's amounts.
-ImportOutcome ExternalAmounts(CClient& client, ExternalImportRows& rows, const ImportFields& fields,
-                              int insured, QString status) {
-  const QString month = Field(fields, "LA_LUNA");
-  if (!IsAmountsMonth(month)) return WithoutAmounts(status + BadMonthText());
-  const AmountColumns amounts = ReadAmounts(fields, {{"SALARIU", "SALARIU"},
-                                                     {"ASG_DAT", "ASIG_DATORAT"},
-                                                     {"ASG_VIR", "ASIG_VIRAT"},
-                                                     {"ANG_DAT", "ANG_DATORAT"},
-                                                     {"ANG_VIR", "ANG_VIRAT"}});
-  if (!amounts.problem.isEmpty()) return WithoutAmounts(status + amounts.problem);
-  const std::optional<int> existing = rows.MonthRow(client, insured, month);
+ImportOutcome ExternalAmounts(CClient& client, ExternalImportRows& rows,
+                              const PreparedImport& record, int insured, QString status) {
+  if (!record.monthValid) return WithoutAmounts(status + BadMonthText());
+  if (!record.amounts.problem.isEmpty()) return WithoutAmounts(status + record.amounts.problem);
+  const std::optional<int> existing = rows.MonthRow(client, insured, record.month);
   if (!existing) return Failed();
-  const std::optional<int> written =
-      WriteRow(client, MonthlyAmountsTable(),
-               AmountsRowColumns(insured, rows.Cf(), fields, month, amounts), *existing);
+  const std::optional<int> written = WriteRow(
+      client, MonthlyAmountsTable(),
+      AmountsRowColumns(insured, rows.Cf(), record.cnp, record.month, record.amounts), *existing);
   if (!written) return Failed();
-  rows.AddMonthRow(insured, month, *written);
+  rows.AddMonthRow(insured, record.month, *written);
   status += *existing > 0 ? QStringLiteral("; Sumele in luna existente: au fost modificate")
                           : QStringLiteral("; Sumele in luna inexistente: au fost adaugate");
   return {Kind::kStored, status};
@@ -202,64 +190,100 @@ void ExternalImportRows::AddMonthRow(int record, const QString& month, int index
   monthRows_[month].insert(record, index);
 }
 
-ImportOutcome ImportExternalRecord(CClient& client, ExternalImportRows& rows,
-                                   const ImportFields& fields) {
-  if (const Refusal problem = ExternalRecordProblem(fields.value(QStringLiteral("CNP")),
-                                                    fields.value(QStringLiteral("INTRARE")),
-                                                    fields.value(QStringLiteral("FORMA")))) {
-    return Rejected(*problem);
-  }
-  if (const Refusal tooLong = ImportLengthProblem(fields)) return Rejected(*tooLong);
-  const QString cnp = Field(fields, "CNP");
-  const int active = rows.ActiveRecord(cnp);
+PreparedImport PrepareExternalRecord(const QString& cf, const ImportFields& fields) {
+  PreparedImport prepared;
+  prepared.refusal = ExternalRecordProblem(fields.value(QStringLiteral("CNP")),
+                                           fields.value(QStringLiteral("INTRARE")),
+                                           fields.value(QStringLiteral("FORMA")));
+  if (!prepared.refusal) prepared.refusal = ImportLengthProblem(fields);
+  if (prepared.refusal) return prepared;
+  prepared.cnp = Field(fields, "CNP");
   // The record's liquidation stays as stored: the file knows only active persons.
-  const InsuredRecord record = ImportedRecord(
-      rows.Cf(), ImportHouse(fields.value(QStringLiteral("CAS"))), fields, "FORMA", "INTRARE");
-  const std::optional<int> insured = WriteRow(
-      client, InsuredTable(), FieldColumns(InsuredFieldTable(), record, {"IESIRE"}), active);
-  if (!insured) return Failed();
-  rows.AddRecord(cnp, *insured);
-  const QString status = active > 0 ? QStringLiteral("Asigurat existent: a fost modificat")
-                                    : QStringLiteral("Asigurat inexistent: a fost adaugat");
-  return ExternalAmounts(client, rows, fields, *insured, status);
+  const InsuredRecord record = ImportedRecord(cf, ImportHouse(fields.value(QStringLiteral("CAS"))),
+                                              fields, "FORMA", "INTRARE");
+  prepared.insured = FieldColumns(InsuredFieldTable(), record, {"IESIRE"});
+  prepared.month = Field(fields, "LA_LUNA");
+  prepared.monthValid = IsAmountsMonth(prepared.month);
+  if (prepared.monthValid) {
+    prepared.amounts = ReadAmounts(fields, {{"SALARIU", "SALARIU"},
+                                            {"ASG_DAT", "ASIG_DATORAT"},
+                                            {"ASG_VIR", "ASIG_VIRAT"},
+                                            {"ANG_DAT", "ANG_DATORAT"},
+                                            {"ANG_VIR", "ANG_VIRAT"}});
+  }
+  return prepared;
 }
 
-ImportOutcome ImportPreviousRecord(CClient& client, const QString& cf, const QString& cas,
-                                   const QString& month, const ImportFields& fields) {
-  Refusal problem = PreviousRecordProblem(fields.value(QStringLiteral("CNP")),
-                                          fields.value(QStringLiteral("ANG")),
-                                          fields.value(QStringLiteral("CAT")));
-  if (!problem) problem = LiquidationProblem(fields.value(QStringLiteral("PL")));
-  if (!problem) problem = ImportLengthProblem(fields);
-  if (problem) return Rejected(*problem);
+ImportOutcome StoreExternalRecord(CClient& client, ExternalImportRows& rows,
+                                  const PreparedImport& record) {
+  if (record.refusal) return Rejected(*record.refusal);
+  const int active = rows.ActiveRecord(record.cnp);
+  const std::optional<int> insured = WriteRow(client, InsuredTable(), record.insured, active);
+  if (!insured) return Failed();
+  rows.AddRecord(record.cnp, *insured);
+  const QString status = active > 0 ? QStringLiteral("Asigurat existent: a fost modificat")
+                                    : QStringLiteral("Asigurat inexistent: a fost adaugat");
+  return ExternalAmounts(client, rows, record, *insured, status);
+}
+
+ImportOutcome ImportExternalRecord(CClient& client, ExternalImportRows& rows,
+                                   const ImportFields& fields) {
+  return StoreExternalRecord(client, rows, PrepareExternalRecord(rows.Cf(), fields));
+}
+
+PreparedImport PreparePreviousRecord(const QString& cf, const QString& cas, const QString& month,
+                                     const ImportFields& fields) {
+  PreparedImport prepared;
+  prepared.refusal = PreviousRecordProblem(fields.value(QStringLiteral("CNP")),
+                                           fields.value(QStringLiteral("ANG")),
+                                           fields.value(QStringLiteral("CAT")));
+  if (!prepared.refusal) prepared.refusal = LiquidationProblem(fields.value(QStringLiteral("PL")));
+  if (!prepared.refusal) prepared.refusal = ImportLengthProblem(fields);
+  if (prepared.refusal) return prepared;
+  prepared.cnp = Field(fields, "CNP");
+  prepared.hiring = Field(fields, "ANG");
+  InsuredRecord record = ImportedRecord(cf, cas, fields, "CAT", "ANG");
+  record.iesire = StoredLiquidation(fields.value(QStringLiteral("PL")));
+  prepared.insured = FieldColumns(InsuredFieldTable(), record);
+  prepared.month = month;
+  prepared.monthValid = IsAmountsMonth(month);
+  // A person without amounts that month leaves both blank: no amounts row for them.
+  prepared.amountsBlank = Field(fields, "SDL").isEmpty() && Field(fields, "SVL").isEmpty();
+  if (prepared.monthValid && !prepared.amountsBlank) {
+    prepared.amounts = ReadAmounts(fields, {{"SDL", "ASIG_DATORAT"}, {"SVL", "ASIG_VIRAT"}});
+  }
+  return prepared;
+}
+
+ImportOutcome StorePreviousRecord(CClient& client, const QString& cf, const QString& month,
+                                  const PreparedImport& record) {
+  if (record.refusal) return Rejected(*record.refusal);
   const std::optional<int> same = FirstIndex(
-      client,
-      Sql(u"SELECT * FROM asigurati.asigurati AS a WHERE  a.cf=%1 AND a.cnp=%2 AND "
-          u"a.intrare=%3",
-          client.Text(cf), client.Text(Field(fields, "CNP")), Number(Field(fields, "ANG"))));
+      client, Sql(u"SELECT * FROM asigurati.asigurati AS a WHERE  a.cf=%1 AND a.cnp=%2 AND "
+                  u"a.intrare=%3",
+                  client.Text(cf), client.Text(record.cnp), Number(record.hiring)));
   if (!same) return Failed();
   if (*same > 0) {
     return Rejected(
         QStringLiteral("Asiguratul este deja in baza de date cu aceeasi data de "
                        "intrare (fisierul a mai fost importat o data?)."));
   }
-  InsuredRecord record = ImportedRecord(cf, cas, fields, "CAT", "ANG");
-  record.iesire = StoredLiquidation(fields.value(QStringLiteral("PL")));
-  const std::optional<int> insured =
-      WriteRow(client, InsuredTable(), FieldColumns(InsuredFieldTable(), record), 0);
+  const std::optional<int> insured = WriteRow(client, InsuredTable(), record.insured, 0);
   if (!insured) return Failed();
-  if (!IsAmountsMonth(month)) return WithoutAmounts(BadMonthText());
-  // A person without amounts that month leaves both blank: no amounts row for them.
-  if (Field(fields, "SDL").isEmpty() && Field(fields, "SVL").isEmpty()) return {Kind::kStored, {}};
-  const AmountColumns amounts =
-      ReadAmounts(fields, {{"SDL", "ASIG_DATORAT"}, {"SVL", "ASIG_VIRAT"}});
-  if (!amounts.problem.isEmpty()) return WithoutAmounts(amounts.problem);
+  if (!record.monthValid) return WithoutAmounts(BadMonthText());
+  if (record.amountsBlank) return {Kind::kStored, {}};
+  if (!record.amounts.problem.isEmpty()) return WithoutAmounts(record.amounts.problem);
   const std::optional<int> existing = MonthRowIndex(client, *insured, month);
   if (!existing) return Failed();
   if (*existing > 0) return {Kind::kStored, {}};
   if (!WriteRow(client, MonthlyAmountsTable(),
-                AmountsRowColumns(*insured, cf, fields, month, amounts), 0)) {
+                AmountsRowColumns(*insured, cf, record.cnp, month, record.amounts), 0)) {
     return Failed();
   }
   return {Kind::kStored, {}};
+}
+
+ImportOutcome ImportPreviousRecord(CClient& client, const QString& cf, const QString& cas,
+                                   const QString& month, const ImportFields& fields) {
+  return StorePreviousRecord(client, cf, month, PreparePreviousRecord(cf, cas, month, fields));
 }

@@ -3,9 +3,12 @@
 #include <QHash>
 #include <QString>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "companies/company_record.h"
 #include "exchange/import/import_checks.h"
+#include "store/columns.h"
 
 class CClient;
 
@@ -59,13 +62,41 @@ class ExternalImportRows {
   QHash<QString, QHash<int, int>> monthRows_;  // month -> record INDEX -> amounts INDEX
 };
 
+// A record's amounts as stored, or the text of the first field that is not a number.
+struct ImportAmounts {
+  std::vector<std::pair<QString, QString>> columns;
+  QString problem;
+};
+
+// What a record's statements need, read and checked from its fields alone: it takes no
+// statement, so the screens make it on a thread of their own while the statements of the
+// records before it run.
+struct PreparedImport {
+  Refusal refusal;  // the record is rejected with this text before any statement
+  QString cnp;
+  QString hiring;  // anexa 1A: the hiring date of the already-imported check
+  Columns insured;
+  QString month;  // of the amounts
+  bool monthValid = false;
+  bool amountsBlank = false;  // anexa 1A: no amounts that month, so no amounts row
+  ImportAmounts amounts;
+};
+
 // One external-source record for the company of `rows`: its insured record added or updated,
 // then its month's amounts added or updated.
+[[nodiscard]] PreparedImport PrepareExternalRecord(const QString& cf, const ImportFields& fields);
+[[nodiscard]] ImportOutcome StoreExternalRecord(CClient& client, ExternalImportRows& rows,
+                                                const PreparedImport& record);
 [[nodiscard]] ImportOutcome ImportExternalRecord(CClient& client, ExternalImportRows& rows,
                                                  const ImportFields& fields);
 
 // One anexa 1A record for the company `cf`, under the house `cas`, with the amounts of
 // `month` (six characters year month).
+[[nodiscard]] PreparedImport PreparePreviousRecord(const QString& cf, const QString& cas,
+                                                   const QString& month,
+                                                   const ImportFields& fields);
+[[nodiscard]] ImportOutcome StorePreviousRecord(CClient& client, const QString& cf,
+                                                const QString& month, const PreparedImport& record);
 [[nodiscard]] ImportOutcome ImportPreviousRecord(CClient& client, const QString& cf,
                                                  const QString& cas, const QString& month,
                                                  const ImportFields& fields);

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "common/free_space.h"
+#include "exchange/import/prepared_ahead.h"
 #include "screens/exchange/c_import_reason_label.h"
 #include "store/c_client.h"
 #include "store/database_thread.h"
@@ -311,7 +312,9 @@ CImportDialog::SaveEnd CImportDialog::ProcessRecords() {
   SaveEnd end = SaveEnd::kFailed;
   QEventLoop saving;
   std::thread worker([&] {
-    end = OnDatabaseThread([&] { return SaveRecords(records, relay); });
+    PreparedAhead prepared(records,
+                           [this](const ImportFields& fields) { return PrepareRecord(fields); });
+    end = OnDatabaseThread([&] { return SaveRecords(prepared, rows, relay); });
     QMetaObject::invokeMethod(&saving, &QEventLoop::quit, Qt::QueuedConnection);
   });
   // The window repaints, shows the rows' outcomes and takes the stop key meanwhile.
@@ -322,9 +325,8 @@ CImportDialog::SaveEnd CImportDialog::ProcessRecords() {
 }
 
 // On the database thread: each record's statements, its outcome sent to the window.
-CImportDialog::SaveEnd CImportDialog::SaveRecords(const std::vector<ImportFields>& records,
+CImportDialog::SaveEnd CImportDialog::SaveRecords(PreparedAhead& records, int rows,
                                                   Prompter& relay) {
-  const int rows = static_cast<int>(records.size());
   std::vector<ImportOutcome> outcomes;  // of the records from `first` on, not yet shown
   int first = 0;
   const auto post = [&] {
@@ -356,7 +358,7 @@ CImportDialog::SaveEnd CImportDialog::SaveRecords(const std::vector<ImportFields
         break;
       }
     }
-    const ImportOutcome outcome = ProcessRecord(records[static_cast<size_t>(processed_)]);
+    const ImportOutcome outcome = StoreRecord(records.At(processed_));
     if (outcome.kind == ImportOutcome::Kind::kFailed) {
       end = SaveEnd::kFailed;
       break;

@@ -12,6 +12,7 @@
 class CClient;
 class CImportReasonLabel;
 class CListViewEx;
+class PreparedAhead;
 class Prompter;
 class QGroupBox;
 class QLineEdit;
@@ -57,7 +58,11 @@ class CImportDialog : public QDialog {
   virtual void SetColumnKinds() = 0;
   // Called once before the records of a save; false stops the save.
   virtual bool PrepareSave() { return true; }
-  virtual ImportOutcome ProcessRecord(const ImportFields& fields) = 0;
+  // A record read and checked into what its statements need. Called on a thread of its own,
+  // while the records before it are stored: it reads only what PrepareSave kept.
+  virtual PreparedImport PrepareRecord(const ImportFields& fields) const = 0;
+  // The record's statements, on the database thread.
+  virtual ImportOutcome StoreRecord(const PreparedImport& record) = 0;
 
   CClient& Client() { return client_; }
 
@@ -77,7 +82,7 @@ class CImportDialog : public QDialog {
   // Work under way: the wait cursor, the progress bar, the controls that start work disabled.
   void SetBusy(Work work);
   DbfProgress ProgressReporter();
-  SaveEnd SaveRecords(const std::vector<ImportFields>& records, Prompter& relay);
+  SaveEnd SaveRecords(PreparedAhead& records, int rows, Prompter& relay);
   // The outcomes of the records from `first` on, in their rows.
   void ShowOutcomes(int first, const std::vector<ImportOutcome>& outcomes);
 

@@ -20,6 +20,10 @@ bool CImportExternalDialog::PrepareSave() {
   return rows_->Read(Client());
 }
 
-ImportOutcome CImportExternalDialog::ProcessRecord(const ImportFields& fields) {
-  return ImportExternalRecord(Client(), *rows_, fields);
+PreparedImport CImportExternalDialog::PrepareRecord(const ImportFields& fields) const {
+  return PrepareExternalRecord(rows_->Cf(), fields);
+}
+
+ImportOutcome CImportExternalDialog::StoreRecord(const PreparedImport& record) {
+  return StoreExternalRecord(Client(), *rows_, record);
 }

@@ -17,7 +17,8 @@ class CImportExternalDialog : public CImportDialog {
  protected:
   void SetColumnKinds() override;
   bool PrepareSave() override;
-  ImportOutcome ProcessRecord(const ImportFields& fields) override;
+  PreparedImport PrepareRecord(const ImportFields& fields) const override;
+  ImportOutcome StoreRecord(const PreparedImport& record) override;
 
  private:
   std::optional<ExternalImportRows> rows_;  // the company's rows, read at the start of a save

@@ -39,9 +39,14 @@ bool CImportPreviousDialog::PrepareSave() {
   month_ = PreviousAmountsMonth(list.GetCellText(0, QStringLiteral("AN")),
                                 list.GetCellText(0, QStringLiteral("LN")));
   cas_ = HouseCode(houses_->currentIndex(), HouseList::kRegister);
+  cf_ = FiscalCode();
   return true;
 }
 
-ImportOutcome CImportPreviousDialog::ProcessRecord(const ImportFields& fields) {
-  return ImportPreviousRecord(Client(), FiscalCode(), cas_, month_, fields);
+PreparedImport CImportPreviousDialog::PrepareRecord(const ImportFields& fields) const {
+  return PreparePreviousRecord(cf_, cas_, month_, fields);
+}
+
+ImportOutcome CImportPreviousDialog::StoreRecord(const PreparedImport& record) {
+  return StorePreviousRecord(Client(), cf_, month_, record);
 }

@@ -21,10 +21,12 @@ class CImportPreviousDialog : public CImportDialog {
   void AddControls(QVBoxLayout& extra) override;
   void SetColumnKinds() override;
   bool PrepareSave() override;
-  ImportOutcome ProcessRecord(const ImportFields& fields) override;
+  PreparedImport PrepareRecord(const ImportFields& fields) const override;
+  ImportOutcome StoreRecord(const PreparedImport& record) override;
 
  private:
   QComboBox* houses_ = nullptr;
+  QString cf_;     // of the company, kept for the save
   QString month_;  // of the amounts, from the first record
   QString cas_;
 };
