@@ -24,11 +24,7 @@ class MainMenuTest : public ::testing::Test {
  protected:
   void SetUp() override {
     // The panels read the register as soon as they open.
-    static const bool schemaReady = [] {
-      UpgradeSchema(TestServer::Instance().Client());
-      return true;
-    }();
-    ASSERT_TRUE(schemaReady);
+    TestServer::Instance().UpgradeOnce();
     prompter().Clear();
   }
   void TearDown() override { SetModalDriver(nullptr); }

@@ -66,11 +66,7 @@ void TypeInto(QWidget& window, const QString& text) {
 class ManualTest : public ::testing::Test {
  public:
   void SetUp() override {
-    static const bool schemaReady = [] {
-      UpgradeSchema(TestServer::Instance().Client());
-      return true;
-    }();
-    ASSERT_TRUE(schemaReady);
+    TestServer::Instance().UpgradeOnce();
     InstallManualKey();
     menu_ = std::make_unique<CMainMenuDialog>(
         &TestServer::Instance().Prompter(), [](CClient&) {}, &TestServer::Instance().Client());

@@ -25,11 +25,7 @@ namespace {
 class RegisterPanelTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    static const bool schemaReady = [] {
-      UpgradeSchema(TestServer::Instance().Client());
-      return true;
-    }();
-    ASSERT_TRUE(schemaReady);
+    TestServer::Instance().UpgradeOnce();
     prompter().Clear();
   }
   static ScriptedPrompter& prompter() { return TestServer::Instance().Prompter(); }

@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include "store/schema/schema.h"
+
 namespace {
 TestServer* instance = nullptr;
 QTemporaryDir* folder = nullptr;
@@ -51,4 +53,12 @@ void TestServer::Shutdown() {
   // The folder goes only after the server has stopped writing into it.
   delete folder;
   folder = nullptr;
+}
+
+void TestServer::UpgradeOnce() {
+  static const bool upgraded = [this] {
+    UpgradeSchema(client_);
+    return true;
+  }();
+  static_cast<void>(upgraded);
 }

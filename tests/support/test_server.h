@@ -17,6 +17,9 @@ class TestServer {
 
   // Runs a statement that must succeed (test set-up); fails the test otherwise.
   void Run(const QString& sql);
+  // Brings the register to the current version, once per test program: for the tests of
+  // screens that read it as soon as they open.
+  void UpgradeOnce();
   // Drops and recreates the given databases empty.
   void ResetDatabases(const QStringList& databases);
 
