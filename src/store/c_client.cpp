@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QLockFile>
 #include <QRegularExpression>
+#include <iterator>
 
 #include "common/number_texts.h"
 #include "store/database_thread.h"
@@ -26,11 +27,11 @@ bool ChangesTables(const QByteArray& statement) {
 // Starts the embedded server with its temporary tables in `tempFolder` (see ServerTempFolder).
 // The embedded server takes that folder only from TMPDIR, read once while it starts (its
 // option is ignored), so the variable is set for the start and put back after it.
-int ServerInitInFolder(char** arguments, char** groups, const QString& tempFolder) {
+int ServerInitInFolder(int count, char** arguments, char** groups, const QString& tempFolder) {
   const bool wasSet = qEnvironmentVariableIsSet("TMPDIR");
   const QByteArray previous = qgetenv("TMPDIR");
   qputenv("TMPDIR", QFile::encodeName(tempFolder));
-  const int failed = mysql_server_init(2, arguments, groups);
+  const int failed = mysql_server_init(count, arguments, groups);
   if (wasSet) {
     qputenv("TMPDIR", previous);
   } else {
@@ -111,16 +112,20 @@ int CClient::ConnectEmbedded() {
 
   static char programName[] = "mysql_test";
   static char defaultsFile[] = "--defaults-file=srv_embedded.cfg";
+  // The register has no `mysql` database, so no saved statistics: without this every
+  // statement would look for their table on the disk again, a failed file open each.
+  static char noSavedStatistics[] = "--use-stat-tables=NEVER";
   static char serverGroup[] = "libmysqld_server";
   static char clientGroup[] = "libmysqld_client";
-  char* arguments[] = {programName, defaultsFile, nullptr};
+  char* arguments[] = {programName, defaultsFile, noSavedStatistics, nullptr};
   char* groups[] = {serverGroup, clientGroup, nullptr};
   serverEverStarted = true;
   // The server is started, and its connection made, on the database thread, which the
   // library then knows as its own.
   MYSQL* connection = OnDatabaseThread([&]() -> MYSQL* {
     StartErrors printed;
-    if (ServerInitInFolder(arguments, groups, ServerTempFolder(dataDir)) != 0) {
+    if (ServerInitInFolder(static_cast<int>(std::size(arguments)) - 1, arguments, groups,
+                           ServerTempFolder(dataDir)) != 0) {
       startFailure_ = ServerRefused(dataDir, logSize, printed.Refused());
       return nullptr;
     }

@@ -128,6 +128,13 @@ TEST_F(CreationTest, DataFolderIsPrivateAndTheServerLoggedNoError) {
   EXPECT_FALSE(text.contains(QStringLiteral("[ERROR]"))) << text.toStdString();
 }
 
+// The register keeps no `mysql` database: a server looking for saved statistics would try to
+// open their missing table at every statement.
+TEST_F(CreationTest, TheServerLooksForNoSavedStatistics) {
+  EXPECT_EQ(Value(QStringLiteral("SELECT @@use_stat_tables")), QLatin1String("NEVER"));
+  EXPECT_EQ(Value(QStringLiteral("SELECT @@GLOBAL.use_stat_tables")), QLatin1String("NEVER"));
+}
+
 // A single missing database is damage, not a new machine: nothing is created over it.
 TEST_F(CreationTest, OneMissingDatabaseIsReportedNotRecreated) {
   TestServer::Instance().Run(QStringLiteral("DROP DATABASE concedii"));
