@@ -11,6 +11,7 @@
 #include "common/number_texts.h"
 #include "store/database_thread.h"
 #include "store/list_model.h"
+#include "store/native_statement.h"
 #include "store/prompter.h"
 #include "store/server/server_connection.h"
 #include "store/wait_cursor.h"
@@ -182,7 +183,7 @@ int CClient::Send(const QByteArray& statement, const RowsReader& read) {
     if (lost_ && !Reconnect()) return 1;
     if (keepLog_) statementLog_.append(QString::fromUtf8(statement));
     if (ChangesTables(statement)) auditColumns_.clear();
-    if (mysql_real_query(connection_, statement.constData(), statement.size()) == 0) {
+    if (SendStatement(connection_, statement)) {
       sentInsertId_ = mysql_insert_id(connection_);
       // Rows a statement returns must be read before the next one, wanted or not.
       MYSQL_RES* rows = mysql_store_result(connection_);

@@ -12,6 +12,7 @@
 #include "store/c_client.h"
 #include "store/copies/gzip_stream.h"
 #include "store/database_thread.h"
+#include "store/native_statement.h"
 
 namespace {
 
@@ -24,10 +25,6 @@ using Rows = std::unique_ptr<MYSQL_RES, decltype(&mysql_free_result)>;
 
 const QString kStopped = QStringLiteral("Copia a fost oprita.");
 
-bool Send(MYSQL* connection, const QByteArray& sql) {
-  return mysql_real_query(connection, sql.constData(), static_cast<unsigned long>(sql.size())) == 0;
-}
-
 QString Failure(MYSQL* connection) {
   return QStringLiteral("Citirea registrului nu a reusit: ") +
          QString::fromUtf8(mysql_error(connection));
@@ -36,7 +33,7 @@ QString Failure(MYSQL* connection) {
 // Every row of a statement, each cell as sent (NULL as an empty optional).
 std::optional<std::vector<std::vector<std::optional<QByteArray>>>> Query(MYSQL* connection,
                                                                          const QByteArray& sql) {
-  if (!Send(connection, sql)) return std::nullopt;
+  if (!SendStatement(connection, sql)) return std::nullopt;
   const Rows rows(mysql_store_result(connection), &mysql_free_result);
   if (!rows) return std::nullopt;
   std::vector<std::vector<std::optional<QByteArray>>> table;
@@ -82,18 +79,19 @@ class ConsistentRead {
     // A server keeps one picture of every table for the transaction; the embedded register
     // refuses every write until the lock is let go (this program is its only user).
     const bool read =
-        server_ ? Send(connection_, "SET SESSION TRANSACTION ISOLATION LEVEL REPEATABLE READ") &&
-                      Send(connection_, "START TRANSACTION WITH CONSISTENT SNAPSHOT")
-                : Send(connection_, "FLUSH TABLES WITH READ LOCK");
+        server_ ? SendStatement(connection_,
+                                "SET SESSION TRANSACTION ISOLATION LEVEL REPEATABLE READ") &&
+                      SendStatement(connection_, "START TRANSACTION WITH CONSISTENT SNAPSHOT")
+                : SendStatement(connection_, "FLUSH TABLES WITH READ LOCK");
     // Times as stored, whatever the zone of the computer that loads the copy.
-    held_ = read && Send(connection_, "SET SESSION time_zone='+00:00'");
+    held_ = read && SendStatement(connection_, "SET SESSION time_zone='+00:00'");
   }
   ~ConsistentRead() {
     if (zone_.isEmpty()) return;
     // Deliberately ignored: the copy's outcome is already decided, and a failed end of a
     // read leaves nothing that a statement of the program would find changed.
-    static_cast<void>(Send(connection_, server_ ? QByteArray("COMMIT") : "UNLOCK TABLES"));
-    static_cast<void>(Send(connection_, "SET SESSION time_zone='" + zone_ + '\''));
+    static_cast<void>(SendStatement(connection_, server_ ? QByteArray("COMMIT") : "UNLOCK TABLES"));
+    static_cast<void>(SendStatement(connection_, "SET SESSION time_zone='" + zone_ + '\''));
   }
   ConsistentRead(const ConsistentRead&) = delete;
   ConsistentRead& operator=(const ConsistentRead&) = delete;
@@ -187,7 +185,7 @@ class TableRows {
   std::optional<QString> Open() {
     const QStringList parts = table_.split(u'.');
     const QByteArray name = QuotedName(parts.first(), parts.last());
-    if (!Send(connection_, "SELECT * FROM " + name)) return Failure(connection_);
+    if (!SendStatement(connection_, "SELECT * FROM " + name)) return Failure(connection_);
     rows_.reset(mysql_use_result(connection_));
     if (!rows_) return Failure(connection_);
     columns_ = mysql_num_fields(rows_.get());

@@ -22,6 +22,7 @@
 #include "store/database_thread.h"
 #include "store/grouped_flushes.h"
 #include "store/named_lock.h"
+#include "store/native_statement.h"
 #include "store/prompter.h"
 #include "store/schema/safety_copy.h"
 #include "store/server/register_move.h"
@@ -61,10 +62,6 @@ void Tell(const RestoreHooks& hooks, const QString& step) {
   if (hooks.observer) hooks.observer(step);
 }
 
-bool Send(MYSQL* connection, const QByteArray& sql) {
-  return mysql_real_query(connection, sql.constData(), static_cast<unsigned long>(sql.size())) == 0;
-}
-
 // "asigurati.sume" as a quoted name, or as its staging name on a server.
 using Renaming = std::function<QByteArray(const QString& database, const QString& table)>;
 
@@ -89,12 +86,12 @@ class FastLoad {
     const QByteArray table = QuotedName(statement.database, statement.table);
     if (table == filling_) return true;
     filling_ = table;
-    return Send(connection_, "ALTER TABLE " + filling_ + " DISABLE KEYS");
+    return SendStatement(connection_, "ALTER TABLE " + filling_ + " DISABLE KEYS");
   }
   // Every table journaled, with its keys.
   bool Finish() {
     for (const QByteArray& table : tables_) {
-      if (!Send(connection_, "ALTER TABLE " + table + " TRANSACTIONAL=1")) return false;
+      if (!SendStatement(connection_, "ALTER TABLE " + table + " TRANSACTIONAL=1")) return false;
     }
     return true;
   }
@@ -127,7 +124,7 @@ std::optional<QString> Load(CClient& client, const QString& copy, const Renaming
                    rename(statement.database, statement.table));
     }
     const bool done = OnDatabaseThread([&] {
-      if ((rename || fast.Next(statement)) && Send(connection, text)) return true;
+      if ((rename || fast.Next(statement)) && SendStatement(connection, text)) return true;
       failure = QString::fromUtf8(mysql_error(connection));
       return false;
     });
@@ -160,7 +157,7 @@ std::optional<QString> CompareCounts(CClient& client, const CopyHeader& header,
     for (const CopyTable& table : header.tables) {
       const QString database = table.name.section(u'.', 0, 0);
       const QString name = table.name.section(u'.', 1);
-      if (!Send(connection, "SELECT COUNT(*) FROM " + rename(database, name))) {
+      if (!SendStatement(connection, "SELECT COUNT(*) FROM " + rename(database, name))) {
         return QString::fromUtf8(mysql_error(connection));
       }
       MYSQL_RES* result = mysql_store_result(connection);
@@ -471,8 +468,8 @@ std::variant<Restored, RestoreFailure> RestoreOnServer(CClient& server, const QS
   };
   MYSQL* connection = server.NativeHandle();
   std::optional<QString> failed = OnDatabaseThread([&]() -> std::optional<QString> {
-    if (Send(connection, QByteArray("CREATE DATABASE ") + kMoveStaging +
-                             " CHARACTER SET utf8mb4 COLLATE utf8mb4_general_ci")) {
+    if (SendStatement(connection, QByteArray("CREATE DATABASE ") + kMoveStaging +
+                                      " CHARACTER SET utf8mb4 COLLATE utf8mb4_general_ci")) {
       return std::nullopt;
     }
     return QString::fromUtf8(mysql_error(connection));

@@ -6,6 +6,7 @@
 
 #include "store/c_client.h"
 #include "store/database_thread.h"
+#include "store/native_statement.h"
 #include "store/schema/schema_tables.h"
 
 namespace {
@@ -14,10 +15,6 @@ namespace {
 constexpr qsizetype kBatchBytes = 512 * 1024;
 
 using Rows = std::unique_ptr<MYSQL_RES, decltype(&mysql_free_result)>;
-
-bool Send(MYSQL* connection, const QByteArray& sql) {
-  return mysql_real_query(connection, sql.constData(), static_cast<unsigned long>(sql.size())) == 0;
-}
 
 QString Failure(MYSQL* connection, const QString& table) {
   const QString said = QString::fromUtf8(mysql_error(connection));
@@ -28,8 +25,8 @@ const QString kStoppedText = QStringLiteral("Mutarea a fost oprita.");
 
 // The register's tables and audit tables, created empty under their staging names.
 std::optional<QString> CreateStagingTables(MYSQL* to) {
-  if (!Send(to, QByteArray("CREATE DATABASE ") + kMoveStaging +
-                    " CHARACTER SET utf8mb4 COLLATE utf8mb4_general_ci")) {
+  if (!SendStatement(to, QByteArray("CREATE DATABASE ") + kMoveStaging +
+                             " CHARACTER SET utf8mb4 COLLATE utf8mb4_general_ci")) {
     return Failure(to, {});
   }
   for (const TableDef& table : SchemaTables()) {
@@ -52,7 +49,7 @@ std::optional<QString> CreateStagingTables(MYSQL* to) {
       statement.replace(
           0, named.size(),
           QStringLiteral("CREATE TABLE ") + StagingName(creation.name) + QStringLiteral(" ("));
-      if (!Send(to, statement.toUtf8())) return Failure(to, creation.name);
+      if (!SendStatement(to, statement.toUtf8())) return Failure(to, creation.name);
     }
   }
   return std::nullopt;
@@ -60,7 +57,7 @@ std::optional<QString> CreateStagingTables(MYSQL* to) {
 
 // The first column of the first row, as sent; nothing after a failure.
 std::optional<QByteArray> FirstValue(MYSQL* connection, const QByteArray& sql) {
-  if (!Send(connection, sql)) return std::nullopt;
+  if (!SendStatement(connection, sql)) return std::nullopt;
   const Rows rows(mysql_store_result(connection), &mysql_free_result);
   if (!rows) return std::nullopt;
   const MYSQL_ROW row = mysql_fetch_row(rows.get());
@@ -111,7 +108,7 @@ QByteArray InsertHead(MYSQL_RES* rows, const QString& table) {
 // transaction.
 std::optional<QString> SendRows(MYSQL* from, MYSQL* to, const QString& table, const QString& into,
                                 const MoveStop& stop) {
-  if (!Send(from, "SELECT * FROM " + table.toUtf8())) return Failure(from, table);
+  if (!SendStatement(from, "SELECT * FROM " + table.toUtf8())) return Failure(from, table);
   const Rows rows(mysql_use_result(from), &mysql_free_result);
   if (!rows) return Failure(from, table);
   const QByteArray head = InsertHead(rows.get(), into);
@@ -127,31 +124,32 @@ std::optional<QString> SendRows(MYSQL* from, MYSQL* to, const QString& table, co
     }
     statement += ')';
     if (statement.size() >= kBatchBytes) {
-      if (!Send(to, statement)) return Failure(to, table);
+      if (!SendStatement(to, statement)) return Failure(to, table);
       statement.clear();
       if (stop && stop()) return kStoppedText;
     }
   }
   if (mysql_errno(from) != 0) return Failure(from, table);
-  if (!statement.isEmpty() && !Send(to, statement)) return Failure(to, table);
+  if (!statement.isEmpty() && !SendStatement(to, statement)) return Failure(to, table);
   return std::nullopt;
 }
 
 std::optional<QString> CopyTable(MYSQL* from, MYSQL* to, const QString& table,
                                  const MoveStop& stop) {
   const QString into = StagingName(table);
-  if (!Send(to, "START TRANSACTION")) return Failure(to, table);
+  if (!SendStatement(to, "START TRANSACTION")) return Failure(to, table);
   if (const auto failed = SendRows(from, to, table, into, stop)) {
-    Send(to, "ROLLBACK");
+    // Deliberately ignored: the failure of the rows is what the move reports.
+    static_cast<void>(SendStatement(to, "ROLLBACK"));
     return failed;
   }
-  if (!Send(to, "COMMIT")) return Failure(to, table);
+  if (!SendStatement(to, "COMMIT")) return Failure(to, table);
   // Numbers of deleted rows stay unused, as on the embedded register: the audit tables
   // still name them. The number goes with the table when it is renamed into place.
   const auto next = NextNumber(from, table);
   if (!next) return Failure(from, table);
-  if (!next->isEmpty() && !Send(to, "ALTER TABLE " + into.toUtf8() + " AUTO_INCREMENT=" +
-                                        QByteArray::number(next->toLongLong()))) {
+  if (!next->isEmpty() && !SendStatement(to, "ALTER TABLE " + into.toUtf8() + " AUTO_INCREMENT=" +
+                                                 QByteArray::number(next->toLongLong()))) {
     return Failure(to, table);
   }
   return std::nullopt;
@@ -183,18 +181,18 @@ QString StagingName(const QString& table) {
 
 std::optional<QString> PutStagedTablesInPlace(MYSQL* to, const QStringList& tables) {
   for (const char* database : {"asigurati", "concedii"}) {
-    if (!Send(to, QByteArray("CREATE DATABASE IF NOT EXISTS ") + database +
-                      " CHARACTER SET utf8mb4 COLLATE utf8mb4_general_ci")) {
+    if (!SendStatement(to, QByteArray("CREATE DATABASE IF NOT EXISTS ") + database +
+                               " CHARACTER SET utf8mb4 COLLATE utf8mb4_general_ci")) {
       return Failure(to, {});
     }
   }
   QStringList renames;
   for (const QString& table : tables)
     renames << StagingName(table) + QStringLiteral(" TO ") + table;
-  if (!Send(to, "RENAME TABLE " + renames.join(QStringLiteral(", ")).toUtf8())) {
+  if (!SendStatement(to, "RENAME TABLE " + renames.join(QStringLiteral(", ")).toUtf8())) {
     return Failure(to, {});
   }
-  if (!Send(to, QByteArray("DROP DATABASE ") + kMoveStaging)) return Failure(to, {});
+  if (!SendStatement(to, QByteArray("DROP DATABASE ") + kMoveStaging)) return Failure(to, {});
   return std::nullopt;
 }
 
@@ -261,10 +259,10 @@ std::optional<QString> CopyRegister(CClient& from, CClient& to, const MoveProgre
   };
   const std::optional<QString> prepared = onDatabase([&]() -> std::optional<QString> {
     // Times travel as written (the same zone on both sides); a row number 0 stays 0.
-    if (!Send(source, "SET SESSION time_zone='+00:00'")) return Failure(source, {});
-    if (!Send(target,
-              "SET SESSION time_zone='+00:00', "
-              "sql_mode='NO_ENGINE_SUBSTITUTION,NO_AUTO_VALUE_ON_ZERO'")) {
+    if (!SendStatement(source, "SET SESSION time_zone='+00:00'")) return Failure(source, {});
+    if (!SendStatement(target,
+                       "SET SESSION time_zone='+00:00', "
+                       "sql_mode='NO_ENGINE_SUBSTITUTION,NO_AUTO_VALUE_ON_ZERO'")) {
       return Failure(target, {});
     }
     return CreateStagingTables(target);

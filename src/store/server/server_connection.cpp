@@ -1,4 +1,5 @@
 #include "store/server/server_connection.h"
+#include "store/native_statement.h"
 
 #include <errmsg.h>
 #include <mysql.h>
@@ -41,16 +42,14 @@ StartFailure ConnectFailure(MYSQL* connection, const ServerSettings& settings) {
 }
 
 bool Query(MYSQL* connection, const QString& sql) {
-  const QByteArray bytes = sql.toUtf8();
-  if (mysql_real_query(connection, bytes.constData(), bytes.size()) != 0) return false;
+  if (!SendStatement(connection, sql.toUtf8())) return false;
   if (MYSQL_RES* rows = mysql_store_result(connection)) mysql_free_result(rows);
   return true;
 }
 
 // The first column of every row of a query; nothing when it failed.
 std::optional<QStringList> Column(MYSQL* connection, const QString& sql) {
-  const QByteArray bytes = sql.toUtf8();
-  if (mysql_real_query(connection, bytes.constData(), bytes.size()) != 0) return std::nullopt;
+  if (!SendStatement(connection, sql.toUtf8())) return std::nullopt;
   MYSQL_RES* rows = mysql_store_result(connection);
   if (rows == nullptr) return std::nullopt;
   QStringList values;
