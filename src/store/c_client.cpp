@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QLockFile>
 #include <QRegularExpression>
+#include <algorithm>
 #include <iterator>
 
 #include "common/number_texts.h"
@@ -18,11 +19,31 @@
 
 namespace {
 
-// A statement that may change the columns of a table (or drop and make it anew).
-bool ChangesTables(const QByteArray& statement) {
-  const QByteArray head = statement.trimmed().left(8).toUpper();
-  return head.startsWith("ALTER") || head.startsWith("CREATE") || head.startsWith("DROP") ||
-         head.startsWith("RENAME");
+// A statement that may change the columns of a table (or drop and make it anew). Looked at
+// without a copy: every statement passes here.
+bool ChangesTables(QByteArrayView statement) {
+  while (!statement.isEmpty() && QChar::isSpace(static_cast<uchar>(statement.front()))) {
+    statement = statement.sliced(1);
+  }
+  const auto startsWith = [&](QByteArrayView word) {
+    return statement.size() >= word.size() &&
+           qstrnicmp(statement.data(), word.data(), static_cast<size_t>(word.size())) == 0;
+  };
+  return startsWith("ALTER") || startsWith("CREATE") || startsWith("DROP") || startsWith("RENAME");
+}
+
+// A text into statement bytes; names and numbers, all ASCII, without a copy of their own.
+void AppendText(QByteArray& out, const QString& text) {
+  const bool ascii =
+      std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; });
+  if (!ascii) {
+    out.append(text.toUtf8());
+    return;
+  }
+  const qsizetype start = out.size();
+  out.resize(start + text.size());
+  char* to = out.data() + start;
+  for (const QChar c : text) *to++ = static_cast<char>(c.unicode());
 }
 
 // Starts the embedded server with its temporary tables in `tempFolder` (see ServerTempFolder).
@@ -303,18 +324,24 @@ int CClient::AuditedInsert(const TableName& table, const Columns& columns, const
   WaitCursor cursor;
   // Written straight into the bytes the server gets: an import sends tens of thousands.
   statement_.clear();
-  statement_.append("insert into ").append(table.database.toUtf8()).append('.');
-  statement_.append(table.table.toUtf8()).append(" (");
+  statement_.append("insert into ");
+  AppendText(statement_, table.database);
+  statement_.append('.');
+  AppendText(statement_, table.table);
+  statement_.append(" (");
   for (const Column& column : columns) {
     if (&column != &columns.front()) statement_.append(", ");
-    statement_.append('`').append(column.name.toUtf8()).append('`');
+    statement_.append('`');
+    AppendText(statement_, column.name);
+    statement_.append('`');
   }
   statement_.append(") values (");
   for (const Column& column : columns) {
     if (&column != &columns.front()) statement_.append(", ");
     AppendAuditedValue(statement_, column.value);
   }
-  statement_.append(')').append(suffix.toUtf8());
+  statement_.append(')');
+  AppendText(statement_, suffix);
   if (Begin() != 0) return 1;
   if (Send(statement_) != 0) {
     cursor.Release();
@@ -322,11 +349,16 @@ int CClient::AuditedInsert(const TableName& table, const Columns& columns, const
   }
   lastInsertId_ = sentInsertId_;
   if (mark != 0) {
-    const int marked =
-        ExecuteQuiet(QStringLiteral("update ") + table.database + u'.' + table.table +
-                     QStringLiteral(" set `ZZ_CONT`='' where `index`='") +
-                     FormatInteger(static_cast<double>(lastInsertId_)) + u'\'');
-    if (marked != 0 && server_) return EndAuditedWrite(false);
+    statement_.clear();
+    statement_.append("update ");
+    AppendText(statement_, table.database);
+    statement_.append('.');
+    AppendText(statement_, table.table);
+    statement_.append(" set `ZZ_CONT`='' where `index`='");
+    AppendText(statement_, FormatInteger(static_cast<double>(lastInsertId_)));
+    statement_.append('\'');
+    const bool marked = Send(statement_) == 0;
+    if (!marked && server_) return EndAuditedWrite(false);
   }
   return EndAuditedWrite(true);
 }
@@ -361,15 +393,18 @@ bool CClient::HoldRow(double index, const TableName& table) {
 }
 
 std::optional<CClient::AuditColumns> CClient::ReadAuditColumns(const TableName& table) {
-  const QString key = (table.database + u'.' + table.table).toUpper();
   // Only this program changes the embedded register's tables, and any change of a table
   // through this client forgets what was read; on a server another workstation may.
   if (!server_) {
-    if (const auto known = auditColumns_.constFind(key); known != auditColumns_.constEnd()) {
-      return *known;
-    }
+    const auto known = std::find_if(
+        auditColumns_.cbegin(), auditColumns_.cend(), [&](const AuditColumns& columns) {
+          return columns.table.database.compare(table.database, Qt::CaseInsensitive) == 0 &&
+                 columns.table.table.compare(table.table, Qt::CaseInsensitive) == 0;
+        });
+    if (known != auditColumns_.cend()) return *known;
   }
   AuditColumns columns;
+  columns.table = table;
   QStringList names;
   const RowsReader readNames = [&](MYSQL_RES* result) {
     if (result == nullptr) return;
@@ -387,7 +422,7 @@ std::optional<CClient::AuditColumns> CClient::ReadAuditColumns(const TableName& 
     return std::nullopt;
   }
   columns.list = QuotedList(names);
-  if (!server_) auditColumns_.insert(key, columns);
+  if (!server_) auditColumns_.push_back(columns);
   return columns;
 }
 
@@ -445,16 +480,23 @@ int CClient::AuditedUpdate(double index, const TableName& table, const Columns& 
   const std::optional<bool> hasCreationTime = CopyToAuditLog(index, table, QStringLiteral("M"));
   if (!hasCreationTime) return EndAuditedWrite(false);
   statement_.clear();
-  statement_.append("UPDATE ").append(table.database.toUtf8()).append('.');
-  statement_.append(table.table.toUtf8()).append(" SET ");
+  statement_.append("UPDATE ");
+  AppendText(statement_, table.database);
+  statement_.append('.');
+  AppendText(statement_, table.table);
+  statement_.append(" SET ");
   for (const Column& column : columns) {
     if (&column != &columns.front()) statement_.append(", ");
-    statement_.append('`').append(column.name.toUtf8()).append("`=");
+    statement_.append('`');
+    AppendText(statement_, column.name);
+    statement_.append("`=");
     AppendAuditedValue(statement_, column.value);
   }
   if (*hasCreationTime) statement_.append(", ZZ_DATA=ZZ_DATA");
-  statement_.append(" where `index`='").append(FormatInteger(index).toUtf8()).append('\'');
-  statement_.append(suffix.toUtf8());
+  statement_.append(" where `index`='");
+  AppendText(statement_, FormatInteger(index));
+  statement_.append('\'');
+  AppendText(statement_, suffix);
   const bool sent = Send(statement_) == 0;
   cursor.Release();
   return EndAuditedWrite(sent);

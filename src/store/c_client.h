@@ -1,12 +1,12 @@
 #pragma once
 
 #include <QByteArray>
-#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "store/columns.h"
 #include "store/result_table.h"
@@ -140,6 +140,7 @@ class CClient {
 
  private:
   struct AuditColumns {
+    TableName table;
     QString list;  // "`INDEX`, `CF`, ..."
     bool hasCreationTime = false;
   };
@@ -193,6 +194,7 @@ class CClient {
   bool keepLog_ = false;
   QStringList statementLog_;
   // The columns of each table as its audit copy lists them, read once per table on the
-  // embedded register: one statement less for every audited update and delete.
-  QHash<QString, AuditColumns> auditColumns_;
+  // embedded register: one statement less for every audited update and delete. A handful of
+  // tables, looked through without making a key text: every audited write looks here.
+  std::vector<AuditColumns> auditColumns_;
 };
