@@ -46,6 +46,15 @@ void AppendText(QByteArray& out, const QString& text) {
   for (const QChar c : text) *to++ = static_cast<char>(c.unicode());
 }
 
+// Starts the statement's bytes anew with its verb and table: "insert into ASIGURATI.SUME".
+void StartStatement(QByteArray& out, const char* verb, const TableName& table) {
+  out.clear();
+  out.append(verb);
+  AppendText(out, table.database);
+  out.append('.');
+  AppendText(out, table.table);
+}
+
 // Starts the embedded server with its temporary tables in `tempFolder` (see ServerTempFolder).
 // The embedded server takes that folder only from TMPDIR, read once while it starts (its
 // option is ignored), so the variable is set for the start and put back after it.
@@ -323,11 +332,7 @@ int CClient::AuditedInsert(const TableName& table, const Columns& columns, const
                            int mark) {
   WaitCursor cursor;
   // Written straight into the bytes the server gets: an import sends tens of thousands.
-  statement_.clear();
-  statement_.append("insert into ");
-  AppendText(statement_, table.database);
-  statement_.append('.');
-  AppendText(statement_, table.table);
+  StartStatement(statement_, "insert into ", table);
   statement_.append(" (");
   for (const Column& column : columns) {
     if (&column != &columns.front()) statement_.append(", ");
@@ -349,11 +354,7 @@ int CClient::AuditedInsert(const TableName& table, const Columns& columns, const
   }
   lastInsertId_ = sentInsertId_;
   if (mark != 0) {
-    statement_.clear();
-    statement_.append("update ");
-    AppendText(statement_, table.database);
-    statement_.append('.');
-    AppendText(statement_, table.table);
+    StartStatement(statement_, "update ", table);
     statement_.append(" set `ZZ_CONT`='' where `index`='");
     AppendText(statement_, FormatInteger(static_cast<double>(lastInsertId_)));
     statement_.append('\'');
@@ -479,11 +480,7 @@ int CClient::AuditedUpdate(double index, const TableName& table, const Columns& 
   if (Begin() != 0 || !HoldRow(index, table)) return 1;
   const std::optional<bool> hasCreationTime = CopyToAuditLog(index, table, QStringLiteral("M"));
   if (!hasCreationTime) return EndAuditedWrite(false);
-  statement_.clear();
-  statement_.append("UPDATE ");
-  AppendText(statement_, table.database);
-  statement_.append('.');
-  AppendText(statement_, table.table);
+  StartStatement(statement_, "UPDATE ", table);
   statement_.append(" SET ");
   for (const Column& column : columns) {
     if (&column != &columns.front()) statement_.append(", ");
