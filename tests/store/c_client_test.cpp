@@ -117,6 +117,40 @@ TEST_F(CClientTest, AuditColumnsAreReadOncePerTableUntilTheTableChanges) {
   EXPECT_EQ(client().GetField(0, QStringLiteral("NUME")), QStringLiteral("Trei"));
 }
 
+// Which statements make the next audit copy read its table's columns again: those that may
+// change columns, however they are written; the same table named in other letters is the
+// same table.
+TEST_F(CClientTest, OnlyStatementsThatChangeTablesForgetTheAuditColumns) {
+  ASSERT_EQ(Insert(QStringLiteral("Unu")), 0);
+  const struct {
+    const char* statement;
+    bool forgets;
+  } cases[] = {
+      {"  alter table t.persoane COMMENT 'a'", true},
+      {"\nCreate TABLE t.alta (x INT)", true},
+      {"DROP TABLE t.alta", true},
+      {"rename TABLE t.persoane TO t.persoane2, t.persoane2 TO t.persoane", true},
+      {"SELECT 'ALTER TABLE' AS x", false},
+      {"UPDATE t.persoane SET suma=1 WHERE nume='DROP'", false},
+      {"ALTE", false},
+  };
+  const TableName otherLetters = {QStringLiteral("t"), QStringLiteral("persoane")};
+  for (const auto& c : cases) {
+    ASSERT_EQ(client().AuditedUpdate(1, kPersons, {{QStringLiteral("NUME"), QStringLiteral("A")}}),
+              0);
+    client().ClearStatementLog();
+    client().KeepStatementLog(true);
+    static_cast<void>(client().ExecuteQuiet(QString::fromUtf8(c.statement)));
+    ASSERT_EQ(
+        client().AuditedUpdate(1, otherLetters, {{QStringLiteral("NUME"), QStringLiteral("B")}}),
+        0);
+    EXPECT_EQ(client().StatementLog().filter(QStringLiteral("LIMIT 0")).size(), c.forgets ? 1 : 0)
+        << c.statement;
+    client().KeepStatementLog(false);
+  }
+  client().ClearStatementLog();
+}
+
 TEST_F(CClientTest, DeleteLogsTheRowThenRemovesIt) {
   ASSERT_EQ(Insert(QStringLiteral("Plecat")), 0);
   client().KeepStatementLog(true);
